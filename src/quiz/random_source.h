@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// The program-wide pseudo-random source of uniform single-precision values in [0, 1).
+class RandomSource {
+public:
+    // Two reseeds in quick succession still give different sequences.
+    void reseed_from_clock();
+    void seed(std::uint32_t value);
+    float next();
+
+private:
+    std::mt19937 engine_;
+    std::uint32_t reseeds_ = 0;
+};
+
+extern RandomSource random_source;
