@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// One question. Element 0 of every array exists but is never used: choices, diagrams and
+// exhibits are counted from 1, like the controls that show them.
+struct QuestionRecord {
+    QString question_text;
+    std::array<QString, 7> choice_text;
+    std::array<std::int16_t, 7> choice_correct{};
+    QString explanation;
+    QString question_type;
+    std::array<QString, 4> diagram_file;
+    std::array<QString, 4> exhibit_file;
+    QString clue;
+    QString answer_note;
+
+    bool operator==(const QuestionRecord&) const = default;
+};

@@ -1,0 +1,62 @@
+#include "quiz/diagram_window.h"
+
+#include "screens/designs.h"
+#include "screens/stretched_image.h"
+#include "screens/window_builder.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPushButton>
+
+FormRef<DiagramWindow> Diagram{FormSlot::Role::Viewer};
+
+namespace {
+
+// For a file that holds several images, such as an icon, the largest of them.
+QImage read_largest_image(const QString& path)
+{
+    QImageReader reader(path);
+    QImage largest;
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        if (largest.isNull() || image.width() * image.height() > largest.width() * largest.height())
+            largest = image;
+    } while (reader.jumpToNextImage());
+    return largest;
+}
+
+} // namespace
+
+DiagramWindow::DiagramWindow() : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
+{
+    connect(control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
+            &DiagramWindow::Command1_Click);
+}
+
+void DiagramWindow::set_picture_file(const QString& path)
+{
+    // A picture the loader cannot read leaves the window empty.
+    Image1->set_picture(QPixmap::fromImage(read_largest_image(path)));
+}
+
+void DiagramWindow::Command1_Click()
+{
+    Diagram.hide();
+}
+
+bool side_file_exists(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() && !info.isHidden();
+}
+
+void show_diagram(const QString& path)
+{
+    if (!side_file_exists(path))
+        return;
+    DiagramWindow* window = Diagram.show();
+    window->set_picture_file(path);
+    window->repaint();
+}

@@ -1,0 +1,47 @@
+#include "quiz/exhibit_window.h"
+
+#include "quiz/diagram_window.h"
+#include "quiz/exhibit_text.h"
+#include "screens/designs.h"
+#include "screens/focus_passer.h"
+#include "screens/window_builder.h"
+#include "shell/center_form.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FormRef<ExhibitWindow> Exhibit{FormSlot::Role::Viewer};
+
+ExhibitWindow::ExhibitWindow() : Form(exhibit_design), Text1(control<QPlainTextEdit>(*this, "Text1"))
+{
+    auto* close = control<QPushButton>(*this, "Command1");
+    connect(close, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
+    pass_focus_on(*Text1, *close);
+}
+
+void ExhibitWindow::set_text(const QString& text)
+{
+    Text1->setPlainText(text);
+}
+
+void ExhibitWindow::Command1_Click()
+{
+    Exhibit.hide();
+}
+
+void show_exhibit(const QString& path)
+{
+    if (!side_file_exists(path))
+        return;
+    // A file that vanished or cannot be read since the test shows nothing, like a missing one.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = exhibit_text(file.readAll());
+    file.close();
+
+    ExhibitWindow* window = Exhibit.show();
+    CenterForm(*window);
+    window->set_text(text);
+}

@@ -1,0 +1,259 @@
+#include "quiz/quest_window.h"
+
+#include "bank/question_bank.h"
+#include "quiz/answer_window.h"
+#include "quiz/diagram_window.h"
+#include "quiz/exhibit_window.h"
+#include "quiz/quiz_rules.h"
+#include "quiz/quiz_state.h"
+#include "quiz/random_source.h"
+#include "screens/answer_button.h"
+#include "screens/designs.h"
+#include "screens/focus_passer.h"
+#include "screens/proportional_layout.h"
+#include "screens/window_builder.h"
+#include "shell/center_form.h"
+#include "shell/pick_a_quiz_window.h"
+#include "shell/quiz_options.h"
+#include "shell/welcome_window.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FormRef<QuestWindow> quest{FormSlot::Role::Main};
+
+namespace {
+
+constexpr auto select_directions = " Please Select the correct answer(s)";
+constexpr auto type_directions = " Please Type in the Correct Answer";
+
+// Message boxes break lines with LF alone.
+void message_box(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+QuestWindow::QuestWindow()
+    : Form(quest_design),
+      Q1(control<QPlainTextEdit>(*this, "Q1")),
+      typestuff(control<QLabel>(*this, "typestuff")),
+      Directions(control<QLabel>(*this, "Directions")),
+      cluebutton(control<QPushButton>(*this, "cluebutton")),
+      NextButton(control<QPushButton>(*this, "NextButton")),
+      quitquiz(control<QPushButton>(*this, "quitquiz")),
+      question_number(control<QLabel>(*this, "question_number")),
+      qid(control<QLabel>(*this, "qid")),
+      score(control<QLabel>(*this, "score")),
+      Percent_Right(control<QLabel>(*this, "Percent_Right")),
+      Gauge1(control<QWidget>(*this, "Gauge1")),
+      the_gauge(control<QWidget>(*this, "the_gauge"))
+{
+    for (int i = 1; i <= 6; ++i) {
+        QChoice[i] = control<AnswerButton>(*this, control_name("QChoice", i));
+        abox[i] = control<QPlainTextEdit>(*this, control_name("abox", i));
+    }
+    for (int i = 1; i <= 3; ++i) {
+        diagrambutton[i] = control<QPushButton>(*this, control_name("diagrambutton", i));
+        exhibitbutton[i] = control<QPushButton>(*this, control_name("exhibitbutton", i));
+        connect(diagrambutton[i], &QPushButton::clicked, this, [this, i] { diagrambutton_Click(i); });
+        connect(exhibitbutton[i], &QPushButton::clicked, this, [this, i] { exhibitbutton_Click(i); });
+    }
+    connect(NextButton, &QPushButton::clicked, this, &QuestWindow::NextButton_Click);
+    connect(quitquiz, &QPushButton::clicked, this, &QuestWindow::quitquiz_Click);
+    connect(cluebutton, &QPushButton::clicked, this, &QuestWindow::cluebutton_Click);
+    pass_focus_on(*Q1, *NextButton);
+}
+
+void QuestWindow::Form_Load()
+{
+    clear_the_boxes();
+    the_gauge->hide();
+}
+
+void QuestWindow::Form_Unload()
+{
+    pick_a_quiz.unload();
+}
+
+void QuestWindow::Q1_GotFocus()
+{
+    NextButton->setFocus();
+}
+
+void QuestWindow::NextButton_Click()
+{
+    Diagram.unload();
+    Exhibit.unload();
+    NextButton->setFocus();
+    check_answer();
+    show_quest();
+}
+
+void QuestWindow::quitquiz_Click()
+{
+    quiz_state.current_question = static_cast<std::int16_t>(quiz_state.questions_per_quiz + 1);
+    show_quest();
+}
+
+void QuestWindow::show_quest()
+{
+    random_source.reseed_from_clock();
+    NextButton->setFocus();
+    ++quiz_state.current_question;
+    if (quiz_state.current_question > quiz_state.questions_per_quiz) {
+        end_the_test();
+        return;
+    }
+    const int position = quiz_state.current_question;
+    quiz_state.current_qid = static_cast<std::int16_t>(
+        (quiz_state.question_order.at(static_cast<std::size_t>(position)) - 1) * 4 +
+        quiz_state.quiz_number);
+    qid->setText(number_text(quiz_state.current_qid));
+    question_number->setText(number_text(position));
+    present_question();
+}
+
+void QuestWindow::present_question()
+{
+    const QuestionRecord& stored = bank.record(quiz_state.current_qid);
+    quiz_state.choice_count = static_cast<std::int16_t>(count_choices(stored));
+    const ChoiceOrder order =
+        choice_order(quiz_state.choice_count, quiz_options.shuffle_answers == 1, random_source);
+    quiz_state.current_record = arrange_choices(stored, order);
+    const QuestionRecord& current = quiz_state.current_record;
+
+    Q1->setPlainText(current.question_text);
+    cluebutton->setVisible(!is_blank(current.clue));
+    abox[1]->setFrameShape(QFrame::NoFrame);
+    typestuff->hide();
+    if (!is_typed_answer(current.question_type)) {
+        Directions->setText(QString::fromLatin1(select_directions));
+        NextButton->setFocus();
+        for (int i = 1; i <= 6; ++i) {
+            const QString& text = current.choice_text[static_cast<std::size_t>(i)];
+            QChoice[i]->set_pressed(false);
+            abox[i]->setPlainText(text);
+            abox[i]->setVisible(!is_blank(text));
+            QChoice[i]->setVisible(!is_blank(text));
+        }
+    } else {
+        for (int i = 1; i <= 6; ++i) {
+            abox[i]->hide();
+            QChoice[i]->hide();
+        }
+        abox[1]->setFrameShape(QFrame::StyledPanel);
+        typestuff->show();
+        abox[1]->show();
+        abox[1]->clear();
+        Directions->setText(QString::fromLatin1(type_directions));
+        abox[1]->setFocus();
+    }
+    for (int i = 1; i <= 3; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        diagrambutton[i]->setVisible(!is_blank(current.diagram_file[slot]));
+        exhibitbutton[i]->setVisible(!is_blank(current.exhibit_file[slot]));
+    }
+    NextButton->setFocus();
+}
+
+void QuestWindow::clear_the_boxes()
+{
+    for (int i = 1; i <= 6; ++i) {
+        QChoice[i]->set_pressed(false);
+        abox[i]->clear();
+    }
+    Q1->clear();
+    for (QLabel* label : {Directions, qid, score, question_number, Percent_Right})
+        label->clear();
+}
+
+void QuestWindow::check_answer()
+{
+    const QuestionRecord& current = quiz_state.current_record;
+    if (is_typed_answer(current.question_type)) {
+        quiz_state.answer_status = grade_typed(current, abox[1]->toPlainText());
+    } else {
+        ChoiceFlags visible{};
+        ChoiceFlags pressed{};
+        for (int i = 1; i <= 6; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            visible[slot] = !QChoice[i]->isHidden();
+            pressed[slot] = QChoice[i]->pressed();
+        }
+        quiz_state.answer_status = grade_choices(current, visible, pressed);
+    }
+    ++graded_;
+
+    if (quiz_state.answer_status == answer_right) {
+        if (quiz_options.show_when_right == 1)
+            show_answer();
+        ++quiz_state.right_count;
+    } else if (quiz_options.show_when_wrong == 1) {
+        show_answer();
+    }
+    score->setText(number_text(quiz_state.right_count) + QLatin1Char('/') +
+                   number_text(quiz_state.current_question));
+    Percent_Right->setText(
+        number_text(percent_right(quiz_state.right_count, quiz_state.current_question)) +
+        QLatin1Char('%'));
+    update_gauge();
+}
+
+void QuestWindow::update_gauge()
+{
+    // Heights are kept in design units so that a later resize keeps the bar in proportion.
+    auto* layout = static_cast<ProportionalLayout*>(this->layout());
+    const auto full = static_cast<float>(layout->design_height(Gauge1));
+    const float height = gauge_height(quiz_state.right_count, quiz_state.current_question, full);
+    layout->set_design_height(the_gauge, static_cast<int>(height));
+    the_gauge->setVisible(gauge_shown(height));
+}
+
+void QuestWindow::show_answer()
+{
+    ChoiceFlags visible{};
+    for (int i = 1; i <= 6; ++i)
+        visible[static_cast<std::size_t>(i)] = !QChoice[i]->isHidden();
+    const QString text =
+        feedback_text(quiz_state.answer_status, quiz_state.current_record, visible);
+
+    AnswerWindow* window = theanswer.load();
+    window->set_text(text);
+    CenterForm(*window);
+    theanswer.show_modal();
+    theanswer.unload();
+    NextButton->setFocus();
+}
+
+void QuestWindow::end_the_test()
+{
+    // A quit leaves the question on screen ungraded, so the total counts graded questions only.
+    quiz_state.current_question = static_cast<std::int16_t>(graded_);
+    const QString message = summary_text(quiz_state.right_count, quiz_state.current_question);
+    message_box(this, QStringLiteral("Test Complete!"), message);
+    Welcome.show();
+    quest.hide();
+}
+
+void QuestWindow::cluebutton_Click()
+{
+    QString clue = quiz_state.current_record.clue;
+    clue.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    message_box(this, QStringLiteral("Clue"), clue);
+}
+
+void QuestWindow::diagrambutton_Click(int Index)
+{
+    show_diagram(quiz_state.current_record.diagram_file.at(static_cast<std::size_t>(Index)));
+}
+
+void QuestWindow::exhibitbutton_Click(int Index)
+{
+    show_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)));
+}

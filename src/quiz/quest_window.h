@@ -1,0 +1,60 @@
+#pragma once
+
+#include "shell/form_ref.h"
+
+#include <array>
+
+class AnswerButton;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The question window, on which a quiz runs.
+class QuestWindow : public Form {
+    Q_OBJECT
+public:
+    QuestWindow();
+
+    void show_quest();
+    void clear_the_boxes();
+    void check_answer();
+    void show_answer();
+    void end_the_test();
+
+    void NextButton_Click();
+    void quitquiz_Click();
+    void Q1_GotFocus();
+    void cluebutton_Click();
+    void diagrambutton_Click(int Index);
+    void exhibitbutton_Click(int Index);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void present_question();
+    void update_gauge();
+
+    QPlainTextEdit* Q1;
+    std::array<AnswerButton*, 7> QChoice{}; // index 0 unused, as in every control array here
+    std::array<QPlainTextEdit*, 7> abox{};
+    std::array<QPushButton*, 4> diagrambutton{};
+    std::array<QPushButton*, 4> exhibitbutton{};
+    QLabel* typestuff;
+    QLabel* Directions;
+    QPushButton* cluebutton;
+    QPushButton* NextButton;
+    QPushButton* quitquiz;
+    QLabel* question_number;
+    QLabel* qid;
+    QLabel* score;
+    QLabel* Percent_Right;
+    QWidget* Gauge1;
+    QWidget* the_gauge;
+
+    // Questions graded in this quiz: a quit skips the question on screen.
+    int graded_ = 0;
+};
+
+extern FormRef<QuestWindow> quest;

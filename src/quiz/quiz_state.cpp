@@ -1,0 +1,3 @@
+#include "quiz/quiz_state.h"
+
+QuizState quiz_state;

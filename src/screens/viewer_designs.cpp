@@ -1,0 +1,39 @@
+#include "screens/designs.h"
+
+namespace {
+
+// clang-format off
+constexpr ControlDesign theanswer_controls[] = {
+    {"Text1", ControlKind::TextBox, 0, "", 240, 0, 8175, 5055, 1,
+     {"Courier New", 9}, MultiLine | VerticalScroll},
+    {"Closeb", ControlKind::CommandButton, 0, "Close", 6240, 5400, 1935, 375, 0,
+     ms_sans_serif(8.25)},
+};
+
+constexpr ControlDesign diagram_controls[] = {
+    {"Image1", ControlKind::Image, 0, nullptr, 120, 120, 8415, 4935, -1},
+    {"Command1", ControlKind::CommandButton, 0, "Close", 3360, 5160, 2055, 375, 0},
+};
+
+constexpr ControlDesign exhibit_controls[] = {
+    {"Text1", ControlKind::TextBox, 0, "", 120, 120, 8535, 4095, 0, {}, MultiLine | VerticalScroll},
+    {"Command1", ControlKind::CommandButton, 0, "close", 3600, 4320, 1935, 375, 1},
+};
+// clang-format on
+
+} // namespace
+
+const WindowDesign theanswer_design = {
+    "theanswer", "The Answer", 8700, 5880, FrameStyle::Sizable, {}, {"Courier New", 8.25}, false,
+    theanswer_controls,
+};
+
+const WindowDesign diagram_design = {
+    "Diagram", "Diagram", 8730, 5595, FrameStyle::Sizable, {}, ms_sans_serif(8.25), true,
+    diagram_controls,
+};
+
+const WindowDesign exhibit_design = {
+    "Exhibit", "Exhibit", 8775, 4770, FrameStyle::Sizable, {}, ms_sans_serif(8.25), false,
+    exhibit_controls,
+};

@@ -1,0 +1,236 @@
+#include "screens/window_builder.h"
+
+#include "screens/answer_button.h"
+#include "screens/proportional_layout.h"
+#include "screens/stretched_image.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace {
+
+QFont make_font(const FontDesign& design)
+{
+    QFont font(QString::fromLatin1(design.family));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    return font;
+}
+
+void set_colours(QWidget& widget, const ControlDesign& design, QPalette::ColorRole back_role,
+                 QPalette::ColorRole fore_role)
+{
+    QPalette palette = widget.palette();
+    if (design.back) {
+        palette.setColor(back_role, QColor::fromRgb(*design.back));
+        widget.setAutoFillBackground(true);
+    }
+    if (design.fore)
+        palette.setColor(fore_role, QColor::fromRgb(*design.fore));
+    widget.setPalette(palette);
+}
+
+QWidget* make_text_box(const ControlDesign& design, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(design.caption ? design.caption : "");
+    if (!(design.flags & MultiLine)) {
+        auto* box = new QLineEdit(text, parent);
+        box->setFrame(!(design.flags & NoBorder));
+        box->setReadOnly(design.flags & Locked);
+        set_colours(*box, design, QPalette::Base, QPalette::Text);
+        return box;
+    }
+    auto* box = new QPlainTextEdit(text, parent);
+    box->setVerticalScrollBarPolicy((design.flags & VerticalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                     : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setReadOnly(design.flags & Locked);
+    // Tab moves the focus on, as in any form, rather than typing a tab character.
+    box->setTabChangesFocus(true);
+    if (design.flags & NoBorder)
+        box->setFrameShape(QFrame::NoFrame);
+    set_colours(*box, design, QPalette::Base, QPalette::Text);
+    return box;
+}
+
+QWidget* make_line(const ControlDesign& design, QWidget* parent)
+{
+    auto* line = new QWidget(parent);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(design.fore.value_or(black)));
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+QWidget* make_control(const ControlDesign& design, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(design.caption ? design.caption : "");
+    switch (design.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        set_colours(*label, design, QPalette::Window, QPalette::WindowText);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return make_text_box(design, parent);
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(caption, parent);
+        box->setChecked(design.flags & Checked);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* button = new QRadioButton(caption, parent);
+        button->setChecked(design.flags & Checked);
+        return button;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Image: {
+        auto* image = new StretchedImage(parent);
+        if (design.picture)
+            image->set_picture(QPixmap(QString::fromLatin1(design.picture)));
+        return image;
+    }
+    case ControlKind::PictureBox: {
+        auto* box = new QWidget(parent);
+        set_colours(*box, design, QPalette::Window, QPalette::WindowText);
+        return box;
+    }
+    case ControlKind::Line:
+        return make_line(design, parent);
+    case ControlKind::AnswerButton: {
+        auto* button = new AnswerButton(parent);
+        button->setText(caption);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+// A line is given by its end points; it is drawn one pixel thick.
+QRect design_rect(const ControlDesign& design)
+{
+    if (design.kind != ControlKind::Line)
+        return {design.left, design.top, design.width, design.height};
+    const int x1 = std::min(design.left, design.width);
+    const int y1 = std::min(design.top, design.height);
+    const int x2 = std::max(design.left, design.width);
+    const int y2 = std::max(design.top, design.height);
+    return {x1, y1, std::max(x2 - x1, twips_per_pixel), std::max(y2 - y1, twips_per_pixel)};
+}
+
+bool draws_on_surface(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Line;
+}
+
+bool takes_focus(ControlKind kind)
+{
+    return !draws_on_surface(kind) && kind != ControlKind::Frame && kind != ControlKind::PictureBox;
+}
+
+} // namespace
+
+QString control_name(const char* name, int index)
+{
+    const QString base = QString::fromLatin1(name);
+    return index > 0 ? base + QLatin1Char('_') + QString::number(index) : base;
+}
+
+QString control_name(const ControlDesign& control)
+{
+    return control_name(control.name, control.index);
+}
+
+void build_window(QWidget& window, const WindowDesign& design)
+{
+    window.setObjectName(QString::fromLatin1(design.name));
+    window.setWindowTitle(QString::fromUtf8(design.title));
+    window.setFont(make_font(design.font));
+    if (design.back) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(*design.back));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    const QSize client = twips_to_pixels(QRect(0, 0, design.client_width, design.client_height)).size();
+    window.resize(client);
+    if (design.frame == FrameStyle::FixedDialog) {
+        window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        window.setFixedSize(client);
+    }
+
+    std::map<QString, QWidget*> frames;
+    std::map<QWidget*, ProportionalLayout*> layouts;
+    const auto layout_for = [&](QWidget* container, QSize design_twips) {
+        auto& layout = layouts[container];
+        if (!layout)
+            layout = new ProportionalLayout(design_twips);
+        return layout;
+    };
+
+    std::vector<std::pair<int, QWidget*>> tab_order;
+    std::vector<QWidget*> surface;
+    for (const ControlDesign& control : design.controls) {
+        QWidget* parent = control.parent ? frames.at(QString::fromLatin1(control.parent)) : &window;
+        QWidget* widget = make_control(control, parent);
+        widget->setObjectName(control_name(control));
+        if (control.font.family)
+            widget->setFont(make_font(control.font));
+        const QRect rect = design_rect(control);
+        widget->setGeometry(twips_to_pixels(rect));
+        if (control.flags & Hidden)
+            widget->setVisible(false);
+        if (control.kind == ControlKind::Frame)
+            frames[widget->objectName()] = widget;
+        if (draws_on_surface(control.kind))
+            surface.push_back(widget);
+        if (takes_focus(control.kind) && control.tab >= 0)
+            tab_order.emplace_back(control.tab, widget);
+        else
+            widget->setFocusPolicy(Qt::NoFocus);
+        if (design.resize) {
+            const QSize container = parent == &window
+                                        ? QSize(design.client_width, design.client_height)
+                                        : parent->property("design_twips").toSize();
+            layout_for(parent, container)->add(widget, rect);
+        }
+        if (control.kind == ControlKind::Frame)
+            widget->setProperty("design_twips", rect.size());
+    }
+    for (auto& [container, layout] : layouts)
+        container->setLayout(layout);
+    for (QWidget* widget : surface)
+        widget->lower();
+
+    std::stable_sort(tab_order.begin(), tab_order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tab_order.size(); ++i)
+        QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+}
+
+void install_font_substitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}

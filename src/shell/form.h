@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+struct WindowDesign;
+class FormSlot;
+
+// Base of the program's windows: built afresh from its design, loaded and unloaded through the
+// program-wide reference (FormRef) that owns it.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const WindowDesign& design);
+
+    // The busy pointer while a handler does visible work.
+    void set_busy(bool busy);
+
+signals:
+    void hidden();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    friend class FormSlot;
+    FormSlot* slot_ = nullptr;
+};

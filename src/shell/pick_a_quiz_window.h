@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/form_ref.h"
+
+class PickAQuizWindow : public Form {
+    Q_OBJECT
+public:
+    PickAQuizWindow();
+
+    void Command1_Click();
+    void focus_start_button();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+};
+
+extern FormRef<PickAQuizWindow> pick_a_quiz;

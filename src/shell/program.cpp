@@ -1,0 +1,21 @@
+#include "shell/program.h"
+
+#include "screens/window_builder.h"
+#include "shell/center_form.h"
+#include "shell/welcome_window.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void prepare_application(QApplication& app)
+{
+    install_font_substitutes();
+    app.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    // Qt counts only visible windows; a hidden options or welcome window must keep the program.
+    app.setQuitOnLastWindowClosed(false);
+}
+
+void start_program()
+{
+    CenterForm(*Welcome.load());
+}

@@ -1,0 +1,195 @@
+#include "screens/design.h"
+#include "shell/form_ref.h"
+#include "support/test_app.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const WindowDesign plain_design = {"plain", "Plain", 3000, 2000, FrameStyle::Sizable, {},
+                                   {"MS Sans Serif", 8.25}, false, {}};
+
+int loads = 0;
+int unloads = 0;
+
+class MainForm : public Form {
+public:
+    MainForm() : Form(plain_design) {}
+    std::function<void()> on_unload;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Unload() override
+    {
+        ++unloads;
+        if (on_unload)
+            on_unload();
+    }
+};
+
+class OtherForm : public MainForm {};
+class ViewerForm : public MainForm {};
+
+FormRef<MainForm> main_form{FormSlot::Role::Main};
+FormRef<OtherForm> other_form{FormSlot::Role::Main};
+FormRef<ViewerForm> viewer_form{FormSlot::Role::Viewer};
+
+} // namespace
+
+class TestWindowSemantics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepare_test_app(); }
+    void init() { loads = unloads = 0; }
+    void cleanup() { tear_down_windows(); }
+
+    void show_creates_once_and_loads_once()
+    {
+        QVERIFY(!main_form.is_open());
+        QCOMPARE(main_form.get(), nullptr);
+        MainForm* shown = main_form.show();
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(main_form.show(), shown);
+        QCOMPARE(loads, 1);
+    }
+
+    void load_creates_hidden()
+    {
+        MainForm* loaded = main_form.load();
+        QVERIFY(main_form.is_open());
+        QVERIFY(!loaded->isVisible());
+        QCOMPARE(loads, 1);
+    }
+
+    void operations_on_a_closed_window_do_nothing()
+    {
+        main_form.hide();
+        main_form.unload();
+        QVERIFY(!main_form.is_open());
+        QCOMPARE(loads, 0);
+        QCOMPARE(unloads, 0);
+    }
+
+    void close_sequence_runs_once_even_when_closed_again_from_inside_it()
+    {
+        main_form.show();
+        other_form.show();
+        // Each window's close sequence closes the other, as the welcome and options windows do.
+        main_form.get()->on_unload = [] { other_form.unload(); };
+        other_form.get()->on_unload = [] { main_form.unload(); };
+        run_in_event_loop([] { main_form.unload(); });
+        QCOMPARE(unloads, 2);
+        QVERIFY(!main_form.is_open());
+        QVERIFY(!other_form.is_open());
+    }
+
+    void users_close_box_runs_the_close_sequence()
+    {
+        main_form.show();
+        other_form.show();
+        run_in_event_loop([] { main_form.get()->close(); });
+        QCOMPARE(unloads, 1);
+        QVERIFY(!main_form.is_open());
+        QVERIFY(!program_ended());
+    }
+
+    void window_closed_in_its_own_handler_survives_until_the_handler_returns()
+    {
+        main_form.show();
+        other_form.show();
+        QPointer<MainForm> window = main_form.get();
+        bool alive_after_unload = false;
+        run_in_event_loop([&] {
+            main_form.unload();
+            QCoreApplication::processEvents();
+            alive_after_unload = !window.isNull() && !window->isVisible();
+        });
+        QVERIFY(alive_after_unload);
+        QVERIFY(window.isNull());
+    }
+
+    void reopened_window_is_built_afresh()
+    {
+        QPointer<MainForm> first = main_form.show();
+        other_form.show();
+        run_in_event_loop([] { main_form.unload(); });
+        MainForm* second = main_form.show();
+        QVERIFY(first.isNull());
+        QVERIFY(second != nullptr);
+        QCOMPARE(loads, 3);
+    }
+
+    void program_ends_when_the_last_window_closes()
+    {
+        main_form.show();
+        other_form.load(); // open but hidden: it keeps the program running
+        run_in_event_loop([] { main_form.unload(); });
+        QVERIFY(!program_ended());
+        run_in_event_loop([] { other_form.unload(); });
+        QVERIFY(program_ended());
+    }
+
+    void hidden_viewers_alone_do_not_keep_the_program()
+    {
+        main_form.show();
+        viewer_form.show();
+        run_in_event_loop([] { main_form.unload(); });
+        QVERIFY2(!program_ended(), "a visible viewer keeps the program");
+        run_in_event_loop([] { viewer_form.hide(); });
+        QVERIFY(program_ended());
+    }
+
+    void closing_the_last_visible_window_ends_with_a_hidden_viewer_open()
+    {
+        main_form.show();
+        viewer_form.show();
+        run_in_event_loop([] { viewer_form.hide(); });
+        QVERIFY(!program_ended());
+        run_in_event_loop([] { main_form.unload(); });
+        QVERIFY(program_ended());
+    }
+
+    void no_end_inside_a_nested_loop_before_the_next_window_opens()
+    {
+        main_form.show();
+        run_in_event_loop([] {
+            main_form.unload();
+            // A modal message box runs a nested loop before the next window is shown.
+            QEventLoop nested;
+            QTimer::singleShot(20, &nested, &QEventLoop::quit);
+            nested.exec();
+            QVERIFY(!program_ended());
+            other_form.show();
+        });
+        QVERIFY(!program_ended());
+        QVERIFY(other_form.is_open());
+    }
+
+    void show_modal_returns_when_the_window_is_hidden()
+    {
+        main_form.show();
+        other_form.load();
+        QTimer::singleShot(20, [] { other_form.hide(); });
+        other_form.show_modal();
+        QVERIFY(other_form.is_open());
+        QVERIFY(!other_form.get()->isVisible());
+        QCOMPARE(other_form.get()->windowModality(), Qt::NonModal);
+    }
+
+    void end_program_runs_no_close_sequence()
+    {
+        main_form.show();
+        end_program();
+        QVERIFY(program_ended());
+        QCOMPARE(unloads, 0);
+        FormSlot::discard_all();
+        QCOMPARE(unloads, 0);
+    }
+};
+
+QTEST_MAIN(TestWindowSemantics)
+#include "test_window_semantics.moc"
