@@ -446,12 +446,13 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which of the following is a characteristic of a distance-vector "
                          "routing protocol?"},
-            .choices = {"Each router builds a complete map of the network topology",
-                        "Updates are sent only when a link changes, to every router in the area",
-                        "Routers periodically send their entire routing table to their neighbors",
-                        "Routes are chosen by the shortest path first (SPF) algorithm",
-                        "Routers flood link-state advertisements to every router in the area",
-                        "Convergence is immediate, so routing loops cannot form"},
+            .choices = {"Every router keeps the same database describing every link in its area",
+                        "Routers divide the network into areas joined to a backbone area",
+                        "Each router sends its full routing table to its neighbors at fixed "
+                        "intervals",
+                        "Each router computes a shortest-path tree with itself as the root",
+                        "A router floods a description of its own links whenever one changes",
+                        "It needs no split horizon or hold-down timers to prevent routing loops"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 6, page 304",
                             "Distance-vector protocols such as RIP and IGRP:",
@@ -460,8 +461,8 @@ std::span<const ContentEntry> quiz_3_content()
                             "topology;",
                             "- converge slowly and use split horizon and hold-downs against "
                             "loops.",
-                            "Topology maps, LSA flooding and SPF belong to link-state "
-                            "protocols such as OSPF."},
+                            "Link databases, areas, SPF and flooding on change are link-state "
+                            "features, as in OSPF."},
         },
 
         // Record 127
