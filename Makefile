@@ -1,8 +1,9 @@
-# The whole set-up on a fresh Debian 12 machine: `make run` or `make test`.
+# The whole set-up on a fresh Debian 12 machine: `make run`, `make test` or `make package`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+APP_ID = example.orlin.OrlinQuiz
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps package clean
 
 run: build
 	./$(BUILD)/orlin-quiz
@@ -16,6 +17,13 @@ build: deps
 
 deps:
 	./scripts/install_deps.sh
+
+# The Debian package lands in $(BUILD)/: orlin-quiz_<version>_<arch>.deb.
+package: build
+	./scripts/install_deps.sh package
+	desktop-file-validate packaging/$(APP_ID).desktop
+	appstreamcli validate --no-net packaging/$(APP_ID).metainfo.xml
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) build-asan
