@@ -1,15 +1,20 @@
-# The whole set-up on a fresh Debian 12 machine: `make run`, `make test` or `make package`.
+# The whole set-up on a fresh Debian 12 machine: `make run`, `make test`, `make bench` or
+# `make package`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 APP_ID = example.orlin.OrlinQuiz
 
-.PHONY: run test build deps package clean
+.PHONY: run test bench build deps package clean
 
 run: build
 	./$(BUILD)/orlin-quiz
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Start-up, memory and speed against their goals; on X too when DISPLAY is set.
+bench: build
+	./$(BUILD)/tools/bench/bench
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
