@@ -11,6 +11,9 @@
 namespace {
 
 class FirstPaintProbe : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -40,5 +43,5 @@ private:
 
 void report_first_paint()
 {
-    qApp->installEventFilter(new FirstPaintProbe);
+    qApp->installEventFilter(new FirstPaintProbe(qApp));
 }
