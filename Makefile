@@ -1,8 +1,10 @@
-# The whole set-up on a fresh Debian 12 machine: `make run` or `make test`.
+# The whole set-up on a fresh Debian 12 machine: `make run`, `make test`, `make bench` or
+# `make package`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+APP_ID = example.orlin.OrlinQuiz
 
-.PHONY: run test build deps clean
+.PHONY: run test bench build deps package clean
 
 run: build
 	./$(BUILD)/orlin-quiz
@@ -10,12 +12,23 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Start-up, memory and speed against their goals; on X too when DISPLAY is set.
+bench: build
+	./$(BUILD)/tools/bench/bench
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:
 	./scripts/install_deps.sh
+
+# The Debian package lands in $(BUILD)/: orlin-quiz_<version>_<arch>.deb.
+package: build
+	./scripts/install_deps.sh package
+	desktop-file-validate packaging/$(APP_ID).desktop
+	appstreamcli validate --no-net packaging/$(APP_ID).metainfo.xml
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) build-asan

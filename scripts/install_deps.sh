@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
+# `install_deps.sh package` adds what building and checking the Debian package needs.
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
+if [ "${1:-}" = package ]; then
+    # CPack reads the binary's libraries with file and dpkg-shlibdeps (dpkg-dev).
+    packages+=(file dpkg-dev desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,8 @@ void prepare_application(QApplication& app)
 {
     install_font_substitutes();
     app.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    // Wayland desktops find the menu entry, and so the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orlin.OrlinQuiz"));
     // Qt counts only visible windows; a hidden options or welcome window must keep the program.
     app.setQuitOnLastWindowClosed(false);
 }

@@ -1,0 +1,191 @@
+// Prints the program's start-up, memory and speed against their goals. Not a test: timings
+// depend on the machine, so `make bench` prints them for a person to read.
+#include "child_run.h"
+#include "program_bench.h"
+#include "stats.h"
+
+#include "shell/form_ref.h"
+#include "shell/program.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int start_runs = 21;
+constexpr int next_count = 10000;
+constexpr int load_bank_runs = 1000;
+constexpr int exhibit_runs = 5;
+
+struct Row {
+    std::string measure;
+    std::string result;
+    std::string goal;
+    std::string met; // yes, NO, or - for a row that only explains another
+};
+
+std::string verdict(bool met)
+{
+    return met ? "yes" : "NO";
+}
+
+template <class... Values>
+std::string format(const char* pattern, Values... values)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+void print_table(const std::vector<Row>& rows)
+{
+    std::size_t widths[3] = {7, 6, 4};
+    for (const Row& row : rows) {
+        widths[0] = std::max(widths[0], row.measure.size());
+        widths[1] = std::max(widths[1], row.result.size());
+        widths[2] = std::max(widths[2], row.goal.size());
+    }
+    const auto line = [&](const std::string& a, const std::string& b, const std::string& c,
+                          const std::string& d) {
+        std::printf("| %-*s | %-*s | %-*s | %-4s |\n", static_cast<int>(widths[0]), a.c_str(),
+                    static_cast<int>(widths[1]), b.c_str(), static_cast<int>(widths[2]), c.c_str(),
+                    d.c_str());
+    };
+    line("measure", "result", "goal", "met");
+    line(std::string(widths[0], '-'), std::string(widths[1], '-'), std::string(widths[2], '-'),
+         "----");
+    for (const Row& row : rows)
+        line(row.measure, row.result, row.goal, row.met);
+}
+
+struct StartUp {
+    std::string path;
+    std::string argument;
+    std::vector<double> seconds;
+    std::vector<double> max_rss_kb;
+};
+
+std::string ratio_text(double seconds, double base_seconds)
+{
+    return format("%.2f  (%.1f / %.1f ms)", seconds / base_seconds, seconds * 1e3,
+                  base_seconds * 1e3);
+}
+
+std::string memory_text(double kb, double base_kb)
+{
+    return format("%+.1f MiB  (%.1f / %.1f MiB)", (kb - base_kb) / 1024, kb / 1024, base_kb / 1024);
+}
+
+// The children take turns, so a slow spell of the machine hits them all alike.
+void add_start_up_rows(std::vector<Row>& rows, const std::string& folder,
+                       const std::string& platform)
+{
+    StartUp welcome{folder + "/bench_start_welcome", {}, {}, {}};
+    StartUp empty{folder + "/bench_start_empty", {}, {}, {}};
+    StartUp label{folder + "/bench_start_empty", "label", {}, {}};
+    std::vector<StartUp*> children{&welcome, &empty, &label};
+    // Unmeasured first runs fill the file-system and font caches.
+    for (const StartUp* child : children)
+        run_child(child->path, platform, child->argument);
+    for (int i = 0; i < start_runs; ++i) {
+        for (StartUp* child : children) {
+            const ChildRun run = run_child(child->path, platform, child->argument);
+            if (!run.ok) {
+                std::fprintf(stderr, "failed: QT_QPA_PLATFORM=%s %s %s\n", platform.c_str(),
+                             child->path.c_str(), child->argument.c_str());
+                std::exit(1);
+            }
+            child->seconds.push_back(run.seconds);
+            child->max_rss_kb.push_back(static_cast<double>(run.max_rss_kb));
+        }
+    }
+    const double w = median(welcome.seconds), e = median(empty.seconds), l = median(label.seconds);
+    const double w_kb = median(welcome.max_rss_kb), e_kb = median(empty.max_rss_kb),
+                 l_kb = median(label.max_rss_kb);
+    rows.push_back({"start-up to first frame, " + platform + " (welcome / empty window)",
+                    ratio_text(w, e), "ratio <= 1.25", verdict(w / e <= 1.25)});
+    rows.push_back({"  the same against a window with one text label", ratio_text(w, l),
+                    "", "-"});
+    rows.push_back({"peak memory, " + platform + " (welcome / empty window)",
+                    memory_text(w_kb, e_kb), "<= +5 MiB", verdict(w_kb - e_kb <= 5 * 1024)});
+    rows.push_back({"  the same against a window with one text label", memory_text(w_kb, l_kb),
+                    "", "-"});
+}
+
+void add_load_bank_row(std::vector<Row>& rows)
+{
+    const double load = median(time_load_bank(load_bank_runs));
+    rows.push_back({format("load_bank (median of %d)", load_bank_runs),
+                    format("%.3f ms", load * 1e3), "< 1 ms", verdict(load < 1e-3)});
+}
+
+void add_next_rows(std::vector<Row>& rows)
+{
+    const NextTimes next = time_next(next_count);
+    const double handler = median(next.handler), painted = median(next.with_paint);
+    rows.push_back({format("NEXT, median of %d, offscreen", next_count),
+                    format("%.3f ms  (%d graded right)", handler * 1e3, next.graded_right),
+                    "< 1 ms", verdict(handler < 1e-3)});
+    rows.push_back({"  NEXT and its repaint, same run", format("%.3f ms", painted * 1e3),
+                    "", "-"});
+}
+
+void add_exhibit_rows(std::vector<Row>& rows)
+{
+    double previous = 0;
+    int previous_mb = 0;
+    for (const int megabytes : {1, 10, 20}) {
+        const double t = median(time_exhibit(megabytes, exhibit_runs));
+        const bool last = megabytes == 20;
+        // Linear: n times the size takes at most about n times as long.
+        const bool linear = megabytes == 1 || t / previous <= 1.25 * megabytes / previous_mb;
+        const bool met = linear && (!last || t < 0.5);
+        rows.push_back({format("open an exhibit of %d MiB, to its first paint", megabytes),
+                        format("%.0f ms  (%.1f ms per MiB)", t * 1e3, t * 1e3 / megabytes),
+                        last ? "linear, < 500 ms" : "linear", verdict(met)});
+        previous = t;
+        previous_mb = megabytes;
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool has_display = std::getenv("DISPLAY") && *std::getenv("DISPLAY");
+    // The program's own routines are timed here, headless.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    prepare_application(app);
+    record_program_end_only();
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+
+    // Parts may be named to run only those, as when profiling one: start load_bank next exhibit.
+    const QStringList asked = QCoreApplication::arguments().mid(1);
+    const auto wanted = [&asked](const char* part) {
+        return asked.isEmpty() || asked.contains(QLatin1String(part));
+    };
+
+    std::vector<Row> rows;
+    if (wanted("start")) {
+        add_start_up_rows(rows, folder, "offscreen");
+        if (has_display)
+            add_start_up_rows(rows, folder, "xcb");
+    }
+    if (wanted("load_bank"))
+        add_load_bank_row(rows);
+    if (wanted("next"))
+        add_next_rows(rows);
+    if (wanted("exhibit"))
+        add_exhibit_rows(rows);
+    std::printf("Medians; start-up and memory over %d runs of each child process.\n\n",
+                start_runs);
+    print_table(rows);
+    FormSlot::discard_all();
+    return 0;
+}

@@ -1,0 +1,94 @@
+#include "child_run.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+long long monotonic_ns()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// The parent's environment with the platform set, as the child's.
+std::vector<std::string> child_environment(const std::string& platform)
+{
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string text(*entry);
+        if (!text.starts_with("QT_QPA_PLATFORM="))
+            env.push_back(text);
+    }
+    env.push_back("QT_QPA_PLATFORM=" + platform);
+    return env;
+}
+
+std::string read_all(int fd)
+{
+    std::string text;
+    char buffer[256];
+    ssize_t got = 0;
+    while ((got = read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(got));
+    return text;
+}
+
+} // namespace
+
+ChildRun run_child(const std::string& path, const std::string& platform,
+                   const std::string& argument)
+{
+    std::vector<std::string> env_text = child_environment(platform);
+    std::vector<char*> env;
+    for (std::string& text : env_text)
+        env.push_back(text.data());
+    env.push_back(nullptr);
+    std::string arg0 = path;
+    std::string arg1 = argument;
+    char* argv[] = {arg0.data(), arg1.empty() ? nullptr : arg1.data(), nullptr};
+
+    int pipe_fds[2];
+    if (pipe(pipe_fds) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
+    // Qt's start-up notes would bury the table; a failed run is reported with its command.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    const long long started = monotonic_ns();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, env.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipe_fds[1]);
+    if (spawned != 0) {
+        close(pipe_fds[0]);
+        return {};
+    }
+    const std::string output = read_all(pipe_fds[0]);
+    close(pipe_fds[0]);
+
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return {};
+    ChildRun run;
+    run.max_rss_kb = usage.ru_maxrss;
+    const long long painted = std::strtoll(output.c_str(), nullptr, 10);
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && painted > started;
+    run.seconds = static_cast<double>(painted - started) / 1e9;
+    return run;
+}

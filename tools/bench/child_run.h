@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+struct ChildRun {
+    double seconds = 0;   // from just before the start to the end of the first frame
+    long max_rss_kb = 0;  // the child's peak resident memory
+    bool ok = false;
+};
+
+// Starts a start-up child on the given Qt platform, with one argument if not empty, and waits
+// for it to end.
+ChildRun run_child(const std::string& path, const std::string& platform,
+                   const std::string& argument = {});

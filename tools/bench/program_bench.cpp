@@ -1,0 +1,171 @@
+#include "program_bench.h"
+
+#include "bank/question_bank.h"
+#include "quiz/exhibit_window.h"
+#include "quiz/quest_window.h"
+#include "quiz/quiz_rules.h"
+#include "quiz/quiz_state.h"
+#include "quiz/random_source.h"
+#include "screens/answer_button.h"
+#include "screens/window_builder.h"
+#include "shell/quiz_options.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds_since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Lets deferred deletes, layouts and paints run, as the event loop would between two clicks.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Notes a paint of the named window or of any control on it.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(const char* window_name) : window_name_(QString::fromLatin1(window_name))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PaintSpy() override { qApp->removeEventFilter(this); }
+    bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            painted_ = painted_ || (widget && widget->window()->objectName() == window_name_);
+        }
+        return false;
+    }
+
+private:
+    QString window_name_;
+    bool painted_ = false;
+};
+
+// Runs the event loop until the window has painted; ten seconds at most, so a bench cannot hang.
+void run_until_painted(const PaintSpy& spy)
+{
+    const auto start = Clock::now();
+    while (!spy.painted() && seconds_since(start) < 10.0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+QuestWindow* start_quiz(int quiz_number)
+{
+    quest.unload();
+    settle();
+    QuestWindow* window = quest.show();
+    build_question_order(quiz_state.question_order, quiz_state.questions_per_quiz, true,
+                         random_source);
+    quiz_state.quiz_number = static_cast<std::int16_t>(quiz_number);
+    quiz_state.current_qid = 0;
+    quiz_state.current_question = 0;
+    quiz_state.right_count = 0;
+    window->show_quest();
+    settle();
+    return window;
+}
+
+// Presses the correct choices of the question on screen, as a user who knows the answer would.
+void press_correct_choices(QuestWindow& window)
+{
+    const auto& correct = quiz_state.current_record.choice_correct;
+    for (int i = 1; i <= 6; ++i) {
+        auto* button = control<AnswerButton>(window, control_name("QChoice", i));
+        button->set_pressed(correct.at(static_cast<std::size_t>(i)) == 1);
+    }
+}
+
+QByteArray exhibit_bytes(int megabytes)
+{
+    const QByteArray line =
+        "GigabitEthernet0/1 is up, line protocol is up; 1000 Mb/s, full duplex, MTU 1500\r\n";
+    const qsizetype size = qsizetype{megabytes} * 1024 * 1024;
+    QByteArray bytes;
+    bytes.reserve(size + line.size());
+    while (bytes.size() < size)
+        bytes += line;
+    return bytes;
+}
+
+} // namespace
+
+std::vector<double> time_load_bank(int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        load_bank();
+        times.push_back(seconds_since(start));
+    }
+    return times;
+}
+
+NextTimes time_next(int count)
+{
+    load_bank();
+    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
+    quiz_options = QuizOptions{};
+    quiz_options.shuffle_answers = 1;
+    quiz_options.shuffle_questions = 1;
+
+    NextTimes times;
+    int quiz = 0;
+    QuestWindow* window = nullptr;
+    while (static_cast<int>(times.handler.size()) < count) {
+        if (!window || quiz_state.current_question >= quiz_state.questions_per_quiz) {
+            times.graded_right += window ? quiz_state.right_count : 0;
+            window = start_quiz(quiz++ % 4 + 1);
+        }
+        if (times.handler.size() % 2 == 0)
+            press_correct_choices(*window);
+        const PaintSpy spy("quest");
+        const auto start = Clock::now();
+        window->NextButton_Click();
+        times.handler.push_back(seconds_since(start));
+        run_until_painted(spy);
+        times.with_paint.push_back(seconds_since(start));
+    }
+    times.graded_right += quiz_state.right_count;
+    quest.unload();
+    settle();
+    return times;
+}
+
+std::vector<double> time_exhibit(int megabytes, int runs)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("exhibit.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(exhibit_bytes(megabytes)) < 0)
+        return {};
+    file.close();
+
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const PaintSpy spy("Exhibit");
+        const auto start = Clock::now();
+        show_exhibit(path);
+        run_until_painted(spy);
+        times.push_back(seconds_since(start));
+        Exhibit.unload();
+        settle();
+    }
+    return times;
+}

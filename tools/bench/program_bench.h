@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+// Timings of the program's own routines, in seconds, run in this process on its QApplication.
+
+// Each of `runs` calls of load_bank.
+std::vector<double> time_load_bank(int runs);
+
+struct NextTimes {
+    std::vector<double> handler;      // NextButton_Click alone
+    std::vector<double> with_paint;   // the handler and the repaint it causes
+    int graded_right = 0;             // a check that grading ran: about half of them
+};
+
+// `count` NEXT presses without feedback, with shuffled questions and answers, every other one
+// answered right; a quiz is started afresh before its last question would end it.
+NextTimes time_next(int count);
+
+// Each of `runs` openings of an exhibit of `megabytes` MiB of text, to the end of its first paint.
+std::vector<double> time_exhibit(int megabytes, int runs);
