@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -198,6 +199,7 @@ private slots:
     void closed_viewers_reload_on_the_next_click();
     void icon_shows_its_largest_image();
     void exhibit_text_passes_the_focus_to_close();
+    void exhibit_text_shows_no_caret();
 
     void next_closes_the_viewers_before_grading();
     void quitting_keeps_the_viewers_and_the_welcome_close_closes_them();
@@ -410,7 +412,7 @@ void TestViewers::icon_shows_its_largest_image()
 
 void TestViewers::exhibit_text_passes_the_focus_to_close()
 {
-    QVERIFY(write_file(in_dir("focus.txt"), "text"));
+    QVERIFY(write_file(in_dir("focus.txt"), "    text"));
     QVERIFY(start_quiz({{"", {}, {in_dir("focus.txt"), "", ""}}}));
     QVERIFY(open_exhibit(1));
     ExhibitWindow* window = Exhibit.get();
@@ -426,7 +428,30 @@ void TestViewers::exhibit_text_passes_the_focus_to_close()
     QTest::mouseClick(exhibit_text_box()->viewport(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), close);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
-    QCOMPARE(exhibit_text_box()->toPlainText(), QStringLiteral("text\n"));
+    QCOMPARE(exhibit_text_box()->toPlainText(), QStringLiteral("    text\n"));
+}
+
+void TestViewers::exhibit_text_shows_no_caret()
+{
+    // A steady caret, so that one look tells whether the text box draws it.
+    const int flash_time = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    const auto restore =
+        qScopeGuard([flash_time] { QApplication::setCursorFlashTime(flash_time); });
+    QVERIFY(write_file(in_dir("caret.txt"), "    indented"));
+    QVERIFY(start_quiz({{"", {}, {in_dir("caret.txt"), "", ""}}}));
+    QVERIFY(open_exhibit(1));
+    ExhibitWindow* window = Exhibit.get();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QPlainTextEdit* text = exhibit_text_box();
+    text->setFocus(Qt::MouseFocusReason);
+    settle();
+    const QRect caret = text->cursorRect();
+    const QImage shown = text->viewport()->grab().toImage();
+    const QColor base = text->palette().color(QPalette::Base);
+    for (int y = caret.top() + 1; y < caret.bottom(); ++y)
+        QCOMPARE(shown.pixelColor(caret.center().x(), y), base);
 }
 
 void TestViewers::next_closes_the_viewers_before_grading()
