@@ -203,6 +203,7 @@ private slots:
 
     void next_closes_the_viewers_before_grading();
     void quitting_keeps_the_viewers_and_the_welcome_close_closes_them();
+    void an_open_viewer_outlives_the_question_window();
 
     void unusable_diagrams_data();
     void unusable_diagrams();
@@ -500,6 +501,20 @@ void TestViewers::quitting_keeps_the_viewers_and_the_welcome_close_closes_them()
     QVERIFY(!Welcome.is_open());
     QVERIFY(!Diagram.is_open());
     QVERIFY(!Exhibit.is_open());
+    QVERIFY(program_ended());
+}
+
+void TestViewers::an_open_viewer_outlives_the_question_window()
+{
+    QVERIFY(write_picture(in_dir("last.png"), {10, 10}, Qt::red));
+    QVERIFY(start_quiz({{"", {in_dir("last.png"), "", ""}, {}}}));
+    QVERIFY(click(quest_button("diagrambutton", 1)));
+    run_in_event_loop([] { quest.get()->close(); });
+    QVERIFY(!quest.is_open());
+    QVERIFY(Diagram.get() && Diagram.get()->isVisible());
+    QVERIFY(!program_ended());
+    // Its "Close" hides it, and nothing visible is left to end the program from.
+    QVERIFY(click(button_of(Diagram.get(), QStringLiteral("Command1"))));
     QVERIFY(program_ended());
 }
 
