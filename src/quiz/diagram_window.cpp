@@ -4,6 +4,7 @@
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPushButton>
@@ -12,10 +13,17 @@ FormRef<DiagramWindow> Diagram{FormSlot::Role::Viewer};
 
 namespace {
 
-// For a file that holds several images, such as an icon, the largest of them.
+// For a file that holds several images, such as an icon, the largest of them. The file is opened
+// here so that the path is used as it is: a reader given a name tries other extensions too.
 QImage read_largest_image(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file);
+    // The frames of an animation share one size; decoding them all would only cost time.
+    if (reader.supportsAnimation())
+        return reader.read();
     QImage largest;
     do {
         const QImage image = reader.read();

@@ -50,19 +50,22 @@ QString exhibit_text(const QByteArray& bytes)
     const QStringView view(text);
     QString shown;
     shown.reserve(text.size() + 2);
+    // Terminators are found with whole-text searches rather than a test per character, which
+    // keeps large files quick.
     qsizetype line_start = 0;
-    qsizetype i = 0;
-    while (i < view.size()) {
-        const QChar c = view.at(i);
-        // A lone LF ends a line too, since a Unix text file would otherwise show as one line.
-        if (c != u'\r' && c != u'\n') {
-            ++i;
-            continue;
-        }
-        shown += view.sliced(line_start, i - line_start);
+    qsizetype next_cr = view.indexOf(u'\r');
+    qsizetype next_lf = view.indexOf(u'\n');
+    // A lone LF ends a line too, since a Unix text file would otherwise show as one line.
+    while (next_cr >= 0 || next_lf >= 0) {
+        const bool cr_first = next_lf < 0 || (next_cr >= 0 && next_cr < next_lf);
+        const qsizetype end = cr_first ? next_cr : next_lf;
+        shown += view.sliced(line_start, end - line_start);
         shown += u"\r\n";
-        i += (c == u'\r' && i + 1 < view.size() && view.at(i + 1) == u'\n') ? 2 : 1;
-        line_start = i;
+        line_start = end + ((cr_first && next_lf == end + 1) ? 2 : 1);
+        if (next_cr >= 0 && next_cr < line_start)
+            next_cr = view.indexOf(u'\r', line_start);
+        if (next_lf >= 0 && next_lf < line_start)
+            next_lf = view.indexOf(u'\n', line_start);
     }
     if (line_start < view.size()) {
         shown += view.sliced(line_start);

@@ -30,18 +30,26 @@ void ExhibitWindow::Command1_Click()
     Exhibit.hide();
 }
 
+std::optional<QString> read_exhibit(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return exhibit_text(bytes);
+}
+
 void show_exhibit(const QString& path)
 {
     if (!side_file_exists(path))
         return;
-    // A file that vanished or cannot be read since the test shows nothing, like a missing one.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read before the window opens: a file that cannot be read shows nothing, like a missing one.
+    const std::optional<QString> text = read_exhibit(path);
+    if (!text)
         return;
-    const QString text = exhibit_text(file.readAll());
-    file.close();
-
     ExhibitWindow* window = Exhibit.show();
     CenterForm(*window);
-    window->set_text(text);
+    window->set_text(*text);
 }

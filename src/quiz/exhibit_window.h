@@ -2,6 +2,8 @@
 
 #include "shell/form_ref.h"
 
+#include <optional>
+
 class QPlainTextEdit;
 
 // Shows a question's exhibit text.
@@ -19,5 +21,8 @@ private:
 
 extern FormRef<ExhibitWindow> Exhibit;
 
+// The text the Exhibit window shows for the file, or nothing when the file cannot be opened or
+// read: no permission, a folder, a file gone since it was found.
+std::optional<QString> read_exhibit(const QString& path);
 // Opens the text file in the Exhibit window, centred; a missing or unreadable file does nothing.
 void show_exhibit(const QString& path);

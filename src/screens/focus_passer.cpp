@@ -13,8 +13,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn && to_)
+        if (event->type() == QEvent::FocusIn && to_) {
             to_->setFocus(Qt::OtherFocusReason);
+            // Once the focus has moved on, the box must not take the event: a text box would
+            // start a blinking caret it then never stops.
+            if (to_->hasFocus())
+                return true;
+        }
         return QObject::eventFilter(watched, event);
     }
 

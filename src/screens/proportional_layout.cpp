@@ -96,12 +96,16 @@ QSize ProportionalLayout::minimumSize() const
 void ProportionalLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
+    // A frame gives its layout only the area under its caption, but the design places the
+    // frame's controls from its top-left corner, over its whole size.
+    const QRect area = parentWidget() ? parentWidget()->rect() : rect;
     const QSize design = sizeHint();
-    const double scale_x = static_cast<double>(rect.width()) / design.width();
-    const double scale_y = static_cast<double>(rect.height()) / design.height();
+    const double scale_x = static_cast<double>(area.width()) / design.width();
+    const double scale_y = static_cast<double>(area.height()) / design.height();
     // Widgets are placed directly: a QWidgetItem would apply size policies and skip hidden ones.
     for (const auto& entry : entries_) {
         if (QWidget* widget = entry.item->widget())
-            widget->setGeometry(twips_to_pixels(entry.twips, scale_x, scale_y).translated(rect.topLeft()));
+            widget->setGeometry(
+                twips_to_pixels(entry.twips, scale_x, scale_y).translated(area.topLeft()));
     }
 }
