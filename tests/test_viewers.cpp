@@ -215,6 +215,7 @@ private slots:
     void exhibit_that_is_not_utf8_reads_as_windows_1252();
     void empty_exhibit_opens_an_empty_window();
     void large_exhibit_opens_quickly();
+    void a_new_exhibit_replaces_one_still_filling();
     void paths_are_used_literally_data();
     void paths_are_used_literally();
 
@@ -664,21 +665,41 @@ void TestViewers::large_exhibit_opens_quickly()
     QVERIFY(write_file(in_dir("large.txt"), line.repeated(lines)));
     QVERIFY(start_quiz({{"", {}, {in_dir("large.txt"), "", ""}}}));
 
-    // The bound is on the processor time the click takes, so that other work on the machine
-    // cannot fail the test; the wall time is printed beside it.
+    // The bounds are on processor time, so that other work on the machine cannot fail the test;
+    // the wall time is printed beside it.
     QElapsedTimer timer;
     timer.start();
-    const std::clock_t cpu_start = std::clock();
+    std::clock_t cpu_start = std::clock();
     QVERIFY(open_exhibit(1));
-    const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
-    const qint64 wall_ms = timer.elapsed();
-    qInfo("a %lld-byte exhibit of %lld lines opened in %lld ms (%.0f ms of processor time)",
-          static_cast<long long>(line.size() * lines), static_cast<long long>(lines),
-          static_cast<long long>(wall_ms), cpu_ms);
+    const double click_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    const qint64 click_wall_ms = timer.elapsed();
     QPlainTextEdit* text = exhibit_text_box();
-    QCOMPARE(text->blockCount(), lines + 1);
+    QVERIFY(text->blockCount() > 1);
+    QVERIFY(text->blockCount() < lines);
+
+    // The rest arrives from the event loop, one part per turn.
+    cpu_start = std::clock();
+    QTRY_COMPARE_WITH_TIMEOUT(text->blockCount(), lines + 1, 30000);
+    const double fill_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    qInfo("a %lld-byte exhibit of %lld lines opened in %lld ms (%.0f ms of processor time) and "
+          "was filled in %.0f ms more",
+          static_cast<long long>(line.size() * lines), static_cast<long long>(lines),
+          static_cast<long long>(click_wall_ms), click_ms, fill_ms);
     QCOMPARE(text->document()->lastBlock().previous().text(), QString::fromLatin1(line.chopped(2)));
-    QVERIFY2(cpu_ms < 2000, "a 20 MB exhibit took 2 s or more");
+    QCOMPARE(text->toPlainText().size(), (line.size() - 1) * lines);
+    QVERIFY2(click_ms < 500, "opening a 20 MB exhibit took half a second or more");
+}
+
+void TestViewers::a_new_exhibit_replaces_one_still_filling()
+{
+    const QByteArray line = "a line of a large exhibit\r\n";
+    QVERIFY(write_file(in_dir("large.txt"), line.repeated(200000)));
+    QVERIFY(write_file(in_dir("small.txt"), "small"));
+    QVERIFY(start_quiz({{"", {}, {in_dir("large.txt"), in_dir("small.txt"), ""}}}));
+    QVERIFY(open_exhibit(1));
+    QVERIFY(open_exhibit(2));
+    QTest::qWait(50);
+    QCOMPARE(exhibit_text_box()->toPlainText(), QStringLiteral("small\n"));
 }
 
 void TestViewers::paths_are_used_literally_data()

@@ -10,19 +10,60 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 FormRef<ExhibitWindow> Exhibit{FormSlot::Role::Viewer};
+
+namespace {
+
+// About 2,000 lines: one part goes into the box well within a frame.
+constexpr qsizetype part_size = 128 * 1024;
+
+// Where the part that starts at `from` ends: after a whole line, so a CR LF is never split.
+qsizetype part_end(const QString& text, qsizetype from)
+{
+    if (text.size() - from <= part_size)
+        return text.size();
+    const qsizetype line_end = text.indexOf(QLatin1Char('\n'), from + part_size);
+    return line_end < 0 ? text.size() : line_end + 1;
+}
+
+} // namespace
 
 ExhibitWindow::ExhibitWindow() : Form(exhibit_design), Text1(control<QPlainTextEdit>(*this, "Text1"))
 {
     auto* close = control<QPushButton>(*this, "Command1");
     connect(close, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
     pass_focus_on(*Text1, *close);
+    Text1->setUndoRedoEnabled(false);
+    connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);
 }
 
+// Qt builds a text block per line, a few microseconds each, so a large exhibit goes into the box
+// part by part from the event loop: the click is answered at once and the window stays usable.
 void ExhibitWindow::set_text(const QString& text)
 {
-    Text1->setPlainText(text);
+    fill_timer_.stop();
+    pending_ = text;
+    pending_from_ = part_end(text, 0);
+    Text1->setPlainText(text.left(pending_from_));
+    if (pending_from_ < pending_.size())
+        fill_timer_.start(0);
+    else
+        pending_.clear();
+}
+
+void ExhibitWindow::append_part()
+{
+    const qsizetype end = part_end(pending_, pending_from_);
+    QTextCursor cursor(Text1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(pending_.mid(pending_from_, end - pending_from_));
+    pending_from_ = end;
+    if (pending_from_ < pending_.size())
+        return;
+    fill_timer_.stop();
+    pending_.clear();
 }
 
 void ExhibitWindow::Command1_Click()

@@ -2,6 +2,8 @@
 
 #include "shell/form_ref.h"
 
+#include <QTimer>
+
 #include <optional>
 
 class QPlainTextEdit;
@@ -16,7 +18,13 @@ public:
     void Command1_Click();
 
 private:
+    void append_part();
+
     QPlainTextEdit* Text1;
+    // The part of a large exhibit that is still to go into the box.
+    QString pending_;
+    qsizetype pending_from_ = 0;
+    QTimer fill_timer_;
 };
 
 extern FormRef<ExhibitWindow> Exhibit;
