@@ -17,7 +17,7 @@ FormRef<ExhibitWindow> Exhibit{FormSlot::Role::Viewer};
 namespace {
 
 // About 2,000 lines: one part goes into the box well within a frame.
-constexpr qsizetype part_size = 128 * 1024;
+constexpr qsizetype part_size = qsizetype{128} * 1024;
 
 // Where the part that starts at `from` ends: after a whole line, so a CR LF is never split.
 qsizetype part_end(const QString& text, qsizetype from)
