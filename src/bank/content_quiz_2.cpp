@@ -2,6 +2,8 @@
 
 std::span<const ContentEntry> quiz_2_content()
 {
+    // Laid out by hand: each choice and each line of text on a row of its own.
+    // clang-format off
     static constexpr ContentEntry entries[] = {
         // Seven-layer model and internetworking basics
 
@@ -824,5 +826,6 @@ std::span<const ContentEntry> quiz_2_content()
                             "address."},
         },
     };
+    // clang-format on
     return entries;
 }

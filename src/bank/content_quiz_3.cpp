@@ -2,6 +2,8 @@
 
 std::span<const ContentEntry> quiz_3_content()
 {
+    // Laid out by hand: each choice and each line of text on a row of its own.
+    // clang-format off
     static constexpr ContentEntry entries[] = {
         // Seven-layer model and internetworking basics
 
@@ -849,5 +851,6 @@ std::span<const ContentEntry> quiz_3_content()
                             "ppp authentication chap"},
         },
     };
+    // clang-format on
     return entries;
 }

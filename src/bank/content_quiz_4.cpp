@@ -2,6 +2,8 @@
 
 std::span<const ContentEntry> quiz_4_content()
 {
+    // Laid out by hand: each choice and each line of text on a row of its own.
+    // clang-format off
     static constexpr ContentEntry entries[] = {
         // Seven-layer model and internetworking basics
 
@@ -899,5 +901,6 @@ std::span<const ContentEntry> quiz_4_content()
                             "attached and the clock rate set."},
         },
     };
+    // clang-format on
     return entries;
 }
