@@ -106,7 +106,7 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
     case ControlKind::Image: {
         auto* image = new StretchedImage(parent);
         if (design.picture)
-            image->set_picture(QPixmap(QString::fromLatin1(design.picture)));
+            image->load_picture(QString::fromLatin1(design.picture));
         return image;
     }
     case ControlKind::PictureBox: {

@@ -10,7 +10,11 @@
 void prepare_application(QApplication& app)
 {
     install_font_substitutes();
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    // Both sizes, so that a window on a high-density screen gets a sharp icon whatever the
+    // screen the program started on.
+    QIcon icon(QStringLiteral(":/assets/icon.png"));
+    icon.addFile(QStringLiteral(":/assets/icon@2x.png"));
+    app.setWindowIcon(icon);
     // Qt counts only visible windows; a hidden options or welcome window must keep the program.
     app.setQuitOnLastWindowClosed(false);
 }
