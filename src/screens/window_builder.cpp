@@ -1,6 +1,7 @@
 #include "screens/window_builder.h"
 
 #include "screens/answer_button.h"
+#include "screens/command_button.h"
 #include "screens/proportional_layout.h"
 #include "screens/stretched_image.h"
 
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -86,11 +86,8 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
     }
     case ControlKind::TextBox:
         return make_text_box(design, parent);
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new CommandButton(caption, parent);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
         box->setChecked(design.flags & Checked);
