@@ -52,10 +52,15 @@ QStringList tab_walk(int steps, Qt::KeyboardModifiers modifiers = Qt::NoModifier
     return walk;
 }
 
-// Closes the modal window with Enter on whatever has its focus.
+// Closes the modal window with Enter on whatever has its focus, once the focus is inside it.
 void press_enter_in(QWidget& modal)
 {
-    if (activate(modal))
+    modal.activateWindow();
+    const auto focus_inside = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && modal.isAncestorOf(focus);
+    };
+    if (QTest::qWaitFor(focus_inside))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
