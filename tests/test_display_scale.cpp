@@ -64,8 +64,9 @@ QString misplaced_controls(const QWidget& window, const WindowDesign& design)
         const bool line = c.kind == ControlKind::Line;
         const int width = line ? std::max(c.width - c.left, twips_per_pixel) : c.width;
         const int height = line ? std::max(c.height - c.top, twips_per_pixel) : c.height;
-        if (off(box.x() - origin.x(), scale_x, c.left) || off(box.y() - origin.y(), scale_y, c.top) ||
-            off(box.width(), scale_x, width) || off(box.height(), scale_y, height))
+        const bool moved = off(box.x() - origin.x(), scale_x, c.left) ||
+                           off(box.y() - origin.y(), scale_y, c.top);
+        if (moved || off(box.width(), scale_x, width) || off(box.height(), scale_y, height))
             misplaced << QStringLiteral("%1 at %2,%3 %4x%5")
                              .arg(control_name(c))
                              .arg(box.x())
@@ -191,7 +192,8 @@ private slots:
         QImage picture(300, 200, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y, (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160) : qRgb(240, 230, 90));
+                picture.setPixel(x, y, (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160)
+                                                           : qRgb(240, 230, 90));
         }
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("stripes.png"));
