@@ -13,16 +13,20 @@
 
 FormRef<ExhibitWindow> Exhibit{FormSlot::Role::Viewer};
 
-ExhibitWindow::ExhibitWindow() : Form(exhibit_design), Text1(control<QPlainTextEdit>(*this, "Text1"))
+ExhibitWindow::ExhibitWindow()
+    : Form(exhibit_design),
+      Text1(control<QPlainTextEdit>(*this, "Text1")),
+      Command1(control<QPushButton>(*this, "Command1"))
 {
-    auto* close = control<QPushButton>(*this, "Command1");
-    connect(close, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
-    pass_focus_on(*Text1, *close);
+    connect(Command1, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
+    pass_focus_on(*Text1, *Command1);
 }
 
 void ExhibitWindow::set_text(const QString& text)
 {
     Text1->setPlainText(text);
+    // The focus goes to the button and never to the text, so the button reads the text out.
+    Command1->setAccessibleDescription(Text1->toPlainText());
 }
 
 void ExhibitWindow::Command1_Click()

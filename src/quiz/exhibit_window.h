@@ -3,6 +3,7 @@
 #include "shell/form_ref.h"
 
 class QPlainTextEdit;
+class QPushButton;
 
 // Shows a question's exhibit text.
 class ExhibitWindow : public Form {
@@ -15,6 +16,7 @@ public:
 
 private:
     QPlainTextEdit* Text1;
+    QPushButton* Command1;
 };
 
 extern FormRef<ExhibitWindow> Exhibit;

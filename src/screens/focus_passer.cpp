@@ -1,5 +1,6 @@
 #include "screens/focus_passer.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -13,12 +14,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn && to_)
+        if (event->type() == QEvent::FocusIn && to_) {
             to_->setFocus(Qt::OtherFocusReason);
+            // Qt tells screen readers that `from` took the focus only after this returns, so
+            // they are told again, once that is done, where the focus really is.
+            QMetaObject::invokeMethod(to_, [to = to_] { announce_focus(to); },
+                                      Qt::QueuedConnection);
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    static void announce_focus(const QPointer<QWidget>& widget)
+    {
+        if (!widget || !widget->hasFocus())
+            return;
+        QAccessibleEvent event(widget.data(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+
     QPointer<QWidget> to_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "screens/answer_button.h"
 #include "screens/command_button.h"
+#include "screens/meter.h"
 #include "screens/proportional_layout.h"
 #include "screens/stretched_image.h"
 
@@ -107,7 +108,7 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         return image;
     }
     case ControlKind::PictureBox: {
-        auto* box = new QWidget(parent);
+        QWidget* box = (design.flags & Percentage) ? new Meter(parent) : new QWidget(parent);
         set_colours(*box, design, QPalette::Window, QPalette::WindowText);
         return box;
     }
@@ -191,6 +192,8 @@ void build_window(QWidget& window, const WindowDesign& design)
         QWidget* parent = control.parent ? frames.at(QString::fromLatin1(control.parent)) : &window;
         QWidget* widget = make_control(control, parent);
         widget->setObjectName(control_name(control));
+        if (control.accessible)
+            widget->setAccessibleName(QString::fromUtf8(control.accessible));
         if (control.font.family)
             widget->setFont(make_font(control.font));
         const QRect rect = design_rect(control);

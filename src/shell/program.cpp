@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/welcome_window.h"
@@ -10,6 +11,7 @@
 void prepare_application(QApplication& app)
 {
     install_font_substitutes();
+    install_accessible_views();
     // Both sizes, so that a window on a high-density screen gets a sharp icon whatever the
     // screen the program started on.
     QIcon icon(QStringLiteral(":/assets/icon.png"));
