@@ -1,4 +1,5 @@
 #include "bank/question_bank.h"
+#include "quiz/exhibit_window.h"
 #include "quiz/quest_window.h"
 #include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
@@ -121,6 +122,19 @@ private slots:
         control<QPlainTextEdit>(*quest.get(), "abox_2")->setFocus();
         type_key(Qt::Key_Return);
         QCOMPARE(text_of("question_number"), QStringLiteral(" 3"));
+    }
+
+    void a_text_that_passes_the_focus_on_shows_no_caret()
+    {
+        ExhibitWindow& window = *Exhibit.load();
+        window.set_text(QStringLiteral("router ospf 1"));
+        auto* text = control<QPlainTextEdit>(window, "Text1");
+        const QImage unfocused = text->grab().toImage();
+        // Text1 comes first in the tab order, so showing the window gives it the focus at once.
+        Exhibit.show();
+        QVERIFY(activate(window));
+        QCOMPARE(focused(), QStringLiteral("Command1"));
+        QCOMPARE(text->grab().toImage(), unfocused);
     }
 
     void a_whole_quiz_runs_without_the_mouse()
