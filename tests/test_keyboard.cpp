@@ -137,6 +137,28 @@ private slots:
         QCOMPARE(text->grab().toImage(), unfocused);
     }
 
+    void the_feedback_window_opens_on_its_first_tab_stop()
+    {
+        start_quiz(1, {});
+        // Both ends of every change: a passed-on focus shows up only as where it came from.
+        QStringList focused_in_turn;
+        const auto record = connect(qApp, &QApplication::focusChanged, this,
+                                    [&](QWidget* old, QWidget* now) {
+                                        for (QWidget* widget : {old, now}) {
+                                            if (widget)
+                                                focused_in_turn << widget->objectName();
+                                        }
+                                    });
+        ModalWatcher watcher(press_enter_in);
+        press_next(); // nothing chosen: wrong, and the feedback opens
+        disconnect(record);
+        QCOMPARE(watcher.seen().size(), 1U);
+        QVERIFY(!watcher.stuck());
+        // Close, tab stop 0, and never the text that would pass the focus on to it.
+        QVERIFY(focused_in_turn.contains(QStringLiteral("Closeb")));
+        QVERIFY(!focused_in_turn.contains(QStringLiteral("Text1")));
+    }
+
     void a_whole_quiz_runs_without_the_mouse()
     {
         run_in_event_loop(start_program);

@@ -226,6 +226,10 @@ void build_window(QWidget& window, const WindowDesign& design)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tab_order.size(); ++i)
         QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+    // The window opens with the focus on the first control of the tab order; the chain alone
+    // would start wherever the first created control ended up in it.
+    if (!tab_order.empty())
+        tab_order.front().second->setFocus();
 }
 
 void install_font_substitutes()
