@@ -9,16 +9,20 @@
 
 FormRef<AnswerWindow> theanswer{FormSlot::Role::Main};
 
-AnswerWindow::AnswerWindow() : Form(theanswer_design), Text1(control<QPlainTextEdit>(*this, "Text1"))
+AnswerWindow::AnswerWindow()
+    : Form(theanswer_design),
+      Text1(control<QPlainTextEdit>(*this, "Text1")),
+      Closeb(control<QPushButton>(*this, "Closeb"))
 {
-    auto* close = control<QPushButton>(*this, "Closeb");
-    connect(close, &QPushButton::clicked, this, &AnswerWindow::Closeb_Click);
-    pass_focus_on(*Text1, *close);
+    connect(Closeb, &QPushButton::clicked, this, &AnswerWindow::Closeb_Click);
+    pass_focus_on(*Text1, *Closeb);
 }
 
 void AnswerWindow::set_text(const QString& text)
 {
     Text1->setPlainText(text);
+    // The focus goes to Close and never to the text, so Close reads the text out.
+    Closeb->setAccessibleDescription(Text1->toPlainText());
 }
 
 void AnswerWindow::Closeb_Click()

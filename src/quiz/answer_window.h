@@ -3,6 +3,7 @@
 #include "shell/form_ref.h"
 
 class QPlainTextEdit;
+class QPushButton;
 
 // The feedback window: the verdict, the correct letters, the question and its explanation.
 class AnswerWindow : public Form {
@@ -15,6 +16,7 @@ public:
 
 private:
     QPlainTextEdit* Text1;
+    QPushButton* Closeb;
 };
 
 extern FormRef<AnswerWindow> theanswer;

@@ -47,6 +47,7 @@ void DiagramWindow::set_picture_file(const QString& path)
 {
     // A picture the loader cannot read leaves the window empty.
     Image1->set_picture(QPixmap::fromImage(read_largest_image(path)));
+    Image1->setAccessibleDescription(QFileInfo(path).fileName());
 }
 
 void DiagramWindow::Command1_Click()

@@ -30,11 +30,13 @@ qsizetype part_end(const QString& text, qsizetype from)
 
 } // namespace
 
-ExhibitWindow::ExhibitWindow() : Form(exhibit_design), Text1(control<QPlainTextEdit>(*this, "Text1"))
+ExhibitWindow::ExhibitWindow()
+    : Form(exhibit_design),
+      Text1(control<QPlainTextEdit>(*this, "Text1")),
+      Command1(control<QPushButton>(*this, "Command1"))
 {
-    auto* close = control<QPushButton>(*this, "Command1");
-    connect(close, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
-    pass_focus_on(*Text1, *close);
+    connect(Command1, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
+    pass_focus_on(*Text1, *Command1);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);
 }
@@ -43,6 +45,8 @@ ExhibitWindow::ExhibitWindow() : Form(exhibit_design), Text1(control<QPlainTextE
 // part by part from the event loop: the click is answered at once and the window stays usable.
 void ExhibitWindow::set_text(const QString& text)
 {
+    // The focus goes to the button and never to the text, so the button reads the text out.
+    Command1->setAccessibleDescription(text);
     fill_timer_.stop();
     pending_ = text;
     pending_from_ = part_end(text, 0);

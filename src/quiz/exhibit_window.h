@@ -7,6 +7,7 @@
 #include <optional>
 
 class QPlainTextEdit;
+class QPushButton;
 
 // Shows a question's exhibit text.
 class ExhibitWindow : public Form {
@@ -21,6 +22,7 @@ private:
     void append_part();
 
     QPlainTextEdit* Text1;
+    QPushButton* Command1;
     // The part of a large exhibit that is still to go into the box.
     QString pending_;
     qsizetype pending_from_ = 0;

@@ -10,6 +10,7 @@
 #include "screens/answer_button.h"
 #include "screens/designs.h"
 #include "screens/focus_passer.h"
+#include "screens/meter.h"
 #include "screens/proportional_layout.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
@@ -28,6 +29,7 @@ namespace {
 
 constexpr auto select_directions = " Please Select the correct answer(s)";
 constexpr auto type_directions = " Please Type in the Correct Answer";
+constexpr auto typing_box_name = "Your answer";
 
 // Message boxes break lines with LF alone.
 void message_box(QWidget* parent, const QString& title, const QString& text)
@@ -51,7 +53,7 @@ QuestWindow::QuestWindow()
       qid(control<QLabel>(*this, "qid")),
       score(control<QLabel>(*this, "score")),
       Percent_Right(control<QLabel>(*this, "Percent_Right")),
-      Gauge1(control<QWidget>(*this, "Gauge1")),
+      Gauge1(control<Meter>(*this, "Gauge1")),
       the_gauge(control<QWidget>(*this, "the_gauge"))
 {
     for (int i = 1; i <= 6; ++i) {
@@ -64,6 +66,7 @@ QuestWindow::QuestWindow()
         connect(diagrambutton[i], &QPushButton::clicked, this, [this, i] { diagrambutton_Click(i); });
         connect(exhibitbutton[i], &QPushButton::clicked, this, [this, i] { exhibitbutton_Click(i); });
     }
+    choice_a_name_ = abox[1]->accessibleName();
     connect(NextButton, &QPushButton::clicked, this, &QuestWindow::NextButton_Click);
     connect(quitquiz, &QPushButton::clicked, this, &QuestWindow::quitquiz_Click);
     connect(cluebutton, &QPushButton::clicked, this, &QuestWindow::cluebutton_Click);
@@ -131,6 +134,7 @@ void QuestWindow::present_question()
     Q1->setPlainText(current.question_text);
     cluebutton->setVisible(!is_blank(current.clue));
     abox[1]->setFrameShape(QFrame::NoFrame);
+    abox[1]->setAccessibleName(choice_a_name_);
     typestuff->hide();
     if (!is_typed_answer(current.question_type)) {
         Directions->setText(QString::fromLatin1(select_directions));
@@ -148,6 +152,7 @@ void QuestWindow::present_question()
             QChoice[i]->hide();
         }
         abox[1]->setFrameShape(QFrame::StyledPanel);
+        abox[1]->setAccessibleName(QString::fromLatin1(typing_box_name));
         typestuff->show();
         abox[1]->show();
         abox[1]->clear();
@@ -159,7 +164,27 @@ void QuestWindow::present_question()
         diagrambutton[i]->setVisible(!is_blank(current.diagram_file[slot]));
         exhibitbutton[i]->setVisible(!is_blank(current.exhibit_file[slot]));
     }
+    tell_screen_readers();
     NextButton->setFocus();
+}
+
+// The focus rests on NEXT while a question is on screen, so NEXT carries the question and its
+// choices to screen readers; each answer button is named after the choice beside it. Qt sends
+// the name and description changes on to them.
+void QuestWindow::tell_screen_readers()
+{
+    QStringList spoken{Q1->toPlainText()};
+    for (int i = 1; i <= 6; ++i) {
+        // A hidden button keeps its letter alone: a typed-answer record's choices are its answers.
+        QString name = QChoice[i]->text().chopped(1);
+        if (!QChoice[i]->isHidden()) {
+            name += QLatin1String(": ") + abox[i]->toPlainText();
+            spoken << name;
+        }
+        QChoice[i]->setAccessibleName(name);
+    }
+    spoken << trim_spaces(Directions->text());
+    NextButton->setAccessibleDescription(spoken.join(QLatin1Char('\n')));
 }
 
 void QuestWindow::clear_the_boxes()
@@ -213,6 +238,7 @@ void QuestWindow::update_gauge()
     const float height = gauge_height(quiz_state.right_count, quiz_state.current_question, full);
     layout->set_design_height(the_gauge, static_cast<int>(height));
     the_gauge->setVisible(gauge_shown(height));
+    Gauge1->set_percent(percent_right(quiz_state.right_count, quiz_state.current_question));
 }
 
 void QuestWindow::show_answer()
@@ -228,6 +254,9 @@ void QuestWindow::show_answer()
     CenterForm(*window);
     theanswer.show_modal();
     theanswer.unload();
+    // Keys, Alt+N among them, reach only the active window; not every desktop gives the
+    // activation back once the feedback window is gone.
+    activateWindow();
     NextButton->setFocus();
 }
 

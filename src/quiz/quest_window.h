@@ -5,6 +5,7 @@
 #include <array>
 
 class AnswerButton;
+class Meter;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +35,7 @@ protected:
 
 private:
     void present_question();
+    void tell_screen_readers();
     void update_gauge();
 
     QPlainTextEdit* Q1;
@@ -50,8 +52,10 @@ private:
     QLabel* qid;
     QLabel* score;
     QLabel* Percent_Right;
-    QWidget* Gauge1;
+    Meter* Gauge1;
     QWidget* the_gauge;
+    // The design's screen-reader name of abox(1), which a typed-answer question changes.
+    QString choice_a_name_;
 
     // Questions graded in this quiz: a quit skips the question on screen.
     int graded_ = 0;

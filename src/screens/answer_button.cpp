@@ -1,5 +1,8 @@
 #include "screens/answer_button.h"
 
+#include "screens/command_button.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -38,4 +41,14 @@ void AnswerButton::paintEvent(QPaintEvent* /*event*/)
         focus.rect = rect().adjusted(4, 4, -4, -4);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void AnswerButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!is_enter_key(*event)) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        click();
 }

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 
 // A latching two-state button: a click toggles its pressed state, which stays until changed.
+// Space or Enter toggles it while it has the focus; screen readers see a checkable button whose
+// toggle action does what a click does.
 class AnswerButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -15,4 +17,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

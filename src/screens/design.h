@@ -34,6 +34,7 @@ enum ControlFlag : unsigned {
     NoBorder = 1U << 3,
     Hidden = 1U << 4,
     Checked = 1U << 5,
+    Percentage = 1U << 6, // a picture box that stands for a percentage, for screen readers
 };
 
 struct ControlDesign {
@@ -43,6 +44,9 @@ struct ControlDesign {
     const char* caption;
     int left, top, width, height; // a line gives its end points: x1, y1, x2, y2
     int tab;                      // place in the tab order, -1 when the control takes none
+    // What screen readers call the control; null: its caption. A label with a name of its own
+    // shows a value: the name says what it is, the label's text is the value.
+    const char* accessible = nullptr;
     FontDesign font = {};
     unsigned flags = NoFlags;
     std::optional<QRgb> back = {};

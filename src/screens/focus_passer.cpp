@@ -1,5 +1,6 @@
 #include "screens/focus_passer.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -13,17 +14,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn && to_) {
-            to_->setFocus(Qt::OtherFocusReason);
-            // Once the focus has moved on, the box must not take the event: a text box would
-            // start a blinking caret it then never stops.
-            if (to_->hasFocus())
-                return true;
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::FocusIn || !to_)
+            return QObject::eventFilter(watched, event);
+        to_->setFocus(Qt::OtherFocusReason);
+        // Qt tells screen readers that `from` took the focus only after this returns, so they
+        // are told again, once that is done, where the focus really is.
+        QMetaObject::invokeMethod(to_, [to = to_] { announce_focus(to); }, Qt::QueuedConnection);
+        // Handled: a text that saw its focus-in would show a caret it no longer has.
+        return true;
     }
 
 private:
+    static void announce_focus(const QPointer<QWidget>& widget)
+    {
+        if (!widget || !widget->hasFocus())
+            return;
+        QAccessibleEvent event(widget.data(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+
     QPointer<QWidget> to_;
 };
 

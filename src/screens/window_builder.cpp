@@ -1,6 +1,8 @@
 #include "screens/window_builder.h"
 
 #include "screens/answer_button.h"
+#include "screens/command_button.h"
+#include "screens/meter.h"
 #include "screens/proportional_layout.h"
 #include "screens/stretched_image.h"
 
@@ -9,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -86,11 +87,8 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
     }
     case ControlKind::TextBox:
         return make_text_box(design, parent);
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new CommandButton(caption, parent);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
         box->setChecked(design.flags & Checked);
@@ -106,11 +104,11 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
     case ControlKind::Image: {
         auto* image = new StretchedImage(parent);
         if (design.picture)
-            image->set_picture(QPixmap(QString::fromLatin1(design.picture)));
+            image->load_picture(QString::fromLatin1(design.picture));
         return image;
     }
     case ControlKind::PictureBox: {
-        auto* box = new QWidget(parent);
+        QWidget* box = (design.flags & Percentage) ? new Meter(parent) : new QWidget(parent);
         set_colours(*box, design, QPalette::Window, QPalette::WindowText);
         return box;
     }
@@ -194,6 +192,8 @@ void build_window(QWidget& window, const WindowDesign& design)
         QWidget* parent = control.parent ? frames.at(QString::fromLatin1(control.parent)) : &window;
         QWidget* widget = make_control(control, parent);
         widget->setObjectName(control_name(control));
+        if (control.accessible)
+            widget->setAccessibleName(QString::fromUtf8(control.accessible));
         if (control.font.family)
             widget->setFont(make_font(control.font));
         const QRect rect = design_rect(control);
@@ -226,6 +226,10 @@ void build_window(QWidget& window, const WindowDesign& design)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tab_order.size(); ++i)
         QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+    // The window opens with the focus on the first control of the tab order; the chain alone
+    // would start wherever the first created control ended up in it.
+    if (!tab_order.empty())
+        tab_order.front().second->setFocus();
 }
 
 void install_font_substitutes()

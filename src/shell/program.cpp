@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/welcome_window.h"
@@ -10,7 +11,12 @@
 void prepare_application(QApplication& app)
 {
     install_font_substitutes();
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    install_accessible_views();
+    // Both sizes, so that a window on a high-density screen gets a sharp icon whatever the
+    // screen the program started on.
+    QIcon icon(QStringLiteral(":/assets/icon.png"));
+    icon.addFile(QStringLiteral(":/assets/icon@2x.png"));
+    app.setWindowIcon(icon);
     // Wayland desktops find the menu entry, and so the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlin.OrlinQuiz"));
     // Qt counts only visible windows; a hidden options or welcome window must keep the program.
