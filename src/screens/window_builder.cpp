@@ -99,8 +99,15 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         button->setChecked(design.flags & Checked);
         return button;
     }
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+    case ControlKind::Frame: {
+        // The caption sits on the frame's top line, so controls placed from the frame's corner
+        // start below it, as the designs expect.
+        auto* frame = new QGroupBox(caption, parent);
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+        return frame;
+    }
     case ControlKind::Image: {
         auto* image = new StretchedImage(parent);
         if (design.picture)
@@ -194,8 +201,9 @@ void build_window(QWidget& window, const WindowDesign& design)
         widget->setObjectName(control_name(control));
         if (control.accessible)
             widget->setAccessibleName(QString::fromUtf8(control.accessible));
-        if (control.font.family)
-            widget->setFont(make_font(control.font));
+        // Set on every control: inside a frame's style sheet a control would otherwise fall back to
+        // the application's font rather than the window's.
+        widget->setFont(make_font(control.font.family ? control.font : design.font));
         const QRect rect = design_rect(control);
         widget->setGeometry(twips_to_pixels(rect));
         if (control.flags & Hidden)
