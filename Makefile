@@ -1,10 +1,10 @@
-# The whole set-up on a fresh Debian 12 machine: `make run`, `make test`, `make bench` or
-# `make package`.
+# The whole set-up on a fresh Debian 12 machine: `make run`, `make test`, `make bench`,
+# `make package` or `make lint`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 APP_ID = example.orlin.OrlinQuiz
 
-.PHONY: run test bench build deps package clean
+.PHONY: run test bench build deps package lint clean
 
 run: build
 	./$(BUILD)/orlin-quiz
@@ -29,6 +29,11 @@ package: build
 	desktop-file-validate packaging/$(APP_ID).desktop
 	appstreamcli validate --no-net packaging/$(APP_ID).metainfo.xml
 	cd $(BUILD) && cpack -G DEB
+
+# Formatting of every C++ file, and clang-tidy on the program's sources.
+lint: build
+	./scripts/install_deps.sh lint
+	./scripts/lint.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
-# `install_deps.sh package` adds what building and checking the Debian package needs.
+# `install_deps.sh package` adds what building and checking the Debian package needs,
+# `install_deps.sh lint` the formatter and clang-tidy.
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
@@ -8,10 +9,14 @@ if [ "${1:-}" = package ]; then
     # CPack reads the binary's libraries with file and dpkg-shlibdeps (dpkg-dev).
     packages+=(file dpkg-dev desktop-file-utils appstream)
 fi
+if [ "${1:-}" = lint ]; then
+    packages+=(clang-format clang-tidy)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -19,4 +24,5 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"

@@ -276,8 +276,8 @@ private slots:
         QCOMPARE(value->minimumValue().toInt(), 0);
         QCOMPARE(value->maximumValue().toInt(), 100);
 
-        const std::vector<std::pair<bool, int>> replies = {{true, 100}, {false, 50}, {false, 33},
-                                                           {true, 50}};
+        const std::vector<std::pair<bool, int>> replies = {
+            {true, 100}, {false, 50}, {false, 33}, {true, 50}};
         for (const auto& [right, percent] : replies) {
             if (right) {
                 for (const QChar letter : correct_letters())
@@ -401,7 +401,8 @@ private slots:
         QVERIFY(shown.contains(QLatin1String("ip address 10.1.1.1")));
         QAccessibleInterface& close = view_of(*control<QWidget>(window, "Command1"));
         QCOMPARE(close.text(QAccessible::Name), QStringLiteral("Close"));
-        QCOMPARE(close.text(QAccessible::Description).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        QCOMPARE(close.text(QAccessible::Description)
+                     .replace(QLatin1String("\r\n"), QLatin1String("\n")),
                  shown);
         QCOMPARE(view_of(*control<QWidget>(window, "Text1")).text(QAccessible::Name),
                  QStringLiteral("Exhibit"));

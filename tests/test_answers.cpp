@@ -37,7 +37,8 @@ ChoiceFlags visible_buttons()
 {
     ChoiceFlags visible{};
     for (int i = 1; i <= 6; ++i)
-        visible[static_cast<std::size_t>(i)] = !quest_control(control_name("QChoice", i)).isHidden();
+        visible[static_cast<std::size_t>(i)] =
+            !quest_control(control_name("QChoice", i)).isHidden();
     return visible;
 }
 
@@ -73,8 +74,8 @@ private slots:
         struct Case {
             bool right, wrong;
         };
-        for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true},
-                             Case{true, true}}) {
+        for (const Case c :
+             {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
             start_quiz(1, {{"answer_when_right", c.right}, {"answer_when_wrong", c.wrong}});
             ModalWatcher watcher;
             press_correct_answer();
@@ -116,10 +117,12 @@ private slots:
             // Every correct letter sits next to a text that is correct in the bank.
             for (QChar letter : correct_letters(shown)) {
                 const int i = letter.unicode() - u'A' + 1;
-                const QString text = control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
+                const QString text =
+                    control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
                 bool correct_in_bank = false;
                 for (std::size_t j = 1; j <= 6; ++j)
-                    correct_in_bank |= stored.choice_text[j] == text && stored.choice_correct[j] == 1;
+                    correct_in_bank |=
+                        stored.choice_text[j] == text && stored.choice_correct[j] == 1;
                 QVERIFY2(correct_in_bank, qPrintable(text));
             }
             QString feedback_letters;
@@ -141,7 +144,8 @@ private slots:
         // Find a question with one correct answer and press a second button beside it.
         const QString letters = correct_letters(quiz_state.current_record);
         QCOMPARE(letters.size(), 1);
-        press_letters(letters + (letters == QLatin1String("A") ? QLatin1String("B") : QLatin1String("A")));
+        press_letters(letters +
+                      (letters == QLatin1String("A") ? QLatin1String("B") : QLatin1String("A")));
         press_next();
         QCOMPARE(quiz_state.answer_status, answer_wrong);
         press_letters(correct_letters(quiz_state.current_record));
@@ -172,7 +176,8 @@ private slots:
             modal.activateWindow();
             if (QTest::qWaitForWindowActive(&modal)) {
                 modal.findChild<QPlainTextEdit*>("Text1")->setFocus();
-                focus_passed = QApplication::focusWidget() == modal.findChild<QPushButton*>("Closeb");
+                focus_passed =
+                    QApplication::focusWidget() == modal.findChild<QPushButton*>("Closeb");
             }
             ModalWatcher::press_default_button(modal);
         });
@@ -230,7 +235,8 @@ private slots:
             make_typed_answer(1, {"Router", "Gateway"});
             choose(1, {in_order, answers_in_order});
             start();
-            control<QPlainTextEdit>(*quest.get(), "abox_1")->setPlainText(QString::fromLatin1(c.typed));
+            control<QPlainTextEdit>(*quest.get(), "abox_1")
+                ->setPlainText(QString::fromLatin1(c.typed));
             QString expected;
             ModalWatcher watcher([&](QWidget& modal) {
                 expected = expected_feedback();

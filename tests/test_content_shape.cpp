@@ -90,8 +90,9 @@ private slots:
         }
         QCOMPARE(choices, (std::map<int, int>{{5, 131}, {6, 93}}));
         QCOMPARE(correct, (std::map<int, int>{{1, 198}, {2, 15}, {3, 6}, {4, 4}, {5, 1}}));
-        QCOMPARE(single_positions, (std::map<QChar, int>{{u'A', 37}, {u'B', 46}, {u'C', 37},
-                                                         {u'D', 47}, {u'E', 29}, {u'F', 2}}));
+        QCOMPARE(single_positions,
+                 (std::map<QChar, int>{
+                     {u'A', 37}, {u'B', 46}, {u'C', 37}, {u'D', 47}, {u'E', 29}, {u'F', 2}}));
         QCOMPARE(quizzes[1].choices, (std::map<int, int>{{5, 31}, {6, 25}}));
         QCOMPARE(quizzes[2].choices, (std::map<int, int>{{5, 34}, {6, 22}}));
         QCOMPARE(quizzes[3].choices, (std::map<int, int>{{5, 32}, {6, 24}}));
@@ -153,8 +154,10 @@ private slots:
                 QVERIFY2(line_count(text) > 1, qPrintable(QString::number(n)));
             }
         }
-        QCOMPARE(lines, (std::map<int, int>{{1, 4}, {2, 82}, {3, 56}, {4, 37}, {5, 20}, {6, 11},
-                                            {7, 9}, {8, 4}, {13, 1}}));
+        QCOMPARE(
+            lines,
+            (std::map<int, int>{
+                {1, 4}, {2, 82}, {3, 56}, {4, 37}, {5, 20}, {6, 11}, {7, 9}, {8, 4}, {13, 1}}));
         QCOMPARE(citations, 196);
         QCOMPARE(with_empty_line, 1);
     }

@@ -210,9 +210,8 @@ void check_controls(QWidget* window, const WindowDesign& design, Findings& findi
         const FontDesign& font = control.font.family ? control.font : design.font;
         const QFontInfo info(widget->font());
         const QString twin = font_twins.at(QString::fromLatin1(font.family));
-        findings.expect(info.family() == twin,
-                        name + QStringLiteral(": font ") + info.family() +
-                            QStringLiteral(", not ") + twin);
+        findings.expect(info.family() == twin, name + QStringLiteral(": font ") + info.family() +
+                                                   QStringLiteral(", not ") + twin);
         findings.expect(qFuzzyCompare(widget->font().pointSizeF(), font.points) &&
                             qAbs(info.pointSizeF() - font.points) < 0.5,
                         name + QStringLiteral(": %1 pt").arg(info.pointSizeF()));
@@ -316,8 +315,8 @@ void check_tab_order(QWidget* window, const WindowDesign& design, Findings& find
     // Twice round, so that the wrap from the last stop to the first is seen too.
     for (std::size_t step = 0; step < 2 * stops.size(); ++step) {
         QWidget* want = landing(stops[(position + 1) % stops.size()]);
-        position = static_cast<std::size_t>(std::find(stops.begin(), stops.end(), want) -
-                                            stops.begin());
+        position =
+            static_cast<std::size_t>(std::find(stops.begin(), stops.end(), want) - stops.begin());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* got = QApplication::focusWidget();
         findings.expect(got == want, QStringLiteral("Tab reached %1, design says %2")

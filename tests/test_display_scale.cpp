@@ -50,8 +50,10 @@ QString misplaced_controls(const QWidget& window, const WindowDesign& design)
         const bool line = c.kind == ControlKind::Line;
         const int width = line ? std::max(c.width - c.left, twips_per_pixel) : c.width;
         const int height = line ? std::max(c.height - c.top, twips_per_pixel) : c.height;
-        const bool moved = off(box.x(), twips_per_pixel, c.left) || off(box.y(), twips_per_pixel, c.top);
-        if (moved || off(box.width(), twips_per_pixel, width) || off(box.height(), twips_per_pixel, height))
+        const bool moved =
+            off(box.x(), twips_per_pixel, c.left) || off(box.y(), twips_per_pixel, c.top);
+        if (moved || off(box.width(), twips_per_pixel, width) ||
+            off(box.height(), twips_per_pixel, height))
             misplaced << QStringLiteral("%1 at %2,%3 %4x%5")
                              .arg(control_name(c))
                              .arg(box.x())
@@ -120,9 +122,8 @@ void check_picture(QWidget& image, const char* one_x, const char* two_x)
     QVERIFY2(sharp < 1.0, qPrintable(QString::number(sharp)));
     if (scale() > 1) {
         const double blurred = difference(shot.pixels, stretched(small, shot.pixels.size()));
-        QVERIFY2(blurred > 4 * sharp + 2.0, qPrintable(QStringLiteral("%1 against %2")
-                                                           .arg(blurred)
-                                                           .arg(sharp)));
+        QVERIFY2(blurred > 4 * sharp + 2.0,
+                 qPrintable(QStringLiteral("%1 against %2").arg(blurred).arg(sharp)));
     }
 }
 
@@ -177,8 +178,8 @@ private slots:
         QImage picture(300, 200, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y, (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160)
-                                                           : qRgb(240, 230, 90));
+                picture.setPixel(x, y,
+                                 (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160) : qRgb(240, 230, 90));
         }
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("stripes.png"));

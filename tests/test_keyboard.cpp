@@ -142,13 +142,13 @@ private slots:
         start_quiz(1, {});
         // Both ends of every change: a passed-on focus shows up only as where it came from.
         QStringList focused_in_turn;
-        const auto record = connect(qApp, &QApplication::focusChanged, this,
-                                    [&](QWidget* old, QWidget* now) {
-                                        for (QWidget* widget : {old, now}) {
-                                            if (widget)
-                                                focused_in_turn << widget->objectName();
-                                        }
-                                    });
+        const auto record =
+            connect(qApp, &QApplication::focusChanged, this, [&](QWidget* old, QWidget* now) {
+                for (QWidget* widget : {old, now}) {
+                    if (widget)
+                        focused_in_turn << widget->objectName();
+                }
+            });
         ModalWatcher watcher(press_enter_in);
         press_next(); // nothing chosen: wrong, and the feedback opens
         disconnect(record);

@@ -69,8 +69,7 @@ private slots:
         while (quest.is_open() && quest.get()->isVisible()) {
             asked.push_back(quiz_state.current_qid);
             QCOMPARE(text_of("qid"), QLatin1Char(' ') + QString::number(asked.back()));
-            QCOMPARE(text_of("question_number"),
-                     QLatin1Char(' ') + QString::number(asked.size()));
+            QCOMPARE(text_of("question_number"), QLatin1Char(' ') + QString::number(asked.size()));
             ModalWatcher watcher;
             press_next();
             if (!watcher.seen().empty())
@@ -122,7 +121,8 @@ private slots:
         QCOMPARE(text_of("score"), QStringLiteral(" 1/ 2"));
         QCOMPARE(text_of("Percent_Right"), QStringLiteral(" 50%"));
         QVERIFY(!quest_control("the_gauge").isHidden());
-        QVERIFY(qAbs(quest_control("the_gauge").height() * 2 - quest_control("Gauge1").height()) <= 1);
+        QVERIFY(qAbs(quest_control("the_gauge").height() * 2 - quest_control("Gauge1").height()) <=
+                1);
     }
 
     void all_right_summary_congratulates_and_returns_to_the_welcome_window()
@@ -139,9 +139,10 @@ private slots:
         QCOMPARE(watcher.seen().size(), 1U);
         const ModalWatcher::Seen& summary = watcher.seen().front();
         QCOMPARE(summary.title, QStringLiteral("Test Complete!"));
-        QCOMPARE(summary.text, QStringLiteral("You have completed the test\n\n Right/Total  =  2/ 2\n"
-                                              "Percent Right =  100%\n\n"
-                                              "Congratulations, try a different test"));
+        QCOMPARE(summary.text,
+                 QStringLiteral("You have completed the test\n\n Right/Total  =  2/ 2\n"
+                                "Percent Right =  100%\n\n"
+                                "Congratulations, try a different test"));
         QVERIFY(!summary.has_icon);
         QCOMPARE(summary.buttons, 1);
         QVERIFY(!quest.is_open());
@@ -171,7 +172,8 @@ private slots:
         press_next();
         ModalWatcher watcher;
         press_quit();
-        QVERIFY(watcher.seen().front().text.contains(QLatin1String("=  1/ 2\nPercent Right =  50%")));
+        QVERIFY(
+            watcher.seen().front().text.contains(QLatin1String("=  1/ 2\nPercent Right =  50%")));
     }
 
     void a_one_question_quiz_runs()

@@ -164,11 +164,17 @@ void TestQuizRules::blank_text_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
     QTest::addColumn<bool>("blank");
-    QTest::newRow("empty") << "" << "" << true;
-    QTest::newRow("spaces only") << "    " << "" << true;
-    QTest::newRow("tab is not trimmed") << "\t" << "\t" << false;
-    QTest::newRow("line break is not trimmed") << " \r\n " << "\r\n" << false;
-    QTest::newRow("outer spaces go, inner stay") << "  a  b \t " << "a  b \t" << false;
+    QTest::newRow("empty") << ""
+                           << "" << true;
+    QTest::newRow("spaces only") << "    "
+                                 << "" << true;
+    QTest::newRow("tab is not trimmed") << "\t"
+                                        << "\t" << false;
+    QTest::newRow("line break is not trimmed") << " \r\n "
+                                               << "\r\n"
+                                               << false;
+    QTest::newRow("outer spaces go, inner stay") << "  a  b \t "
+                                                 << "a  b \t" << false;
 }
 
 void TestQuizRules::blank_text()
@@ -347,8 +353,8 @@ void TestQuizRules::choice_order_draws_partners_from_all_positions()
     reference_random.seed(2024);
     ChoiceOrder expected{0, 1, 2, 3, 4, 5, 6};
     for (int i = 1; i <= n; ++i) {
-        const auto r = static_cast<std::size_t>(std::floor(reference_random.next() * double(n)))
-                       + 1;
+        const auto r =
+            static_cast<std::size_t>(std::floor(reference_random.next() * double(n))) + 1;
         std::swap(expected[static_cast<std::size_t>(i)], expected[r]);
     }
     QCOMPARE(order, expected);
@@ -356,8 +362,7 @@ void TestQuizRules::choice_order_draws_partners_from_all_positions()
 
 void TestQuizRules::flags_travel_with_texts()
 {
-    const QuestionRecord source =
-        make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
+    const QuestionRecord source = make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
     const ChoiceOrder order{0, 3, 1, 4, 2, 5, 6};
     const QuestionRecord shown = arrange_choices(source, order);
     QCOMPARE(shown.choice_text[1], QStringLiteral("three"));
@@ -409,8 +414,7 @@ void TestQuizRules::grade_multiple_choice()
     QFETCH(int, visible_count);
     QFETCH(QString, pressed);
     QFETCH(int, status);
-    const QuestionRecord record =
-        make_record({"a", "b", "c", "d", "e", "f"}, correct);
+    const QuestionRecord record = make_record({"a", "b", "c", "d", "e", "f"}, correct);
     QCOMPARE(int(grade_choices(record, first_visible(visible_count), flags_of(pressed))), status);
 }
 
@@ -522,19 +526,16 @@ void TestQuizRules::exhibit_lines_data()
     QTest::newRow("three lines, last unterminated")
         << QByteArray("one\r\ntwo\r\nthree") << "one\r\ntwo\r\nthree\r\n";
     QTest::newRow("terminated last line") << QByteArray("one\r\n") << "one\r\n";
-    QTest::newRow("blank lines")
-        << QByteArray("a\r\n\r\n\r\nb\r\n") << "a\r\n\r\n\r\nb\r\n";
+    QTest::newRow("blank lines") << QByteArray("a\r\n\r\n\r\nb\r\n") << "a\r\n\r\n\r\nb\r\n";
     QTest::newRow("only a line break") << QByteArray("\r\n") << "\r\n";
     QTest::newRow("lone CR") << QByteArray("a\rb") << "a\r\nb\r\n";
     QTest::newRow("CR then CR LF") << QByteArray("a\r\r\nb") << "a\r\n\r\nb\r\n";
     QTest::newRow("lone LF") << QByteArray("a\nb\n\nc") << "a\r\nb\r\n\r\nc\r\n";
     QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << "a\r\n\r\nb\r\n";
     QTest::newRow("valid UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café\r\n");
-    QTest::newRow("UTF-8 byte order mark dropped")
-        << QByteArray("\xEF\xBB\xBFx") << "x\r\n";
+    QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFx") << "x\r\n";
     QTest::newRow("invalid UTF-8 0xE9") << QByteArray("caf\xE9") << QString::fromUtf8("café\r\n");
-    QTest::newRow("0x80 is the euro sign")
-        << QByteArray("\x80 5") << QString::fromUtf8("€ 5\r\n");
+    QTest::newRow("0x80 is the euro sign") << QByteArray("\x80 5") << QString::fromUtf8("€ 5\r\n");
     QTest::newRow("Windows-1252 quotes")
         << QByteArray("\x93hi\x94") << QString::fromUtf8("“hi”\r\n");
     QTest::newRow("one bad byte decodes the whole file as Windows-1252")

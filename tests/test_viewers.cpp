@@ -273,8 +273,8 @@ void TestViewers::buttons_follow_their_fields()
 void TestViewers::buttons_are_set_per_question()
 {
     const QString some = QStringLiteral("a");
-    QVERIFY(start_quiz({{some, {"", some, ""}, {"", "", some}},
-                        {"", {some, "", ""}, {some, some, ""}}}));
+    QVERIFY(start_quiz(
+        {{some, {"", some, ""}, {"", "", some}}, {"", {some, "", ""}, {some, some, ""}}}));
     const auto shown = [] {
         QString seen = quest_button(QStringLiteral("cluebutton"))->isVisible() ? "c" : "-";
         for (int i = 1; i <= 3; ++i)
@@ -295,10 +295,14 @@ void TestViewers::clue_box_shows_the_clue_as_stored_data()
 {
     QTest::addColumn<QString>("clue");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("spaces kept") << "  Think of the mask  " << "  Think of the mask  ";
-    QTest::newRow("line feed") << "First line\nsecond line" << "First line\nsecond line";
-    QTest::newRow("CR LF starts one new line") << "one\r\ntwo\rthree" << "one\ntwo\nthree";
-    QTest::newRow("markup is text") << "<b>not bold</b> & more" << "<b>not bold</b> & more";
+    QTest::newRow("spaces kept") << "  Think of the mask  "
+                                 << "  Think of the mask  ";
+    QTest::newRow("line feed") << "First line\nsecond line"
+                               << "First line\nsecond line";
+    QTest::newRow("CR LF starts one new line") << "one\r\ntwo\rthree"
+                                               << "one\ntwo\nthree";
+    QTest::newRow("markup is text") << "<b>not bold</b> & more"
+                                    << "<b>not bold</b> & more";
 }
 
 void TestViewers::clue_box_shows_the_clue_as_stored()
@@ -402,8 +406,8 @@ void TestViewers::icon_shows_its_largest_image()
 {
     QVERIFY(QImageWriter::supportedImageFormats().contains("ico"));
     // The largest image is neither the first nor the last.
-    const QByteArray icon = icon_file({filled({16, 16}, Qt::red), filled({48, 48}, Qt::green),
-                                       filled({32, 32}, Qt::blue)});
+    const QByteArray icon = icon_file(
+        {filled({16, 16}, Qt::red), filled({48, 48}, Qt::green), filled({32, 32}, Qt::blue)});
     QVERIFY(!icon.isEmpty());
     QVERIFY(write_file(in_dir("sizes.ico"), icon));
     QVERIFY(start_quiz({{"", {in_dir("sizes.ico"), "", ""}, {}}}));
@@ -715,12 +719,17 @@ void TestViewers::paths_are_used_literally_data()
     QVERIFY(write_file(in_dir(odd), "odd"));
     QVERIFY(write_file(in_dir("~"), "tilde"));
 
-    QTest::newRow("wildcards in the name") << "ex[1]*?.txt" << "wild\n";
-    QTest::newRow("wildcards match nothing") << "ex*.txt" << "";
-    QTest::newRow("leading spaces kept") << "  lead.txt" << "with spaces\n";
-    QTest::newRow("trailing space kept") << "trail.txt " << "";
+    QTest::newRow("wildcards in the name") << "ex[1]*?.txt"
+                                           << "wild\n";
+    QTest::newRow("wildcards match nothing") << "ex*.txt"
+                                             << "";
+    QTest::newRow("leading spaces kept") << "  lead.txt"
+                                         << "with spaces\n";
+    QTest::newRow("trailing space kept") << "trail.txt "
+                                         << "";
     QTest::newRow("odd characters") << odd << "odd\n";
-    QTest::newRow("tilde not expanded") << "~" << "tilde\n";
+    QTest::newRow("tilde not expanded") << "~"
+                                        << "tilde\n";
     QTest::newRow("absolute with wildcards") << in_dir("ex[1]*?.txt") << "wild\n";
     QTest::newRow("embedded NUL") << QStringLiteral("lead.txt") + QChar(0) + QStringLiteral("x")
                                   << "";

@@ -105,7 +105,10 @@ private slots:
     {
         run_in_event_loop(start_program);
         run_in_event_loop([] { welcome_button("Start_Quiz")->click(); });
-        run_in_event_loop([] { pick_a_quiz.get()->hide(); Welcome.get()->show(); });
+        run_in_event_loop([] {
+            pick_a_quiz.get()->hide();
+            Welcome.get()->show();
+        });
         run_in_event_loop([] { welcome_button("Command1")->click(); });
         QVERIFY(program_ended());
         // The close sequence would have closed the options window.

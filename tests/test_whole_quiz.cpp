@@ -25,9 +25,8 @@ namespace {
 
 void click(const QWidget& window, const char* name)
 {
-    run_in_event_loop([&window, name] {
-        control<QPushButton>(window, QString::fromLatin1(name))->click();
-    });
+    run_in_event_loop(
+        [&window, name] { control<QPushButton>(window, QString::fromLatin1(name))->click(); });
 }
 
 // Latches the buttons of the correct letters, as a user who knows the answer would.

@@ -9,8 +9,8 @@
 
 namespace {
 
-const WindowDesign plain_design = {"plain", "Plain", 3000, 2000, FrameStyle::Sizable, {},
-                                   {"MS Sans Serif", 8.25}, false, {}};
+const WindowDesign plain_design = {
+    "plain", "Plain", 3000, 2000, FrameStyle::Sizable, {}, {"MS Sans Serif", 8.25}, false, {}};
 
 int loads = 0;
 int unloads = 0;

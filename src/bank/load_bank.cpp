@@ -34,7 +34,8 @@ void fill(QuestionRecord& record, const ContentEntry& entry)
         const char letter = static_cast<char>('A' + i - 1);
         const bool correct = choice && std::strchr(entry.correct, letter) != nullptr;
         record.choice_correct[static_cast<std::size_t>(i)] = correct ? 1 : 0;
-        record.choice_text[static_cast<std::size_t>(i)] = choice ? QString::fromUtf8(choice) : QString();
+        record.choice_text[static_cast<std::size_t>(i)] =
+            choice ? QString::fromUtf8(choice) : QString();
     }
     for (int i = 1; i <= 3; ++i) {
         record.diagram_file[static_cast<std::size_t>(i)] = QString();

@@ -37,7 +37,8 @@ QImage read_largest_image(const QString& path)
 
 } // namespace
 
-DiagramWindow::DiagramWindow() : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
+DiagramWindow::DiagramWindow()
+    : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
 {
     connect(control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
             &DiagramWindow::Command1_Click);

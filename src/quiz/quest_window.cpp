@@ -63,8 +63,10 @@ QuestWindow::QuestWindow()
     for (int i = 1; i <= 3; ++i) {
         diagrambutton[i] = control<QPushButton>(*this, control_name("diagrambutton", i));
         exhibitbutton[i] = control<QPushButton>(*this, control_name("exhibitbutton", i));
-        connect(diagrambutton[i], &QPushButton::clicked, this, [this, i] { diagrambutton_Click(i); });
-        connect(exhibitbutton[i], &QPushButton::clicked, this, [this, i] { exhibitbutton_Click(i); });
+        connect(diagrambutton[i], &QPushButton::clicked, this,
+                [this, i] { diagrambutton_Click(i); });
+        connect(exhibitbutton[i], &QPushButton::clicked, this,
+                [this, i] { exhibitbutton_Click(i); });
     }
     choice_a_name_ = abox[1]->accessibleName();
     connect(NextButton, &QPushButton::clicked, this, &QuestWindow::NextButton_Click);
@@ -273,7 +275,8 @@ void QuestWindow::end_the_test()
 void QuestWindow::cluebutton_Click()
 {
     QString clue = quiz_state.current_record.clue;
-    clue.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    clue.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     message_box(this, QStringLiteral("Clue"), clue);
 }
 

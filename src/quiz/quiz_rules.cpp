@@ -169,8 +169,8 @@ QString feedback_text(std::int16_t answer_status, const QuestionRecord& current,
                       const ChoiceFlags& visible)
 {
     QString text;
-    text.reserve(256 + current.question_text.size() + current.explanation.size()
-                 + current.answer_note.size());
+    text.reserve(256 + current.question_text.size() + current.explanation.size() +
+                 current.answer_note.size());
     if (answer_status == answer_right) {
         text += QLatin1String("Great Job.") + crlf + QLatin1String("The answer(s): ");
     } else {

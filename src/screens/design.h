@@ -51,7 +51,7 @@ struct ControlDesign {
     unsigned flags = NoFlags;
     std::optional<QRgb> back = {};
     std::optional<QRgb> fore = {};
-    const char* parent = nullptr; // the frame that holds the control, by name
+    const char* parent = nullptr;  // the frame that holds the control, by name
     const char* picture = nullptr; // resource path of an image's picture
 };
 

@@ -19,7 +19,8 @@ protected:
         to_->setFocus(Qt::OtherFocusReason);
         // Qt tells screen readers that `from` took the focus only after this returns, so they
         // are told again, once that is done, where the focus really is.
-        QMetaObject::invokeMethod(to_, [to = to_] { announce_focus(to); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            to_, [to = to_] { announce_focus(to); }, Qt::QueuedConnection);
         // Handled: a text that saw its focus-in would show a caret it no longer has.
         return true;
     }

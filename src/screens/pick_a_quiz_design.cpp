@@ -38,6 +38,13 @@ constexpr ControlDesign controls[] = {
 } // namespace
 
 const WindowDesign pick_a_quiz_design = {
-    "pick_a_quiz", "Start the QUIZ", 7410, 2955, FrameStyle::Sizable, {}, ms_sans_serif(8.25),
-    true, controls,
+    .name = "pick_a_quiz",
+    .title = "Start the QUIZ",
+    .client_width = 7410,
+    .client_height = 2955,
+    .frame = FrameStyle::Sizable,
+    .back = {},
+    .font = ms_sans_serif(8.25),
+    .resize = true,
+    .controls = controls,
 };

@@ -80,6 +80,13 @@ constexpr ControlDesign controls[] = {
 } // namespace
 
 const WindowDesign quest_design = {
-    "quest", "Tarvex Tests - www.tarvex-tests.example", 9435, 6345, FrameStyle::Sizable, {},
-    ms_sans_serif(8.25), true, controls,
+    .name = "quest",
+    .title = "Tarvex Tests - www.tarvex-tests.example",
+    .client_width = 9435,
+    .client_height = 6345,
+    .frame = FrameStyle::Sizable,
+    .back = {},
+    .font = ms_sans_serif(8.25),
+    .resize = true,
+    .controls = controls,
 };

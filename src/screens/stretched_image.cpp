@@ -51,4 +51,3 @@ void StretchedImage::paintEvent(QPaintEvent* /*event*/)
     // The whole source goes to the box's rectangle, whatever the pixmap's own pixel ratio.
     painter.drawPixmap(QRectF(rect()), shown, QRectF(QPointF(0, 0), QSizeF(shown.size())));
 }
-

@@ -28,16 +28,37 @@ constexpr ControlDesign exhibit_controls[] = {
 } // namespace
 
 const WindowDesign theanswer_design = {
-    "theanswer", "The Answer", 8700, 5880, FrameStyle::Sizable, {}, {"Courier New", 8.25}, false,
-    theanswer_controls,
+    .name = "theanswer",
+    .title = "The Answer",
+    .client_width = 8700,
+    .client_height = 5880,
+    .frame = FrameStyle::Sizable,
+    .back = {},
+    .font = {"Courier New", 8.25},
+    .resize = false,
+    .controls = theanswer_controls,
 };
 
 const WindowDesign diagram_design = {
-    "Diagram", "Diagram", 8730, 5595, FrameStyle::Sizable, {}, ms_sans_serif(8.25), true,
-    diagram_controls,
+    .name = "Diagram",
+    .title = "Diagram",
+    .client_width = 8730,
+    .client_height = 5595,
+    .frame = FrameStyle::Sizable,
+    .back = {},
+    .font = ms_sans_serif(8.25),
+    .resize = true,
+    .controls = diagram_controls,
 };
 
 const WindowDesign exhibit_design = {
-    "Exhibit", "Exhibit", 8775, 4770, FrameStyle::Sizable, {}, ms_sans_serif(8.25), false,
-    exhibit_controls,
+    .name = "Exhibit",
+    .title = "Exhibit",
+    .client_width = 8775,
+    .client_height = 4770,
+    .frame = FrameStyle::Sizable,
+    .back = {},
+    .font = ms_sans_serif(8.25),
+    .resize = false,
+    .controls = exhibit_controls,
 };

@@ -38,6 +38,13 @@ constexpr ControlDesign controls[] = {
 } // namespace
 
 const WindowDesign welcome_design = {
-    "Welcome", "  ", 9195, 6045, FrameStyle::FixedDialog, white, ms_sans_serif(8.25), false,
-    controls,
+    .name = "Welcome",
+    .title = "  ",
+    .client_width = 9195,
+    .client_height = 6045,
+    .frame = FrameStyle::FixedDialog,
+    .back = white,
+    .font = ms_sans_serif(8.25),
+    .resize = false,
+    .controls = controls,
 };

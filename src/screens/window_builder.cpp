@@ -52,7 +52,7 @@ QWidget* make_text_box(const ControlDesign& design, QWidget* parent)
     }
     auto* box = new QPlainTextEdit(text, parent);
     box->setVerticalScrollBarPolicy((design.flags & VerticalScroll) ? Qt::ScrollBarAlwaysOn
-                                                                     : Qt::ScrollBarAlwaysOff);
+                                                                    : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setReadOnly(design.flags & Locked);
     // Tab moves the focus on, as in any form, rather than typing a tab character.
@@ -176,7 +176,8 @@ void build_window(QWidget& window, const WindowDesign& design)
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    const QSize client = twips_to_pixels(QRect(0, 0, design.client_width, design.client_height)).size();
+    const QSize client =
+        twips_to_pixels(QRect(0, 0, design.client_width, design.client_height)).size();
     window.resize(client);
     if (design.frame == FrameStyle::FixedDialog) {
         window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

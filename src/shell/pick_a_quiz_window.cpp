@@ -24,7 +24,7 @@ namespace {
 std::int16_t ticked(const QWidget& window, const char* name)
 {
     return control<QCheckBox>(window, QString::fromLatin1(name))->checkState() == Qt::Checked ? 1
-                                                                                               : 0;
+                                                                                              : 0;
 }
 
 bool quiz_length_usable(int length)

@@ -65,7 +65,8 @@ void press_correct_answer()
 {
     const QuestionRecord& stored = bank.record(quiz_state.current_qid);
     for (int i = 1; i <= 6; ++i) {
-        const QString shown = control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
+        const QString shown =
+            control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
         for (std::size_t j = 1; j <= 6; ++j) {
             if (!shown.isEmpty() && stored.choice_text[j] == shown && stored.choice_correct[j] == 1)
                 control<AnswerButton>(*quest.get(), control_name("QChoice", i))->click();

@@ -109,12 +109,11 @@ void add_start_up_rows(std::vector<Row>& rows, const std::string& folder,
                  l_kb = median(label.max_rss_kb);
     rows.push_back({"start-up to first frame, " + platform + " (welcome / empty window)",
                     ratio_text(w, e), "ratio <= 1.25", verdict(w / e <= 1.25)});
-    rows.push_back({"  the same against a window with one text label", ratio_text(w, l),
-                    "", "-"});
+    rows.push_back({"  the same against a window with one text label", ratio_text(w, l), "", "-"});
     rows.push_back({"peak memory, " + platform + " (welcome / empty window)",
                     memory_text(w_kb, e_kb), "<= +5 MiB", verdict(w_kb - e_kb <= 5 * 1024)});
-    rows.push_back({"  the same against a window with one text label", memory_text(w_kb, l_kb),
-                    "", "-"});
+    rows.push_back(
+        {"  the same against a window with one text label", memory_text(w_kb, l_kb), "", "-"});
 }
 
 void add_load_bank_row(std::vector<Row>& rows)
@@ -131,8 +130,7 @@ void add_next_rows(std::vector<Row>& rows)
     rows.push_back({format("NEXT, median of %d, offscreen", next_count),
                     format("%.3f ms  (%d graded right)", handler * 1e3, next.graded_right),
                     "< 1 ms", verdict(handler < 1e-3)});
-    rows.push_back({"  NEXT and its repaint, same run", format("%.3f ms", painted * 1e3),
-                    "", "-"});
+    rows.push_back({"  NEXT and its repaint, same run", format("%.3f ms", painted * 1e3), "", "-"});
 }
 
 void add_exhibit_rows(std::vector<Row>& rows)
@@ -183,8 +181,7 @@ int main(int argc, char* argv[])
         add_next_rows(rows);
     if (wanted("exhibit"))
         add_exhibit_rows(rows);
-    std::printf("Medians; start-up and memory over %d runs of each child process.\n\n",
-                start_runs);
+    std::printf("Medians; start-up and memory over %d runs of each child process.\n\n", start_runs);
     print_table(rows);
     FormSlot::discard_all();
     return 0;

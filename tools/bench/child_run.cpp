@@ -52,6 +52,7 @@ ChildRun run_child(const std::string& path, const std::string& platform,
 {
     std::vector<std::string> env_text = child_environment(platform);
     std::vector<char*> env;
+    env.reserve(env_text.size() + 1);
     for (std::string& text : env_text)
         env.push_back(text.data());
     env.push_back(nullptr);

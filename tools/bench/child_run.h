@@ -3,8 +3,8 @@
 #include <string>
 
 struct ChildRun {
-    double seconds = 0;   // from just before the start to the end of the first frame
-    long max_rss_kb = 0;  // the child's peak resident memory
+    double seconds = 0;  // from just before the start to the end of the first frame
+    long max_rss_kb = 0; // the child's peak resident memory
     bool ok = false;
 };
 

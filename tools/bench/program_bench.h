@@ -8,9 +8,9 @@
 std::vector<double> time_load_bank(int runs);
 
 struct NextTimes {
-    std::vector<double> handler;      // NextButton_Click alone
-    std::vector<double> with_paint;   // the handler and the repaint it causes
-    int graded_right = 0;             // a check that grading ran: about half of them
+    std::vector<double> handler;    // NextButton_Click alone
+    std::vector<double> with_paint; // the handler and the repaint it causes
+    int graded_right = 0;           // a check that grading ran: about half of them
 };
 
 // `count` NEXT presses without feedback, with shuffled questions and answers, every other one
