@@ -23,6 +23,7 @@ StretchedImage::StretchedImage(QWidget* parent) : QWidget(parent)
 
 void StretchedImage::set_picture(const QPixmap& picture)
 {
+    path_.clear();
     picture_ = picture;
     double_size_ = QPixmap();
     update();
@@ -30,15 +31,26 @@ void StretchedImage::set_picture(const QPixmap& picture)
 
 void StretchedImage::load_picture(const QString& path)
 {
-    // Qt's pixmap loader does not look for the twin by itself.
-    picture_ = QPixmap(path);
-    double_size_ = QPixmap(double_size_path(path));
+    path_ = path;
+    picture_ = QPixmap();
+    double_size_ = QPixmap();
     update();
 }
 
 const QPixmap& StretchedImage::picture() const
 {
-    return devicePixelRatioF() > 1.0 && !double_size_.isNull() ? double_size_ : picture_;
+    if (path_.isEmpty())
+        return picture_;
+    // Qt's pixmap loader does not look for the twin by itself.
+    if (devicePixelRatioF() > 1.0) {
+        if (double_size_.isNull())
+            double_size_ = QPixmap(double_size_path(path_));
+        if (!double_size_.isNull())
+            return double_size_;
+    }
+    if (picture_.isNull())
+        picture_ = QPixmap(path_);
+    return picture_;
 }
 
 void StretchedImage::paintEvent(QPaintEvent* /*event*/)

@@ -13,7 +13,8 @@ public:
 
     // A picture with no twin, such as a diagram read from a file.
     void set_picture(const QPixmap& picture);
-    // The picture at the path and its "@2x" twin when there is one.
+    // The picture at the path, or its "@2x" twin when there is one and the screen wants it; read
+    // when first drawn, so that only the one the screen needs is ever decoded.
     void load_picture(const QString& path);
     // The picture drawn at the box's current device pixel ratio.
     const QPixmap& picture() const;
@@ -22,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
-    QPixmap double_size_;
+    QString path_;
+    mutable QPixmap picture_;
+    mutable QPixmap double_size_;
 };
