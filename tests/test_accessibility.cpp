@@ -24,10 +24,6 @@ using namespace quiz_driver;
 
 namespace {
 
-constexpr std::pair<const char*, bool> no_feedback = {"answer_when_wrong", false};
-constexpr std::pair<const char*, bool> in_order = {"random_questions", false};
-constexpr std::pair<const char*, bool> answers_in_order = {"random_answers", false};
-
 QAccessibleInterface& view_of(QWidget& widget)
 {
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&widget);
@@ -48,16 +44,6 @@ QString name_of(const QString& quest_control_name)
 QString choice_text(int i)
 {
     return control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
-}
-
-QString correct_letters()
-{
-    QString letters;
-    for (std::size_t i = 1; i <= 6; ++i) {
-        if (quiz_state.current_record.choice_correct[i] == 1)
-            letters += QChar(u'A' + static_cast<int>(i) - 1);
-    }
-    return letters;
 }
 
 // A visible letter that is not a correct one.
@@ -122,15 +108,6 @@ std::pair<std::vector<std::int16_t>, QString> answer_three_questions(Press how)
     press_next();
     grades.push_back(quiz_state.answer_status);
     return {grades, text_of("score")};
-}
-
-void make_typed_answer(int record, const char* answer)
-{
-    QuestionRecord& stored = bank.record(record);
-    stored.question_type = QStringLiteral("Fill_in");
-    for (auto& text : stored.choice_text)
-        text.clear();
-    stored.choice_text[1] = QString::fromLatin1(answer);
 }
 
 // The controls the user can reach with Tab or the mouse that do not say what they are.
@@ -220,7 +197,7 @@ private slots:
     void a_typed_answer_question_names_the_typing_box_and_gives_no_answer_away()
     {
         open_options();
-        make_typed_answer(1, "Router");
+        make_typed_answer(1, {"Router"});
         choose(1, {in_order, answers_in_order, no_feedback});
         start();
         QCOMPARE(name_of("abox_1"), QStringLiteral("Your answer"));

@@ -20,9 +20,6 @@ using namespace quiz_driver;
 
 namespace {
 
-constexpr std::pair<const char*, bool> in_order = {"random_questions", false};
-constexpr std::pair<const char*, bool> answers_in_order = {"random_answers", false};
-
 QString correct_letters(const QuestionRecord& record)
 {
     QString letters;
@@ -47,17 +44,6 @@ QString expected_feedback()
 {
     return feedback_text(quiz_state.answer_status, quiz_state.current_record, visible_buttons())
         .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-void make_typed_answer(int record, std::initializer_list<const char*> answers)
-{
-    QuestionRecord& stored = bank.record(record);
-    stored.question_type = QStringLiteral("Fill_in");
-    std::size_t i = 1;
-    for (auto& text : stored.choice_text)
-        text.clear();
-    for (const char* answer : answers)
-        stored.choice_text[i++] = QString::fromLatin1(answer);
 }
 
 } // namespace

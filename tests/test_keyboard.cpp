@@ -20,22 +20,6 @@ using namespace quiz_driver;
 
 namespace {
 
-constexpr std::pair<const char*, bool> no_feedback = {"answer_when_wrong", false};
-constexpr std::pair<const char*, bool> in_order = {"random_questions", false};
-constexpr std::pair<const char*, bool> answers_in_order = {"random_answers", false};
-
-bool activate(QWidget& window)
-{
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
-QString focused()
-{
-    QWidget* widget = QApplication::focusWidget();
-    return widget ? widget->objectName() : QString();
-}
-
 // A key typed where the focus is, from the event loop as a real key press runs.
 void type_key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {

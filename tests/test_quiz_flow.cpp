@@ -19,9 +19,6 @@ using namespace quiz_driver;
 
 namespace {
 
-constexpr std::pair<const char*, bool> no_feedback = {"answer_when_wrong", false};
-constexpr std::pair<const char*, bool> in_order = {"random_questions", false};
-
 std::vector<int> order_of_current_quiz()
 {
     std::vector<int> order;

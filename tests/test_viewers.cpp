@@ -22,7 +22,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -101,13 +100,6 @@ bool start_quiz(const std::vector<Aids>& aids_by_position, bool feedback_when_wr
            quest.get()->isVisible() && quiz_state.current_question == 1;
 }
 
-bool write_file(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
 bool write_picture(const QString& path, QSize size, const QColor& colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -162,12 +154,6 @@ QColor shown_in_diagram(QPoint at)
     QWidget* window = Diagram.get();
     QWidget* image = window->findChild<StretchedImage*>(QStringLiteral("Image1"));
     return window->grab().toImage().pixelColor(image->mapTo(window, at));
-}
-
-int off_centre(const QWidget& window)
-{
-    const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
-    return qMax(qAbs(offset.x()), qAbs(offset.y()));
 }
 
 bool running_as_root()
