@@ -1,4 +1,3 @@
-#include "bank/question_bank.h"
 #include "quiz/diagram_window.h"
 #include "quiz/exhibit_window.h"
 #include "quiz/quest_window.h"
@@ -6,16 +5,15 @@
 #include "quiz/quiz_state.h"
 #include "screens/window_builder.h"
 #include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
 #include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QImage>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -11,7 +11,6 @@
 
 #include <QFrame>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 using namespace quiz_driver;

@@ -1,4 +1,3 @@
-#include "bank/question_bank.h"
 #include "quiz/exhibit_window.h"
 #include "quiz/quest_window.h"
 #include "quiz/quiz_state.h"

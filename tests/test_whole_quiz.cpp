@@ -5,7 +5,6 @@
 #include "quiz/quest_window.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
-#include "shell/program.h"
 #include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
