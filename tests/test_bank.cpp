@@ -1,15 +1,59 @@
 #include "bank/question_bank.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <map>
+#include <set>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+bool starts_with_citation(const QString& explanation)
+{
+    static const QRegularExpression citation(
+        QStringLiteral("^Study Guide, Chapter \\d+, page \\d+$"));
+    return citation.match(explanation.section(crlf, 0, 0)).hasMatch();
+}
+
+int line_count(const QString& text)
+{
+    return static_cast<int>(text.count(crlf)) + 1;
+}
+
+int choice_count(const QuestionRecord& record)
+{
+    int count = 0;
+    while (count < 6 && !record.choice_text[static_cast<std::size_t>(count + 1)].isEmpty())
+        ++count;
+    return count;
+}
+
+int correct_count(const QuestionRecord& record)
+{
+    int count = 0;
+    for (std::size_t i = 1; i <= 6; ++i)
+        count += record.choice_correct[i];
+    return count;
+}
+
+using Counts = std::map<int, int>;
+
+} // namespace
 
 class TestBank : public QObject {
     Q_OBJECT
 
 private slots:
-    void records_outside_the_content_stay_empty()
+    void initTestCase()
     {
         load_bank();
-        QVERIFY(bank.question_count > 0);
+        QCOMPARE(bank.question_count, 224);
+    }
+
+    void records_outside_the_content_stay_empty()
+    {
         const QuestionRecord empty;
         QCOMPARE(bank.record(0), empty);
         QCOMPARE(bank.record(bank.question_count + 1), empty);
@@ -20,7 +64,6 @@ private slots:
 
     void loading_twice_changes_nothing()
     {
-        load_bank();
         std::vector<QuestionRecord> first;
         for (int n = 0; n <= QuestionBank::capacity; ++n)
             first.push_back(bank.record(n));
@@ -33,6 +76,121 @@ private slots:
             QCOMPARE(bank.record(n), first[static_cast<std::size_t>(n)]);
         QCOMPARE(bank.test_title, title);
         QCOMPARE(bank.question_count, count);
+    }
+
+    void every_record_keeps_the_record_invariants()
+    {
+        for (int n = 1; n <= 224; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            const QByteArray where = QByteArray::number(n);
+            const int choices = choice_count(record);
+            QVERIFY2(choices >= 5, where);
+            std::set<QString> distinct;
+            for (std::size_t i = 0; i <= 6; ++i) {
+                const QString& text = record.choice_text[i];
+                const bool filled = i >= 1 && static_cast<int>(i) <= choices;
+                QCOMPARE(text.isEmpty(), !filled);
+                QVERIFY(record.choice_correct[i] == 0 || (filled && record.choice_correct[i] == 1));
+                if (!filled)
+                    continue;
+                // Short single lines with no outer spaces, none repeated within a question.
+                QVERIFY2(text.size() <= 96 && !text.contains(QLatin1Char('\r')) &&
+                             !text.contains(QLatin1Char('\n')),
+                         where);
+                QVERIFY2(!text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')),
+                         where);
+                QVERIFY2(distinct.insert(text).second, where);
+            }
+            QVERIFY(correct_count(record) >= 1);
+            QCOMPARE(record.question_type, QStringLiteral("single_answer"));
+            QVERIFY(record.clue.isEmpty() && record.answer_note.isEmpty());
+            for (std::size_t i = 0; i <= 3; ++i)
+                QVERIFY(record.diagram_file[i].isEmpty() && record.exhibit_file[i].isEmpty());
+
+            const QString& question = record.question_text;
+            const QString& explanation = record.explanation;
+            QVERIFY2(question.size() >= 30 && question.size() <= 325, where);
+            QVERIFY2(explanation.size() >= 44 && explanation.size() <= 381, where);
+            for (const QString* text : {&question, &explanation})
+                QVERIFY2(!text->startsWith(crlf) && !text->endsWith(crlf), where);
+            // A citation is never the whole explanation.
+            if (starts_with_citation(explanation))
+                QVERIFY2(line_count(explanation) > 1, where);
+        }
+    }
+
+    void the_bank_holds_the_planned_mix()
+    {
+        Counts choices, correct, question_lines, explanation_lines;
+        std::map<int, Counts> choices_per_quiz, correct_per_quiz;
+        std::map<QChar, int> single_positions;
+        int citations = 0, questions_with_empty_line = 0, explanations_with_empty_line = 0;
+        for (int n = 1; n <= 224; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            const int quiz = (n - 1) % 4 + 1;
+            ++choices[choice_count(record)];
+            ++correct[correct_count(record)];
+            ++choices_per_quiz[quiz][choice_count(record)];
+            ++correct_per_quiz[quiz][correct_count(record)];
+            for (std::size_t i = 1; i <= 6; ++i) {
+                if (correct_count(record) == 1 && record.choice_correct[i] == 1)
+                    ++single_positions[QChar(u'A' + static_cast<int>(i) - 1)];
+            }
+            ++question_lines[line_count(record.question_text)];
+            ++explanation_lines[line_count(record.explanation)];
+            citations += starts_with_citation(record.explanation) ? 1 : 0;
+            questions_with_empty_line += record.question_text.contains(crlf + crlf) ? 1 : 0;
+            explanations_with_empty_line += record.explanation.contains(crlf + crlf) ? 1 : 0;
+        }
+        QCOMPARE(choices, (Counts{{5, 131}, {6, 93}}));
+        QCOMPARE(correct, (Counts{{1, 198}, {2, 15}, {3, 6}, {4, 4}, {5, 1}}));
+        QCOMPARE(single_positions,
+                 (std::map<QChar, int>{
+                     {u'A', 37}, {u'B', 46}, {u'C', 37}, {u'D', 47}, {u'E', 29}, {u'F', 2}}));
+        // Every quiz mixes five- and six-choice questions with several answer counts.
+        for (int quiz = 1; quiz <= 4; ++quiz)
+            QVERIFY(choices_per_quiz[quiz].size() == 2 && correct_per_quiz[quiz].size() >= 3);
+        QCOMPARE(question_lines, (Counts{{1, 217}, {2, 3}, {3, 3}, {6, 1}}));
+        QCOMPARE(
+            explanation_lines,
+            (Counts{{1, 4}, {2, 82}, {3, 56}, {4, 37}, {5, 20}, {6, 11}, {7, 9}, {8, 4}, {13, 1}}));
+        QCOMPARE(citations, 196);
+        QCOMPARE(questions_with_empty_line, 1);
+        QCOMPARE(explanations_with_empty_line, 1);
+    }
+
+    void six_question_texts_are_shared_with_different_choices()
+    {
+        std::map<QString, std::vector<int>> by_text;
+        for (int n = 1; n <= 224; ++n)
+            by_text[bank.record(n).question_text].push_back(n);
+        int shared = 0;
+        for (const auto& [text, records] : by_text) {
+            if (records.size() < 2)
+                continue;
+            ++shared;
+            QVERIFY2(records.size() <= 4, qPrintable(text));
+            std::set<std::array<QString, 7>> choice_sets;
+            for (int n : records)
+                choice_sets.insert(bank.record(n).choice_text);
+            QCOMPARE(choice_sets.size(), records.size());
+        }
+        QCOMPARE(shared, 6);
+    }
+
+    void content_names_no_vendor_or_product()
+    {
+        static const QRegularExpression names(
+            QStringLiteral("\\b(cisco|ccna|ccnp|novell|netware|microsoft|catalyst|juniper|"
+                           "dijkstra|bellman)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        for (int n = 1; n <= 224; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            QString all = record.question_text + record.explanation;
+            for (const QString& choice : record.choice_text)
+                all += QLatin1Char(' ') + choice;
+            QVERIFY2(!names.match(all).hasMatch(), qPrintable(QString::number(n)));
+        }
     }
 };
 
