@@ -1,4 +1,3 @@
-#include "bank/question_bank.h"
 #include "quiz/answer_window.h"
 #include "quiz/quest_window.h"
 #include "quiz/quiz_rules.h"
@@ -73,36 +72,6 @@ private slots:
             QVERIFY(!right || texts.front().startsWith(QLatin1String("Great Job.\n")));
             QVERIFY(!theanswer.is_open());
             tear_down_windows();
-        }
-    }
-
-    void shuffled_letters_match_the_buttons_on_screen()
-    {
-        start_quiz(2, {}); // answers shuffled, feedback after wrong replies
-        for (int question = 0; question < 8; ++question) {
-            const QuestionRecord& stored = bank.record(quiz_state.current_qid);
-            const QString letters = correct_letters();
-            // Every correct letter sits next to a text that is correct in the bank.
-            for (QChar letter : letters) {
-                const int i = letter.unicode() - u'A' + 1;
-                const QString text =
-                    control<QPlainTextEdit>(*quest.get(), control_name("abox", i))->toPlainText();
-                bool correct_in_bank = false;
-                for (std::size_t j = 1; j <= 6; ++j)
-                    correct_in_bank |=
-                        stored.choice_text[j] == text && stored.choice_correct[j] == 1;
-                QVERIFY2(correct_in_bank, qPrintable(text));
-            }
-            QString feedback_letters;
-            ModalWatcher watcher([&](QWidget& modal) {
-                const QString text = modal.findChild<QPlainTextEdit*>("Text1")->toPlainText();
-                feedback_letters = text.section(QLatin1Char('\n'), 1, 1)
-                                       .section(QLatin1String(": "), 1)
-                                       .remove(QLatin1Char(' '));
-                ModalWatcher::press_default_button(modal);
-            });
-            press_next(); // nothing pressed: wrong, so the feedback names the letters
-            QCOMPARE(feedback_letters, letters);
         }
     }
 
