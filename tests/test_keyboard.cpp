@@ -1,18 +1,11 @@
 #include "quiz/exhibit_window.h"
 #include "quiz/quest_window.h"
-#include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
-#include "shell/quiz_options.h"
-#include "shell/welcome_window.h"
-#include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -24,29 +17,6 @@ namespace {
 void type_key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     run_in_event_loop([=] { QTest::keyClick(QApplication::focusWidget(), key, modifiers); });
-}
-
-// Where the focus goes, one Tab after another.
-QStringList tab_walk(int steps)
-{
-    QStringList walk;
-    for (int i = 0; i < steps; ++i) {
-        type_key(Qt::Key_Tab);
-        walk << focused();
-    }
-    return walk;
-}
-
-// Closes the modal window with Enter on whatever has its focus, once the focus is inside it.
-void press_enter_in(QWidget& modal)
-{
-    modal.activateWindow();
-    const auto focus_inside = [&] {
-        QWidget* focus = QApplication::focusWidget();
-        return focus && modal.isAncestorOf(focus);
-    };
-    if (QTest::qWaitFor(focus_inside))
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 } // namespace
@@ -106,81 +76,6 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
         QCOMPARE(text->toPlainText(), QStringLiteral("router ospf 1"));
         QCOMPARE(text->grab().toImage(), unfocused);
-    }
-
-    void a_whole_quiz_runs_without_the_mouse()
-    {
-        run_in_event_loop(start_program);
-        QVERIFY(activate(*Welcome.get()));
-        QCOMPARE(focused(), QStringLiteral("Start_Quiz"));
-        type_key(Qt::Key_Return); // I Agree
-
-        PickAQuizWindow& options = *pick_a_quiz.get();
-        QVERIFY(activate(options));
-        QCOMPARE(focused(), QStringLiteral("Command1"));
-        // Tab enters the quiz group at its selected button; the arrows choose within it.
-        QCOMPARE(tab_walk(1), QStringList{"which_quiz_1"});
-        type_key(Qt::Key_Down);
-        QCOMPARE(focused(), QStringLiteral("which_quiz_2"));
-        QVERIFY(control<QRadioButton>(options, "which_quiz_2")->isChecked());
-        QCOMPARE(tab_walk(4), (QStringList{"answer_when_wrong", "answer_when_right",
-                                           "random_questions", "random_answers"}));
-        type_key(Qt::Key_Space); // answers in their stored order
-        QCOMPARE(tab_walk(1), QStringList{"Command1"});
-        type_key(Qt::Key_Return); // Start the Quiz
-        QVERIFY(quest.is_open());
-        QCOMPARE(quiz_options.quiz_choice, 2);
-        QCOMPARE(quiz_options.shuffle_answers, 0);
-
-        QuestWindow& window = *quest.get();
-        QVERIFY(activate(window));
-        QCOMPARE(focused(), QStringLiteral("NextButton"));
-        // Past Quit Test to each correct answer button in turn, and Space on it.
-        int position = -1;
-        for (int i = 1; i <= 6; ++i) {
-            if (quiz_state.current_record.choice_correct[static_cast<std::size_t>(i)] != 1)
-                continue;
-            tab_walk(i - position);
-            QCOMPARE(focused(), control_name("QChoice", i));
-            type_key(Qt::Key_Space);
-            position = i;
-        }
-        QVERIFY(position > 0);
-        ModalWatcher watcher(press_enter_in);
-        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(text_of("question_number"), QStringLiteral(" 2"));
-        QCOMPARE(text_of("score"), QStringLiteral(" 1/ 1"));
-        QVERIFY(watcher.seen().empty());
-
-        // A wrong reply opens the feedback window on its Close button, never on the text that
-        // would pass the focus on to it; Enter there closes it. Both ends of every change are
-        // recorded, as a passed-on focus shows up only as where it came from.
-        QCOMPARE(focused(), QStringLiteral("NextButton"));
-        QStringList focused_in_turn;
-        const auto record =
-            connect(qApp, &QApplication::focusChanged, this, [&](QWidget* old, QWidget* now) {
-                for (QWidget* widget : {old, now})
-                    focused_in_turn << (widget ? widget->objectName() : QString());
-            });
-        type_key(Qt::Key_Return);
-        disconnect(record);
-        QVERIFY(focused_in_turn.contains(QStringLiteral("Closeb")));
-        QVERIFY(!focused_in_turn.contains(QStringLiteral("Text1")));
-        QCOMPARE(watcher.seen().size(), 1U);
-        QCOMPARE(watcher.seen().back().title, QStringLiteral("The Answer"));
-        QCOMPARE(text_of("score"), QStringLiteral(" 1/ 2"));
-
-        // The question window takes the keys again, with no click to activate it.
-        QTRY_VERIFY(window.isActiveWindow());
-        QCOMPARE(focused(), QStringLiteral("NextButton"));
-        QCOMPARE(tab_walk(1), QStringList{"quitquiz"});
-        type_key(Qt::Key_Return); // Quit Test, then Enter on the summary's OK
-        QCOMPARE(watcher.seen().size(), 2U);
-        QCOMPARE(watcher.seen().back().title, QStringLiteral("Test Complete!"));
-        QVERIFY(watcher.seen().back().text.contains(QLatin1String("=  1/ 2")));
-        QVERIFY(!watcher.stuck());
-        QVERIFY(!quest.is_open());
-        QVERIFY(Welcome.get()->isVisible());
     }
 };
 

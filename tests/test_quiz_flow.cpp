@@ -121,7 +121,7 @@ private slots:
         QVERIFY(!program_ended());
     }
 
-    void quit_right_after_the_start_counts_nothing()
+    void quit_counts_only_the_questions_graded()
     {
         start_quiz(1, {no_feedback});
         ModalWatcher watcher;
@@ -130,6 +130,14 @@ private slots:
         QCOMPARE(watcher.seen().front().text, summary_text(0, 0));
         QVERIFY(!quest.is_open());
         QVERIFY(Welcome.get()->isVisible());
+        tear_down_windows();
+
+        start_quiz(1, {no_feedback});
+        press_correct_answer();
+        press_next();
+        press_next();
+        press_quit();
+        QCOMPARE(watcher.seen().back().text, summary_text(1, 2));
     }
 
     void a_bank_that_cannot_make_a_quiz_is_refused()
