@@ -59,7 +59,7 @@ private slots:
     void initTestCase() { prepare_test_app(); }
     void cleanup() { tear_down_windows(); }
 
-    void quiz_3_in_order_by_keyboard_with_feedback_viewers_and_summary()
+    void a_whole_quiz_runs_by_keyboard_alone_with_feedback_viewers_and_summary()
     {
         QTemporaryDir dir;
         const QString text_file = dir.filePath(QStringLiteral("exhibit.txt"));
