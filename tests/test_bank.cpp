@@ -1,15 +1,59 @@
 #include "bank/question_bank.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <map>
+#include <set>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+bool starts_with_citation(const QString& explanation)
+{
+    static const QRegularExpression citation(
+        QStringLiteral("^Study Guide, Chapter \\d+, page \\d+$"));
+    return citation.match(explanation.section(crlf, 0, 0)).hasMatch();
+}
+
+int line_count(const QString& text)
+{
+    return static_cast<int>(text.count(crlf)) + 1;
+}
+
+int choice_count(const QuestionRecord& record)
+{
+    int count = 0;
+    while (count < 6 && !record.choice_text[static_cast<std::size_t>(count + 1)].isEmpty())
+        ++count;
+    return count;
+}
+
+int correct_count(const QuestionRecord& record)
+{
+    int count = 0;
+    for (std::size_t i = 1; i <= 6; ++i)
+        count += record.choice_correct[i];
+    return count;
+}
+
+using Counts = std::map<int, int>;
+
+} // namespace
 
 class TestBank : public QObject {
     Q_OBJECT
 
 private slots:
-    void records_outside_the_content_stay_empty()
+    void initTestCase()
     {
         load_bank();
-        QVERIFY(bank.question_count > 0);
+        QCOMPARE(bank.question_count, 224);
+    }
+
+    void records_outside_the_content_stay_empty()
+    {
         const QuestionRecord empty;
         QCOMPARE(bank.record(0), empty);
         QCOMPARE(bank.record(bank.question_count + 1), empty);
@@ -18,17 +62,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, bank.record(-1));
     }
 
-    void facts_after_loading()
-    {
-        load_bank();
-        QCOMPARE(bank.test_title, QStringLiteral("Orlin Quiz 1.3"));
-        QVERIFY(bank.author_contact.endsWith(QLatin1String(".example")));
-        QCOMPARE(bank.question_count, 224);
-    }
-
     void loading_twice_changes_nothing()
     {
-        load_bank();
         std::vector<QuestionRecord> first;
         for (int n = 0; n <= QuestionBank::capacity; ++n)
             first.push_back(bank.record(n));
@@ -43,16 +78,105 @@ private slots:
         QCOMPARE(bank.question_count, count);
     }
 
-    void a_copy_shares_nothing_with_the_bank()
+    void every_record_keeps_the_record_invariants()
     {
-        load_bank();
-        QuestionRecord copy = bank.record(5);
-        std::swap(copy.choice_text[1], copy.choice_text[2]);
-        copy.choice_correct[1] = 7;
-        copy.question_text += QLatin1String(" changed");
-        QVERIFY(bank.record(5) != copy);
-        QVERIFY(!bank.record(5).question_text.endsWith(QLatin1String(" changed")));
-        QVERIFY(bank.record(5).choice_correct[1] <= 1);
+        static const QRegularExpression vendor_names(
+            QStringLiteral("\\b(cisco|ccna|ccnp|novell|netware|microsoft|catalyst|juniper|"
+                           "dijkstra|bellman)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        for (int n = 1; n <= 224; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            const QByteArray where = QByteArray::number(n);
+            const int choices = choice_count(record);
+            QVERIFY2(choices >= 5, where);
+            std::set<QString> distinct;
+            for (std::size_t i = 0; i <= 6; ++i) {
+                const QString& text = record.choice_text[i];
+                const bool filled = i >= 1 && static_cast<int>(i) <= choices;
+                QCOMPARE(text.isEmpty(), !filled);
+                QVERIFY(record.choice_correct[i] == 0 || (filled && record.choice_correct[i] == 1));
+                if (!filled)
+                    continue;
+                // Short single lines with no outer spaces, none repeated within a question.
+                QVERIFY2(text.size() <= 96 && !text.contains(QLatin1Char('\r')) &&
+                             !text.contains(QLatin1Char('\n')),
+                         where);
+                QVERIFY2(!text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')),
+                         where);
+                QVERIFY2(distinct.insert(text).second, where);
+            }
+            QVERIFY(correct_count(record) >= 1);
+            QCOMPARE(record.question_type, QStringLiteral("single_answer"));
+            QVERIFY(record.clue.isEmpty() && record.answer_note.isEmpty());
+            for (std::size_t i = 0; i <= 3; ++i)
+                QVERIFY(record.diagram_file[i].isEmpty() && record.exhibit_file[i].isEmpty());
+
+            const QString& question = record.question_text;
+            const QString& explanation = record.explanation;
+            QVERIFY2(question.size() >= 30 && question.size() <= 325, where);
+            QVERIFY2(explanation.size() >= 44 && explanation.size() <= 381, where);
+            for (const QString* text : {&question, &explanation})
+                QVERIFY2(!text->startsWith(crlf) && !text->endsWith(crlf), where);
+            // A citation is never the whole explanation.
+            if (starts_with_citation(explanation))
+                QVERIFY2(line_count(explanation) > 1, where);
+            // The content names no vendor or product.
+            QString all = question + explanation;
+            for (const QString& choice : record.choice_text)
+                all += QLatin1Char(' ') + choice;
+            QVERIFY2(!vendor_names.match(all).hasMatch(), where);
+        }
+    }
+
+    void the_bank_holds_the_planned_mix()
+    {
+        Counts choices, correct, question_lines, explanation_lines;
+        std::map<int, Counts> choices_per_quiz, correct_per_quiz;
+        std::map<QChar, int> single_positions;
+        int citations = 0, questions_with_empty_line = 0, explanations_with_empty_line = 0;
+        std::map<QString, std::set<std::array<QString, 7>>> choice_sets_by_question;
+        for (int n = 1; n <= 224; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            choice_sets_by_question[record.question_text].insert(record.choice_text);
+            const int quiz = (n - 1) % 4 + 1;
+            ++choices[choice_count(record)];
+            ++correct[correct_count(record)];
+            ++choices_per_quiz[quiz][choice_count(record)];
+            ++correct_per_quiz[quiz][correct_count(record)];
+            for (std::size_t i = 1; i <= 6; ++i) {
+                if (correct_count(record) == 1 && record.choice_correct[i] == 1)
+                    ++single_positions[QChar(u'A' + static_cast<int>(i) - 1)];
+            }
+            ++question_lines[line_count(record.question_text)];
+            ++explanation_lines[line_count(record.explanation)];
+            citations += starts_with_citation(record.explanation) ? 1 : 0;
+            questions_with_empty_line += record.question_text.contains(crlf + crlf) ? 1 : 0;
+            explanations_with_empty_line += record.explanation.contains(crlf + crlf) ? 1 : 0;
+        }
+        QCOMPARE(choices, (Counts{{5, 131}, {6, 93}}));
+        QCOMPARE(correct, (Counts{{1, 198}, {2, 15}, {3, 6}, {4, 4}, {5, 1}}));
+        QCOMPARE(single_positions,
+                 (std::map<QChar, int>{
+                     {u'A', 37}, {u'B', 46}, {u'C', 37}, {u'D', 47}, {u'E', 29}, {u'F', 2}}));
+        // Every quiz mixes five- and six-choice questions with several answer counts.
+        for (int quiz = 1; quiz <= 4; ++quiz)
+            QVERIFY(choices_per_quiz[quiz].size() == 2 && correct_per_quiz[quiz].size() >= 3);
+        QCOMPARE(question_lines, (Counts{{1, 217}, {2, 3}, {3, 3}, {6, 1}}));
+        QCOMPARE(
+            explanation_lines,
+            (Counts{{1, 4}, {2, 82}, {3, 56}, {4, 37}, {5, 20}, {6, 11}, {7, 9}, {8, 4}, {13, 1}}));
+        QCOMPARE(citations, 196);
+        QCOMPARE(questions_with_empty_line, 1);
+        QCOMPARE(explanations_with_empty_line, 1);
+        // Six question texts are asked up to four times, each time with other choices.
+        std::size_t asked = 0, shared = 0;
+        for (const auto& [text, choice_sets] : choice_sets_by_question) {
+            asked += choice_sets.size();
+            shared += choice_sets.size() > 1 ? 1 : 0;
+            QVERIFY2(choice_sets.size() <= 4, qPrintable(text));
+        }
+        QCOMPARE(asked, 224U);
+        QCOMPARE(shared, 6U);
     }
 };
 

@@ -1,3 +1,6 @@
+// Every window against its design table, and the pictures, at the scale the run names: CTest runs
+// this at QT_SCALE_FACTOR 1 and 2. Places in logical pixels must not depend on the scale; pictures
+// gain pixels, drawn from their double-size twins.
 #include "bank/question_bank.h"
 #include "quiz/answer_window.h"
 #include "quiz/diagram_window.h"
@@ -6,21 +9,25 @@
 #include "screens/answer_button.h"
 #include "screens/designs.h"
 #include "screens/stretched_image.h"
+#include "screens/window_builder.h"
 #include "shell/pick_a_quiz_window.h"
 #include "shell/program.h"
 #include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
+#include "support/quiz_driver.h"
 #include "support/test_app.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -30,6 +37,13 @@
 Q_DECLARE_METATYPE(const WindowDesign*)
 
 namespace {
+
+double scale()
+{
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+               : 1.0;
+}
 
 // The fonts this platform lacks, and the twins that stand in for them.
 const std::map<QString, QString> font_twins = {
@@ -53,28 +67,15 @@ constexpr FocusPass focus_passes[] = {
 // Controls that the window's load sequence hides straight after it is built.
 constexpr std::pair<const char*, const char*> hidden_at_load[] = {{"quest", "the_gauge"}};
 
-QString name_of(const ControlDesign& control)
-{
-    const QString base = QString::fromLatin1(control.name);
-    return control.index > 0 ? base + QLatin1Char('_') + QString::number(control.index) : base;
-}
-
 bool takes_focus(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::CommandButton:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::AnswerButton:
-        return true;
-    default:
-        return false;
-    }
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+           kind == ControlKind::CheckBox || kind == ControlKind::OptionButton ||
+           kind == ControlKind::AnswerButton;
 }
 
 // Pixels from twips, edge by edge, at 15 twips a pixel; a line is one pixel thick.
-QRect expected_rect(const ControlDesign& control, double scale = 1.0)
+QRect expected_rect(const ControlDesign& control, double times = 1.0)
 {
     int left = control.left, top = control.top;
     int right = control.left + control.width, bottom = control.top + control.height;
@@ -84,8 +85,8 @@ QRect expected_rect(const ControlDesign& control, double scale = 1.0)
         top = std::min(control.top, control.height);
         bottom = std::max({control.top, control.height, top + 15});
     }
-    const auto px = [scale](int twips) {
-        return static_cast<int>(std::lround(twips * scale / 15));
+    const auto px = [times](int twips) {
+        return static_cast<int>(std::lround(twips * times / 15));
     };
     return QRect(QPoint(px(left), px(top)), QPoint(px(right) - 1, px(bottom) - 1));
 }
@@ -101,31 +102,15 @@ bool near(const QRect& a, const QRect& b, int slack)
            qAbs(a.right() - b.right()) <= slack && qAbs(a.bottom() - b.bottom()) <= slack;
 }
 
-bool kind_matches(ControlKind kind, const QWidget* widget, unsigned flags)
+// The class each kind of control is built as, in the order of ControlKind.
+const char* class_of(const ControlDesign& control)
 {
-    switch (kind) {
-    case ControlKind::Label:
-        return qobject_cast<const QLabel*>(widget);
-    case ControlKind::TextBox:
-        return (flags & MultiLine) ? qobject_cast<const QPlainTextEdit*>(widget) != nullptr
-                                   : qobject_cast<const QLineEdit*>(widget) != nullptr;
-    case ControlKind::CommandButton:
-        return qobject_cast<const QPushButton*>(widget);
-    case ControlKind::CheckBox:
-        return qobject_cast<const QCheckBox*>(widget);
-    case ControlKind::OptionButton:
-        return qobject_cast<const QRadioButton*>(widget);
-    case ControlKind::Frame:
-        return qobject_cast<const QGroupBox*>(widget);
-    case ControlKind::Image:
-        return qobject_cast<const StretchedImage*>(widget);
-    case ControlKind::AnswerButton:
-        return qobject_cast<const AnswerButton*>(widget);
-    case ControlKind::PictureBox:
-    case ControlKind::Line:
-        return widget != nullptr;
-    }
-    return false;
+    constexpr const char* classes[] = {"QLabel",       "QLineEdit",   "QPushButton",    "QCheckBox",
+                                       "QRadioButton", "QGroupBox",   "StretchedImage", "QWidget",
+                                       "QWidget",      "AnswerButton"};
+    if (control.kind == ControlKind::TextBox && (control.flags & MultiLine))
+        return "QPlainTextEdit";
+    return classes[static_cast<int>(control.kind)];
 }
 
 QString shown_text(const QWidget* widget)
@@ -139,16 +124,6 @@ QString shown_text(const QWidget* widget)
     return {};
 }
 
-QPalette::ColorRole back_role(ControlKind kind)
-{
-    return kind == ControlKind::TextBox ? QPalette::Base : QPalette::Window;
-}
-
-QPalette::ColorRole fore_role(ControlKind kind)
-{
-    return kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText;
-}
-
 // What the window shows near the control's bottom-right corner, where neither text nor a
 // scroll bar is drawn.
 QColor painted_back(const QImage& window_image, QWidget* window, QWidget* widget)
@@ -156,111 +131,91 @@ QColor painted_back(const QImage& window_image, QWidget* window, QWidget* widget
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
         widget = area->viewport();
     const QPoint corner = widget->mapTo(window, QPoint(widget->width() - 3, widget->height() - 3));
-    return window_image.pixelColor(corner);
+    return window_image.pixelColor(corner * window_image.devicePixelRatio());
 }
-
-// Collects every mismatch, so one run names them all.
-class Findings {
-public:
-    void expect(bool ok, const QString& what)
-    {
-        if (!ok)
-            list_ << what;
-    }
-    bool empty() const { return list_.isEmpty(); }
-    QByteArray text() const { return list_.join(QLatin1Char('\n')).toUtf8(); }
-
-private:
-    QStringList list_;
-};
 
 QWidget* control_of(QWidget* window, const ControlDesign& control)
 {
-    return window->findChild<QWidget*>(name_of(control));
+    return window->findChild<QWidget*>(control_name(control));
 }
 
-void check_controls(QWidget* window, const WindowDesign& design, Findings& findings)
+void expect(QStringList& findings, bool ok, const QString& what)
+{
+    if (!ok)
+        findings << what;
+}
+
+// Every mismatch is collected, so that one run names them all.
+void check_controls(QWidget* window, const WindowDesign& design, QStringList& findings)
 {
     const QString window_name = QString::fromLatin1(design.name);
     const QImage image = window->grab().toImage();
     for (const ControlDesign& control : design.controls) {
-        const QString name = name_of(control);
+        const QString name = control_name(control);
+        const auto check = [&](bool ok, const QString& what) {
+            if (!ok)
+                findings << name + QStringLiteral(": ") + what;
+        };
         QWidget* widget = control_of(window, control);
-        findings.expect(widget != nullptr, name + QStringLiteral(": missing"));
+        check(widget != nullptr, QStringLiteral("missing"));
         if (!widget)
             continue;
-        findings.expect(kind_matches(control.kind, widget, control.flags),
-                        name + QStringLiteral(": wrong kind of widget ") +
-                            QString::fromLatin1(widget->metaObject()->className()));
+        check(widget->inherits(class_of(control)), widget->metaObject()->className());
         const QString parent = control.parent ? QString::fromLatin1(control.parent) : window_name;
-        findings.expect(widget->parentWidget()->objectName() == parent,
-                        name + QStringLiteral(": not inside ") + parent);
-
+        check(widget->parentWidget()->objectName() == parent, QStringLiteral("not in ") + parent);
         const QRect want = expected_rect(control);
-        findings.expect(widget->geometry() == want,
-                        name + QStringLiteral(": at ") + describe(widget->geometry()) +
-                            QStringLiteral(", design ") + describe(want));
-
+        check(widget->geometry() == want, QStringLiteral("at ") + describe(widget->geometry()) +
+                                              QStringLiteral(", design ") + describe(want));
         bool hidden = control.flags & Hidden;
         for (const auto& [w, c] : hidden_at_load)
             hidden = hidden || (window_name == QLatin1String(w) && name == QLatin1String(c));
-        findings.expect(widget->isVisibleTo(window) == !hidden,
-                        name + (hidden ? QStringLiteral(": shown") : QStringLiteral(": hidden")));
+        check(widget->isVisibleTo(window) == !hidden, hidden ? "shown" : "hidden");
 
         const FontDesign& font = control.font.family ? control.font : design.font;
         const QFontInfo info(widget->font());
-        const QString twin = font_twins.at(QString::fromLatin1(font.family));
-        findings.expect(info.family() == twin, name + QStringLiteral(": font ") + info.family() +
-                                                   QStringLiteral(", not ") + twin);
-        findings.expect(qFuzzyCompare(widget->font().pointSizeF(), font.points) &&
-                            qAbs(info.pointSizeF() - font.points) < 0.5,
-                        name + QStringLiteral(": %1 pt").arg(info.pointSizeF()));
-        findings.expect(info.bold() == font.bold, name + QStringLiteral(": boldness"));
-
+        check(info.family() == font_twins.at(QString::fromLatin1(font.family)), info.family());
+        check(qFuzzyCompare(widget->font().pointSizeF(), font.points) &&
+                  qAbs(info.pointSizeF() - font.points) < 0.5,
+              QStringLiteral("%1 pt").arg(info.pointSizeF()));
+        check(info.bold() == font.bold, QStringLiteral("boldness"));
         if (control.kind != ControlKind::TextBox && control.kind != ControlKind::Image &&
-            control.kind != ControlKind::PictureBox && control.kind != ControlKind::Line) {
-            const QString caption = QString::fromUtf8(control.caption ? control.caption : "");
-            findings.expect(shown_text(widget) == caption,
-                            name + QStringLiteral(": caption \"") + shown_text(widget) + '"');
-        }
+            control.kind != ControlKind::PictureBox && control.kind != ControlKind::Line)
+            check(shown_text(widget) == QString::fromUtf8(control.caption ? control.caption : ""),
+                  QStringLiteral("caption ") + shown_text(widget));
 
+        const bool text_box = control.kind == ControlKind::TextBox;
+        const QPalette palette = widget->palette();
         if (control.back) {
             const QColor back = QColor::fromRgb(*control.back);
-            findings.expect(widget->palette().color(back_role(control.kind)) == back,
-                            name + QStringLiteral(": back colour"));
+            check(palette.color(text_box ? QPalette::Base : QPalette::Window) == back,
+                  QStringLiteral("back colour"));
             const QColor painted = painted_back(image, window, widget);
-            if (!hidden)
-                findings.expect(painted == back,
-                                name + QStringLiteral(": painted ") + painted.name());
+            check(hidden || painted == back, QStringLiteral("painted ") + painted.name());
         }
         if (control.fore)
-            findings.expect(widget->palette().color(fore_role(control.kind)) ==
-                                QColor::fromRgb(*control.fore),
-                            name + QStringLiteral(": fore colour"));
+            check(palette.color(text_box ? QPalette::Text : QPalette::WindowText) ==
+                      QColor::fromRgb(*control.fore),
+                  QStringLiteral("fore colour"));
 
         if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-            findings.expect(box->isReadOnly() == bool(control.flags & Locked),
-                            name + QStringLiteral(": locked"));
-            findings.expect(box->verticalScrollBarPolicy() == ((control.flags & VerticalScroll)
-                                                                   ? Qt::ScrollBarAlwaysOn
-                                                                   : Qt::ScrollBarAlwaysOff),
-                            name + QStringLiteral(": scroll bar"));
-            const bool borderless = box->frameShape() == QFrame::NoFrame;
-            findings.expect(borderless == bool(control.flags & NoBorder),
-                            name + QStringLiteral(": border"));
+            check(box->isReadOnly() == bool(control.flags & Locked), QStringLiteral("locked"));
+            check(box->verticalScrollBarPolicy() == ((control.flags & VerticalScroll)
+                                                         ? Qt::ScrollBarAlwaysOn
+                                                         : Qt::ScrollBarAlwaysOff),
+                  QStringLiteral("scroll bar"));
+            check((box->frameShape() == QFrame::NoFrame) == bool(control.flags & NoBorder),
+                  QStringLiteral("border"));
         }
         if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-            findings.expect(line->isReadOnly() == bool(control.flags & Locked),
-                            name + QStringLiteral(": locked"));
-            findings.expect(line->hasFrame() == !(control.flags & NoBorder),
-                            name + QStringLiteral(": border"));
+            check(line->isReadOnly() == bool(control.flags & Locked), QStringLiteral("locked"));
+            check(line->hasFrame() == !(control.flags & NoBorder), QStringLiteral("border"));
         }
-        if (auto* check = qobject_cast<QAbstractButton*>(widget); check && check->isCheckable())
-            findings.expect(check->isChecked() == bool(control.flags & Checked),
-                            name + QStringLiteral(": ticked"));
+        if (auto* check_box = qobject_cast<QAbstractButton*>(widget);
+            check_box && check_box->isCheckable())
+            check(check_box->isChecked() == bool(control.flags & Checked),
+                  QStringLiteral("ticked"));
         if (auto* button = qobject_cast<QPushButton*>(widget))
-            findings.expect(!button->isDefault() && !button->autoDefault(),
-                            name + QStringLiteral(": a default button"));
+            check(!button->isDefault() && !button->autoDefault(), QStringLiteral("a default"));
     }
 }
 
@@ -285,7 +240,9 @@ std::vector<QWidget*> tab_stops(QWidget* window, const WindowDesign& design)
     return order;
 }
 
-void check_tab_order(QWidget* window, const WindowDesign& design, Findings& findings)
+// Tab and then Shift+Tab, each twice round so that the wraps are seen too; a stop that passes
+// the focus on is where the focus lands instead.
+void check_tab_order(QWidget* window, const WindowDesign& design, QStringList& findings)
 {
     const std::vector<QWidget*> stops = tab_stops(window, design);
     if (stops.empty())
@@ -300,60 +257,61 @@ void check_tab_order(QWidget* window, const WindowDesign& design, Findings& find
         const auto pass = passes.find(widget);
         return pass == passes.end() ? widget : pass->second;
     };
-
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window)) {
-        findings.expect(false, QStringLiteral("window never became active"));
+    if (!activate(*window)) {
+        findings << QStringLiteral("window never became active");
         return;
     }
+    const std::size_t count = stops.size();
     auto position = static_cast<std::size_t>(
         std::find_if(stops.begin(), stops.end(), [&](QWidget* w) { return landing(w) == w; }) -
         stops.begin());
     stops[position]->setFocus(Qt::TabFocusReason);
-    findings.expect(QApplication::focusWidget() == stops[position], QStringLiteral("first stop"));
-
-    // Twice round, so that the wrap from the last stop to the first is seen too.
-    for (std::size_t step = 0; step < 2 * stops.size(); ++step) {
-        QWidget* want = landing(stops[(position + 1) % stops.size()]);
-        position =
-            static_cast<std::size_t>(std::find(stops.begin(), stops.end(), want) - stops.begin());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* got = QApplication::focusWidget();
-        findings.expect(got == want, QStringLiteral("Tab reached %1, design says %2")
-                                         .arg(got ? got->objectName() : QStringLiteral("nothing"),
-                                              want->objectName()));
-        if (got != want)
-            return;
+    for (const std::size_t step : {std::size_t{1}, count - 1}) {
+        for (std::size_t i = 0; i < 2 * count; ++i) {
+            // Passing the focus on from the stop before or after ends at the stop itself.
+            QWidget* want = landing(stops[(position + step) % count]);
+            position = static_cast<std::size_t>(std::find(stops.begin(), stops.end(), want) -
+                                                stops.begin());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                            step == 1 ? Qt::NoModifier : Qt::ShiftModifier);
+            QWidget* got = QApplication::focusWidget();
+            expect(findings, got == want,
+                   QStringLiteral("%1 reached %2, design says %3")
+                       .arg(QLatin1String(step == 1 ? "Tab" : "Shift+Tab"), focused(),
+                            want->objectName()));
+            if (got != want)
+                return;
+        }
     }
 }
 
 // Fixed windows keep their size; sizable ones either scale every control with the client area
 // or leave every control where it is.
-void check_frame(QWidget* window, const WindowDesign& design, Findings& findings)
+void check_frame(QWidget* window, const WindowDesign& design, QStringList& findings)
 {
     const QSize client(static_cast<int>(std::lround(design.client_width / 15.0)),
                        static_cast<int>(std::lround(design.client_height / 15.0)));
-    findings.expect(window->size() == client,
-                    QStringLiteral("client area %1x%2").arg(window->width()).arg(window->height()));
-    const Qt::WindowFlags flags = window->windowFlags();
+    expect(findings, window->size() == client,
+           QStringLiteral("client area %1x%2").arg(window->width()).arg(window->height()));
     if (design.frame == FrameStyle::FixedDialog) {
-        findings.expect(window->minimumSize() == client && window->maximumSize() == client,
-                        QStringLiteral("resizable"));
-        findings.expect(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)),
-                        QStringLiteral("minimise or maximise box"));
+        expect(findings, window->minimumSize() == client && window->maximumSize() == client,
+               QStringLiteral("resizable"));
+        expect(findings,
+               !(window->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)),
+               QStringLiteral("minimise or maximise box"));
         return;
     }
     window->resize(client * 2);
     settle();
-    findings.expect(window->size() == client * 2, QStringLiteral("cannot be resized"));
+    expect(findings, window->size() == client * 2, QStringLiteral("cannot be resized"));
     for (const ControlDesign& control : design.controls) {
         QWidget* widget = control_of(window, control);
         const QRect want = expected_rect(control, design.resize ? 2.0 : 1.0);
         // Controls in a frame are placed within a frame that was itself rounded once.
-        findings.expect(near(widget->geometry(), want, control.parent ? 1 : 0),
-                        name_of(control) + QStringLiteral(" at twice the size: ") +
-                            describe(widget->geometry()) + QStringLiteral(", want ") +
-                            describe(want));
+        expect(findings, near(widget->geometry(), want, control.parent ? 1 : 0),
+               control_name(control) + QStringLiteral(" at twice the size: ") +
+                   describe(widget->geometry()) + QStringLiteral(", want ") + describe(want));
     }
     window->resize(client);
     settle();
@@ -377,89 +335,171 @@ QWidget* open_window(const WindowDesign& design)
     return Exhibit.show();
 }
 
+// Mean difference per colour channel, 0 to 255, of two pictures of one size.
+double difference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    Q_ASSERT(x.size() == y.size());
+    double total = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return total / (3.0 * x.width() * x.height());
+}
+
+// The source stretched over the given pixels in one step, as a box draws it.
+QImage stretched(const QImage& source, QSize pixels)
+{
+    QImage out(pixels, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(out.rect()), source, QRectF(source.rect()));
+    return out;
+}
+
+// The box's pixels, which the scale multiplies.
+QImage grab_pixels(QWidget& box)
+{
+    const QPixmap pixmap = box.grab();
+    if (pixmap.devicePixelRatio() != scale() || pixmap.size() != box.size() * scale())
+        return {};
+    return pixmap.toImage();
+}
+
+// The picture on screen comes from the twin that suits the scale, stretched once: it matches
+// that source scaled straight to the box's pixels, and at scale 2 a blown-up 1x picture does
+// not match it nearly as well.
+void check_picture(QWidget& image, const char* one_x, const char* two_x)
+{
+    const QImage shot = grab_pixels(image);
+    QVERIFY(!shot.isNull());
+    const QImage small(QString::fromLatin1(one_x));
+    const QImage large(QString::fromLatin1(two_x));
+    QCOMPARE(large.size(), small.size() * 2);
+    const double sharp = difference(shot, stretched(scale() > 1 ? large : small, shot.size()));
+    QVERIFY2(sharp < 1.0, qPrintable(QString::number(sharp)));
+    if (scale() > 1) {
+        const double blurred = difference(shot, stretched(small, shot.size()));
+        QVERIFY2(blurred > 4 * sharp + 2.0,
+                 qPrintable(QStringLiteral("%1 against %2").arg(blurred).arg(sharp)));
+    }
+}
+
 } // namespace
 
 class TestDesigns : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepare_test_app(); }
+    void initTestCase()
+    {
+        prepare_test_app();
+        // The run really is at the scale it names.
+        QCOMPARE(qApp->devicePixelRatio(), scale());
+    }
     void cleanup() { tear_down_windows(); }
 
-    void every_window_matches_its_design_data();
-    void every_window_matches_its_design();
-    void windows_placed_by_the_program_open_centred();
+    void every_window_matches_its_design_data()
+    {
+        QTest::addColumn<const WindowDesign*>("design");
+        for (const WindowDesign* design : {&welcome_design, &pick_a_quiz_design, &quest_design,
+                                           &theanswer_design, &diagram_design, &exhibit_design})
+            QTest::newRow(design->name) << design;
+    }
+
+    void every_window_matches_its_design()
+    {
+        QFETCH(const WindowDesign*, design);
+        QWidget* window = open_window(*design);
+        QVERIFY(window && window->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        settle();
+        QCOMPARE(window->windowHandle()->devicePixelRatio(), scale());
+        QCOMPARE(window->objectName(), QString::fromLatin1(design->name));
+        // The welcome window's title is the test's, set when it loads.
+        const QString title =
+            design == &welcome_design ? bank.test_title : QString::fromUtf8(design->title);
+        QCOMPARE(window->windowTitle(), title);
+        QCOMPARE(window->palette().color(QPalette::Window),
+                 design->back ? QColor::fromRgb(*design->back)
+                              : QApplication::palette().color(QPalette::Window));
+
+        QStringList findings;
+        check_controls(window, *design, findings);
+        check_tab_order(window, *design, findings);
+        check_frame(window, *design, findings);
+        QVERIFY2(findings.isEmpty(), qPrintable(findings.join(QLatin1Char('\n'))));
+    }
+
+    void windows_placed_by_the_program_open_centred()
+    {
+        run_in_event_loop(start_program);
+        QVERIFY(off_centre(*Welcome.get()) <= 1);
+        quiz_driver::click(*Welcome.get(), "Start_Quiz");
+        QVERIFY(off_centre(*pick_a_quiz.get()) <= 1);
+        quiz_driver::start();
+        QVERIFY(quest.get() && quest.get()->isVisible());
+        QVERIFY(off_centre(*quest.get()) <= 1);
+
+        // No answer pressed is a wrong reply, which opens the feedback window.
+        std::optional<int> feedback_off_centre;
+        ModalWatcher watcher([&](QWidget& modal) {
+            feedback_off_centre = off_centre(modal);
+            ModalWatcher::press_default_button(modal);
+        });
+        quiz_driver::press_next();
+        QVERIFY(!watcher.stuck());
+        QCOMPARE(watcher.seen().size(), std::size_t(1));
+        QCOMPARE(watcher.seen().front().title, QStringLiteral("The Answer"));
+        QVERIFY(feedback_off_centre && *feedback_off_centre <= 1);
+    }
+
+    void the_banner_and_the_band_are_sharp()
+    {
+        run_in_event_loop(start_program);
+        check_picture(*control<QWidget>(*Welcome.get(), "Image1"), ":/assets/banner.jpg",
+                      ":/assets/banner@2x.jpg");
+        tear_down_windows();
+        quiz_driver::start_quiz(1, {quiz_driver::no_feedback});
+        check_picture(*control<QWidget>(*quest.get(), "Image1"), ":/assets/band.png",
+                      ":/assets/band@2x.png");
+    }
+
+    void a_diagram_is_stretched_once_from_its_own_pixels()
+    {
+        // Fine stripes: any scaling done twice would smear them.
+        QImage picture(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y,
+                                 (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160) : qRgb(240, 230, 90));
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("stripes.png"));
+        QVERIFY(picture.save(path));
+        show_diagram(path);
+        const QImage shot = grab_pixels(*control<QWidget>(*Diagram.get(), "Image1"));
+        QVERIFY(!shot.isNull());
+        const double once = difference(shot, stretched(picture, shot.size()));
+        QVERIFY2(once < 1.0, qPrintable(QString::number(once)));
+    }
+
+    void the_window_icon_comes_in_both_sizes()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
+        const QImage large = icon.pixmap(QSize(32, 32), 2.0).toImage();
+        QCOMPARE(large.size(), QSize(64, 64));
+        QCOMPARE(difference(large, QImage(QStringLiteral(":/assets/icon@2x.png"))), 0.0);
+    }
 };
-
-void TestDesigns::every_window_matches_its_design_data()
-{
-    QTest::addColumn<const WindowDesign*>("design");
-    for (const WindowDesign* design : {&welcome_design, &pick_a_quiz_design, &quest_design,
-                                       &theanswer_design, &diagram_design, &exhibit_design})
-        QTest::newRow(design->name) << design;
-}
-
-void TestDesigns::every_window_matches_its_design()
-{
-    QFETCH(const WindowDesign*, design);
-    QWidget* window = open_window(*design);
-    QVERIFY(window && window->isVisible());
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    settle();
-
-    QCOMPARE(window->objectName(), QString::fromLatin1(design->name));
-    // The welcome window's title is the test's, set when it loads.
-    const QString title =
-        design == &welcome_design ? bank.test_title : QString::fromUtf8(design->title);
-    QCOMPARE(window->windowTitle(), title);
-    const QPalette::ColorRole back = QPalette::Window;
-    QCOMPARE(window->palette().color(back),
-             design->back ? QColor::fromRgb(*design->back) : QApplication::palette().color(back));
-
-    Findings findings;
-    check_controls(window, *design, findings);
-    check_tab_order(window, *design, findings);
-    check_frame(window, *design, findings);
-    if (!findings.empty())
-        qWarning().noquote() << findings.text();
-    QVERIFY2(findings.empty(), "the mismatches are listed above");
-}
-
-void TestDesigns::windows_placed_by_the_program_open_centred()
-{
-    // A window centred before it is first shown is centred without its frame, which the
-    // platform reports only once the window is shown: up to half the frame off.
-    const auto off_centre = [](const QWidget& window) {
-        const QPoint offset =
-            window.frameGeometry().center() - window.screen()->geometry().center();
-        const QSize frame = window.frameGeometry().size() - window.size();
-        return qMax(qAbs(offset.x()) - frame.width() / 2, qAbs(offset.y()) - frame.height() / 2);
-    };
-    const auto click = [](QWidget* window, const char* name) {
-        QPushButton* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-        run_in_event_loop([button] { button->click(); });
-    };
-
-    run_in_event_loop(start_program);
-    QVERIFY(off_centre(*Welcome.get()) <= 1);
-    click(Welcome.get(), "Start_Quiz");
-    QVERIFY(off_centre(*pick_a_quiz.get()) <= 1);
-    click(pick_a_quiz.get(), "Command1");
-    QVERIFY(quest.get() && quest.get()->isVisible());
-    QVERIFY(off_centre(*quest.get()) <= 1);
-
-    // No answer pressed is a wrong reply, which opens the feedback window.
-    std::optional<int> feedback_off_centre;
-    ModalWatcher watcher([&](QWidget& modal) {
-        feedback_off_centre = off_centre(modal);
-        ModalWatcher::press_default_button(modal);
-    });
-    click(quest.get(), "NextButton");
-    QVERIFY(!watcher.stuck());
-    QCOMPARE(watcher.seen().size(), std::size_t(1));
-    QCOMPARE(watcher.seen().front().title, QStringLiteral("The Answer"));
-    QVERIFY(feedback_off_centre && *feedback_off_centre <= 1);
-}
 
 QTEST_MAIN(TestDesigns)
 #include "test_designs.moc"

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -16,12 +17,10 @@ QuestionRecord make_record(const QStringList& choices, const QString& correct,
 {
     QuestionRecord record;
     record.question_text = QStringLiteral("Which one?");
-    for (qsizetype i = 0; i < choices.size() && i < 6; ++i) {
+    for (qsizetype i = 0; i < choices.size() && i < 6; ++i)
         record.choice_text[static_cast<std::size_t>(i + 1)] = choices[i];
-    }
-    for (const QChar letter : correct) {
+    for (const QChar letter : correct)
         record.choice_correct[static_cast<std::size_t>(letter.unicode() - u'A' + 1)] = 1;
-    }
     record.question_type = type;
     record.explanation = QStringLiteral("Because.");
     record.answer_note = QStringLiteral("Note.");
@@ -31,18 +30,16 @@ QuestionRecord make_record(const QStringList& choices, const QString& correct,
 ChoiceFlags flags_of(const QString& letters)
 {
     ChoiceFlags flags{};
-    for (const QChar letter : letters) {
+    for (const QChar letter : letters)
         flags[static_cast<std::size_t>(letter.unicode() - u'A' + 1)] = true;
-    }
     return flags;
 }
 
 ChoiceFlags first_visible(int count)
 {
     ChoiceFlags flags{};
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count; ++i)
         flags[static_cast<std::size_t>(i)] = true;
-    }
     return flags;
 }
 
@@ -53,515 +50,417 @@ QuestionOrder sentinel_order()
     return order;
 }
 
+RandomSource seeded(std::uint32_t seed)
+{
+    RandomSource random;
+    random.seed(seed);
+    return random;
+}
+
 } // namespace
 
 class TestQuizRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void number_text_forms_data();
-    void number_text_forms();
-    void percent_rule_data();
-    void percent_rule();
-    void gauge_rule_data();
-    void gauge_rule();
-    void blank_text_data();
-    void blank_text();
-    void question_kind_data();
-    void question_kind();
-    void quiz_length_data();
-    void quiz_length();
-    void choice_count_ignores_blank_texts();
-    void question_order_unshuffled();
-    void question_order_shuffled_is_permutation();
-    void question_order_draws_partners_from_all_positions();
-    void question_order_tiny_and_oversized();
-    void choice_order_keeps_positions_above_count();
-    void choice_order_draws_partners_from_all_positions();
-    void flags_travel_with_texts();
-    void grade_multiple_choice_data();
-    void grade_multiple_choice();
-    void grade_typed_answer_data();
-    void grade_typed_answer();
-    void feedback_multiple_choice();
-    void feedback_lists_hidden_correct_letter_without_its_line();
-    void feedback_typed_answer();
-    void summary_message_data();
-    void summary_message();
-    void exhibit_lines_data();
-    void exhibit_lines();
-    void exhibit_large_file();
-};
-
-void TestQuizRules::number_text_forms_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("single digit") << 9 << " 9";
-    QTest::newRow("zero") << 0 << " 0";
-    QTest::newRow("hundred") << 100 << " 100";
-    QTest::newRow("negative") << -3 << "-3";
-}
-
-void TestQuizRules::number_text_forms()
-{
-    QFETCH(int, value);
-    QFETCH(QString, text);
-    QCOMPARE(number_text(value), text);
-}
-
-void TestQuizRules::percent_rule_data()
-{
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("29 of 50 truncates the inexact quotient") << 29 << 50 << 57;
-    QTest::newRow("5 of 7") << 5 << 7 << 71;
-    QTest::newRow("2 of 3") << 2 << 3 << 66;
-    QTest::newRow("all right") << 56 << 56 << 100;
-    QTest::newRow("none right") << 0 << 56 << 0;
-    QTest::newRow("0 of 0 does not divide") << 0 << 0 << 0;
-    QTest::newRow("negative total") << 1 << -2 << 0;
-}
-
-void TestQuizRules::percent_rule()
-{
-    QFETCH(int, right);
-    QFETCH(int, total);
-    QFETCH(int, percent);
-    QCOMPARE(percent_right(right, total), percent);
-}
-
-void TestQuizRules::gauge_rule_data()
-{
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<float>("full");
-    QTest::addColumn<float>("height");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("none right fills the gauge") << 0 << 4 << 1200.0F << 1200.0F << true;
-    QTest::newRow("half right") << 1 << 2 << 1200.0F << 600.0F << true;
-    QTest::newRow("all right hides the bar") << 7 << 7 << 1200.0F << 0.0F << false;
-    QTest::newRow("exactly 20 stays shown") << 4 << 5 << 100.0F << 20.0F << true;
-    QTest::newRow("just under 20 is hidden") << 9 << 10 << 199.0F << 19.9F << false;
-    QTest::newRow("no questions yet") << 0 << 0 << 1200.0F << 1200.0F << true;
-}
-
-void TestQuizRules::gauge_rule()
-{
-    QFETCH(int, right);
-    QFETCH(int, total);
-    QFETCH(float, full);
-    QFETCH(float, height);
-    QFETCH(bool, shown);
-    const float actual = gauge_height(right, total, full);
-    QVERIFY2(std::fabs(actual - height) < 1e-3F, qPrintable(QString::number(actual)));
-    QCOMPARE(gauge_shown(actual), shown);
-}
-
-void TestQuizRules::blank_text_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-    QTest::addColumn<bool>("blank");
-    QTest::newRow("empty") << ""
-                           << "" << true;
-    QTest::newRow("spaces only") << "    "
-                                 << "" << true;
-    QTest::newRow("tab is not trimmed") << "\t"
-                                        << "\t" << false;
-    QTest::newRow("line break is not trimmed") << " \r\n "
-                                               << "\r\n"
-                                               << false;
-    QTest::newRow("outer spaces go, inner stay") << "  a  b \t "
-                                                 << "a  b \t" << false;
-}
-
-void TestQuizRules::blank_text()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    QFETCH(bool, blank);
-    QCOMPARE(trim_spaces(text), trimmed);
-    QCOMPARE(is_blank(text), blank);
-}
-
-void TestQuizRules::question_kind_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<bool>("typed");
-    QTest::newRow("fill") << "fill" << true;
-    QTest::newRow("FiLL_in") << "FiLL_in" << true;
-    QTest::newRow("too short") << "FIL" << false;
-    QTest::newRow("leading space") << " FILL" << false;
-    QTest::newRow("single_answer") << "single_answer" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestQuizRules::question_kind()
-{
-    QFETCH(QString, type);
-    QFETCH(bool, typed);
-    QCOMPARE(is_typed_answer(type), typed);
-}
-
-void TestQuizRules::quiz_length_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("length");
-    QTest::newRow("224") << 224 << 56;
-    QTest::newRow("7") << 7 << 1;
-    QTest::newRow("3") << 3 << 0;
-    QTest::newRow("803 is the largest that fits") << 803 << 200;
-    QTest::newRow("a larger bank is not cut short") << 1000 << 250;
-    QTest::newRow("negative") << -8 << 0;
-}
-
-void TestQuizRules::quiz_length()
-{
-    QFETCH(int, count);
-    QFETCH(int, length);
-    QCOMPARE(int(questions_per_quiz(count)), length);
-}
-
-void TestQuizRules::choice_count_ignores_blank_texts()
-{
-    const QuestionRecord record =
-        make_record({"one", "", "   ", "\t", "five", "six"}, QStringLiteral("A"));
-    QCOMPARE(count_choices(record), 4);
-    QCOMPARE(count_choices(QuestionRecord{}), 0);
-}
-
-void TestQuizRules::question_order_unshuffled()
-{
-    RandomSource random;
-    random.seed(5);
-    QuestionOrder order = sentinel_order();
-    build_question_order(order, 56, false, random);
-    QCOMPARE(order[0], std::int16_t(-7));
-    for (int j = 1; j <= 56; ++j) {
-        QCOMPARE(order[static_cast<std::size_t>(j)], std::int16_t(j));
+    void number_text_forms_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("single digit") << 9 << " 9";
+        QTest::newRow("zero") << 0 << " 0";
+        QTest::newRow("hundred") << 100 << " 100";
+        QTest::newRow("negative") << -3 << "-3";
     }
-    QCOMPARE(order[57], std::int16_t(-7));
-    QCOMPARE(order[200], std::int16_t(-7));
-}
 
-void TestQuizRules::question_order_shuffled_is_permutation()
-{
-    QuestionOrder previous{};
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        RandomSource random;
-        random.seed(seed);
+    void number_text_forms()
+    {
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        QCOMPARE(number_text(value), text);
+    }
+
+    void percent_rule_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("29 of 50 truncates the inexact quotient") << 29 << 50 << 57;
+        QTest::newRow("5 of 7") << 5 << 7 << 71;
+        QTest::newRow("2 of 3") << 2 << 3 << 66;
+        QTest::newRow("all right") << 56 << 56 << 100;
+        QTest::newRow("none right") << 0 << 56 << 0;
+        QTest::newRow("0 of 0 does not divide") << 0 << 0 << 0;
+        QTest::newRow("negative total") << 1 << -2 << 0;
+    }
+
+    void percent_rule()
+    {
+        QFETCH(int, right);
+        QFETCH(int, total);
+        QFETCH(int, percent);
+        QCOMPARE(percent_right(right, total), percent);
+    }
+
+    void gauge_rule_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<float>("full");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none right fills the gauge") << 0 << 4 << 1200.0F << 1200.0F << true;
+        QTest::newRow("half right") << 1 << 2 << 1200.0F << 600.0F << true;
+        QTest::newRow("all right hides the bar") << 7 << 7 << 1200.0F << 0.0F << false;
+        QTest::newRow("exactly 20 stays shown") << 4 << 5 << 100.0F << 20.0F << true;
+        QTest::newRow("just under 20 is hidden") << 9 << 10 << 199.0F << 19.9F << false;
+        QTest::newRow("no questions yet") << 0 << 0 << 1200.0F << 1200.0F << true;
+    }
+
+    void gauge_rule()
+    {
+        QFETCH(int, right);
+        QFETCH(int, total);
+        QFETCH(float, full);
+        QFETCH(float, height);
+        QFETCH(bool, shown);
+        const float actual = gauge_height(right, total, full);
+        QVERIFY2(std::fabs(actual - height) < 1e-3F, qPrintable(QString::number(actual)));
+        QCOMPARE(gauge_shown(actual), shown);
+    }
+
+    void blank_text_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::addColumn<bool>("blank");
+        QTest::newRow("empty") << "" << QString() << true;
+        QTest::newRow("spaces only") << "    " << QString() << true;
+        QTest::newRow("tab is not trimmed") << "\t" << QStringLiteral("\t") << false;
+        QTest::newRow("line break is not trimmed") << " \r\n " << QStringLiteral("\r\n") << false;
+        QTest::newRow("outer spaces go, inner stay") << "  a  b \t "
+                                                     << "a  b \t" << false;
+    }
+
+    void blank_text()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QFETCH(bool, blank);
+        QCOMPARE(trim_spaces(text), trimmed);
+        QCOMPARE(is_blank(text), blank);
+    }
+
+    void question_kind_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("fill") << "fill" << true;
+        QTest::newRow("FiLL_in") << "FiLL_in" << true;
+        QTest::newRow("too short") << "FIL" << false;
+        QTest::newRow("leading space") << " FILL" << false;
+        QTest::newRow("single_answer") << "single_answer" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void question_kind()
+    {
+        QFETCH(QString, type);
+        QFETCH(bool, typed);
+        QCOMPARE(is_typed_answer(type), typed);
+    }
+
+    void quiz_length_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("length");
+        QTest::newRow("224") << 224 << 56;
+        QTest::newRow("7") << 7 << 1;
+        QTest::newRow("3") << 3 << 0;
+        QTest::newRow("803 is the largest that fits") << 803 << 200;
+        QTest::newRow("a larger bank is not cut short") << 1000 << 250;
+        QTest::newRow("negative") << -8 << 0;
+    }
+
+    void quiz_length()
+    {
+        QFETCH(int, count);
+        QFETCH(int, length);
+        QCOMPARE(int(questions_per_quiz(count)), length);
+    }
+
+    void choice_count_ignores_blank_texts()
+    {
+        const QuestionRecord record =
+            make_record({"one", "", "   ", "\t", "five", "six"}, QStringLiteral("A"));
+        QCOMPARE(count_choices(record), 4);
+        QCOMPARE(count_choices(QuestionRecord{}), 0);
+    }
+
+    void question_order_fills_only_its_positions_and_shuffles_them()
+    {
+        RandomSource random = seeded(5);
         QuestionOrder order = sentinel_order();
-        build_question_order(order, 56, true, random);
-        QCOMPARE(order[0], std::int16_t(-7));
-        QCOMPARE(order[57], std::int16_t(-7));
-        std::array<std::int16_t, 56> sorted{};
-        std::copy(order.begin() + 1, order.begin() + 57, sorted.begin());
-        QVERIFY(!std::is_sorted(sorted.begin(), sorted.end()));
-        std::sort(sorted.begin(), sorted.end());
-        for (int j = 0; j < 56; ++j) {
-            QCOMPARE(sorted[static_cast<std::size_t>(j)], std::int16_t(j + 1));
+        build_question_order(order, 56, false, random);
+        QuestionOrder expected = sentinel_order();
+        std::iota(expected.begin() + 1, expected.begin() + 57, std::int16_t(1));
+        QCOMPARE(order, expected);
+
+        std::set<QuestionOrder> seen;
+        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+            random.seed(seed);
+            QuestionOrder shuffled = sentinel_order();
+            build_question_order(shuffled, 56, true, random);
+            QVERIFY(shuffled != expected);
+            QCOMPARE(shuffled[0], std::int16_t(-7));
+            QVERIFY(std::is_permutation(&shuffled[1], &shuffled[57], &expected[1]));
+            QVERIFY(std::equal(&shuffled[57], shuffled.end(), &expected[57]));
+            seen.insert(shuffled);
         }
-        if (seed > 1) {
-            QVERIFY2(order != previous, "two seeds gave the same order");
-        }
-        previous = order;
-    }
-}
+        QCOMPARE(seen.size(), 20U);
 
-void TestQuizRules::question_order_draws_partners_from_all_positions()
-{
-    constexpr int n = 9;
-    RandomSource random;
-    random.seed(42);
-    QuestionOrder order = sentinel_order();
-    build_question_order(order, n, true, random);
-
-    RandomSource reference_random;
-    reference_random.seed(42);
-    QuestionOrder expected = sentinel_order();
-    std::iota(expected.begin() + 1, expected.begin() + n + 1, std::int16_t(1));
-    for (int i = 1; i <= n; ++i) {
-        const double x = reference_random.next();
-        const auto r = static_cast<std::size_t>(std::floor(double(float(n)) * x + 1.0));
-        QVERIFY(r >= 1 && r <= std::size_t(n));
-        std::swap(expected[static_cast<std::size_t>(i)], expected[r]);
-    }
-    QCOMPARE(order, expected);
-    // Exactly one draw per position.
-    QCOMPARE(random.next(), reference_random.next());
-}
-
-void TestQuizRules::question_order_tiny_and_oversized()
-{
-    for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-        RandomSource random;
-        random.seed(seed);
         QuestionOrder one = sentinel_order();
         build_question_order(one, 1, true, random);
         QCOMPARE(one[1], std::int16_t(1));
-        QCOMPARE(one[0], std::int16_t(-7));
         QCOMPARE(one[2], std::int16_t(-7));
+        // No question draws nothing from the generator.
+        random.seed(3);
+        QuestionOrder empty = sentinel_order();
+        build_question_order(empty, 0, true, random);
+        QCOMPARE(empty, sentinel_order());
+        QCOMPARE(random.next(), seeded(3).next());
+
+        QuestionOrder oversized = sentinel_order();
+        build_question_order(oversized, 500, false, random);
+        QCOMPARE(oversized[0], std::int16_t(-7));
+        QCOMPARE(oversized[200], std::int16_t(200));
     }
 
-    RandomSource random;
-    random.seed(3);
-    QuestionOrder empty = sentinel_order();
-    build_question_order(empty, 0, true, random);
-    QCOMPARE(empty, sentinel_order());
-    RandomSource fresh;
-    fresh.seed(3);
-    QCOMPARE(random.next(), fresh.next());
+    // Position i swaps with a partner drawn from all n positions, one draw per position.
+    void shuffles_swap_each_position_with_any_position()
+    {
+        constexpr int n = 5;
+        RandomSource random = seeded(42);
+        QuestionOrder questions = sentinel_order();
+        build_question_order(questions, n, true, random);
+        const ChoiceOrder choices = choice_order(n, true, random);
 
-    QuestionOrder oversized = sentinel_order();
-    build_question_order(oversized, 500, false, random);
-    QCOMPARE(oversized[0], std::int16_t(-7));
-    QCOMPARE(oversized[200], std::int16_t(200));
-}
-
-void TestQuizRules::choice_order_keeps_positions_above_count()
-{
-    RandomSource random;
-    random.seed(11);
-    const ChoiceOrder identity{0, 1, 2, 3, 4, 5, 6};
-    QCOMPARE(choice_order(4, false, random), identity);
-    QCOMPARE(choice_order(1, true, random), identity);
-    QCOMPARE(choice_order(0, true, random), identity);
-
-    bool moved = false;
-    for (int round = 0; round < 20; ++round) {
-        const ChoiceOrder order = choice_order(4, true, random);
-        QCOMPARE(order[5], std::int16_t(5));
-        QCOMPARE(order[6], std::int16_t(6));
-        std::array<std::int16_t, 4> shown{order[1], order[2], order[3], order[4]};
-        moved = moved || !std::is_sorted(shown.begin(), shown.end());
-        std::sort(shown.begin(), shown.end());
-        QCOMPARE(shown, (std::array<std::int16_t, 4>{1, 2, 3, 4}));
-    }
-    QVERIFY(moved);
-}
-
-void TestQuizRules::choice_order_draws_partners_from_all_positions()
-{
-    constexpr int n = 5;
-    RandomSource random;
-    random.seed(2024);
-    const ChoiceOrder order = choice_order(n, true, random);
-
-    RandomSource reference_random;
-    reference_random.seed(2024);
-    ChoiceOrder expected{0, 1, 2, 3, 4, 5, 6};
-    for (int i = 1; i <= n; ++i) {
-        const auto r =
-            static_cast<std::size_t>(std::floor(reference_random.next() * double(n))) + 1;
-        std::swap(expected[static_cast<std::size_t>(i)], expected[r]);
-    }
-    QCOMPARE(order, expected);
-}
-
-void TestQuizRules::flags_travel_with_texts()
-{
-    const QuestionRecord source = make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
-    const ChoiceOrder order{0, 3, 1, 4, 2, 5, 6};
-    const QuestionRecord shown = arrange_choices(source, order);
-    QCOMPARE(shown.choice_text[1], QStringLiteral("three"));
-    QCOMPARE(shown.choice_correct[1], std::int16_t(1));
-    QCOMPARE(shown.choice_text[4], QStringLiteral("two"));
-    QCOMPARE(shown.choice_correct[3], std::int16_t(0));
-    QCOMPARE(shown.question_text, source.question_text);
-    QCOMPARE(shown.explanation, source.explanation);
-    QCOMPARE(grade_choices(shown, first_visible(4), flags_of(QStringLiteral("A"))), answer_right);
-    QCOMPARE(grade_choices(shown, first_visible(4), flags_of(QStringLiteral("C"))), answer_wrong);
-
-    // Whatever the shuffle, pressing the button beside the correct text is right.
-    RandomSource random;
-    random.seed(8);
-    for (int round = 0; round < 10; ++round) {
-        const QuestionRecord shuffled = arrange_choices(source, choice_order(4, true, random));
-        ChoiceFlags pressed{};
-        for (std::size_t i = 1; i <= 4; ++i) {
-            pressed[i] = shuffled.choice_text[i] == QLatin1String("three");
+        RandomSource reference = seeded(42);
+        std::array<std::int16_t, n + 1> want_questions{0, 1, 2, 3, 4, 5};
+        ChoiceOrder want_choices{0, 1, 2, 3, 4, 5, 6};
+        for (auto* want : {want_questions.data(), want_choices.data()}) {
+            for (int i = 1; i <= n; ++i) {
+                const auto r = static_cast<int>(std::floor(n * double(reference.next()) + 1.0));
+                QVERIFY(r >= 1 && r <= n);
+                std::swap(want[i], want[r]);
+            }
         }
-        QCOMPARE(grade_choices(shuffled, first_visible(4), pressed), answer_right);
+        QVERIFY(std::equal(want_questions.begin() + 1, want_questions.end(), &questions[1]));
+        QCOMPARE(choices, want_choices);
+        QCOMPARE(random.next(), reference.next());
     }
 
-    const ChoiceOrder broken{0, 9, 2, 3, 4, 5, -1};
-    const QuestionRecord guarded = arrange_choices(source, broken);
-    QCOMPARE(guarded.choice_text[1], QStringLiteral("one"));
-    QCOMPARE(guarded.choice_text[6], QString());
-}
+    void choice_order_keeps_positions_above_count()
+    {
+        RandomSource random = seeded(11);
+        const ChoiceOrder identity{0, 1, 2, 3, 4, 5, 6};
+        QCOMPARE(choice_order(4, false, random), identity);
+        QCOMPARE(choice_order(1, true, random), identity);
+        QCOMPARE(choice_order(0, true, random), identity);
 
-void TestQuizRules::grade_multiple_choice_data()
-{
-    QTest::addColumn<QString>("correct");
-    QTest::addColumn<int>("visible_count");
-    QTest::addColumn<QString>("pressed");
-    QTest::addColumn<int>("status");
-    QTest::newRow("nothing pressed") << "B" << 4 << "" << int(answer_wrong);
-    QTest::newRow("all flags 0, nothing pressed") << "" << 4 << "" << int(answer_right);
-    QTest::newRow("B of BD") << "BD" << 5 << "B" << int(answer_wrong);
-    QTest::newRow("B and D of BD") << "BD" << 5 << "BD" << int(answer_right);
-    QTest::newRow("A, B and D of BD") << "BD" << 5 << "ABD" << int(answer_wrong);
-    QTest::newRow("two pressed on one-answer question") << "A" << 4 << "AC" << int(answer_wrong);
-    QTest::newRow("hidden correct flag ignored") << "BF" << 4 << "B" << int(answer_right);
-    QTest::newRow("hidden pressed button ignored") << "B" << 4 << "BE" << int(answer_right);
-}
-
-void TestQuizRules::grade_multiple_choice()
-{
-    QFETCH(QString, correct);
-    QFETCH(int, visible_count);
-    QFETCH(QString, pressed);
-    QFETCH(int, status);
-    const QuestionRecord record = make_record({"a", "b", "c", "d", "e", "f"}, correct);
-    QCOMPARE(int(grade_choices(record, first_visible(visible_count), flags_of(pressed))), status);
-}
-
-void TestQuizRules::grade_typed_answer_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("status");
-    QTest::newRow("exact") << "router ospf" << int(answer_right);
-    QTest::newRow("other case") << "ROUTER Ospf" << int(answer_right);
-    QTest::newRow("outer spaces") << "   router ospf  " << int(answer_right);
-    QTest::newRow("doubled inner space") << "router  ospf" << int(answer_wrong);
-    QTest::newRow("outer tab") << "\trouter ospf" << int(answer_wrong);
-    QTest::newRow("empty box") << "" << int(answer_wrong);
-    QTest::newRow("spaces only") << "   " << int(answer_wrong);
-    QTest::newRow("second accepted answer") << "router ospf 1" << int(answer_right);
-    QTest::newRow("wrong text") << "router rip" << int(answer_wrong);
-}
-
-void TestQuizRules::grade_typed_answer()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, status);
-    const QuestionRecord record = make_record({" Router OSPF ", "", "   ", "ROUTER OSPF 1"},
-                                              QString(), QStringLiteral("fill_in"));
-    QCOMPARE(int(grade_typed(record, typed)), status);
-}
-
-void TestQuizRules::feedback_multiple_choice()
-{
-    const QuestionRecord right_at_c =
-        make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
-    QCOMPARE(feedback_text(answer_right, right_at_c, first_visible(4)),
-             QStringLiteral("Great Job.\r\nThe answer(s):  C\r\n\r\nWhich one?"
-                            "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four"
-                            "\r\n\r\nBecause.\r\nNote."));
-
-    const QuestionRecord a_and_e =
-        make_record({"one", "two", "three", "four", "five"}, QStringLiteral("AE"));
-    QCOMPARE(feedback_text(answer_wrong, a_and_e, first_visible(5)),
-             QStringLiteral("Incorrect.\r\nThe correct answer(s):  A E\r\n\r\nWhich one?"
-                            "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four\r\nE.)  five"
-                            "\r\n\r\nBecause.\r\nNote."));
-
-    QuestionRecord empty_texts = right_at_c;
-    empty_texts.explanation.clear();
-    empty_texts.answer_note.clear();
-    QVERIFY(feedback_text(answer_right, empty_texts, first_visible(4))
-                .endsWith(QStringLiteral("D.)  four\r\n\r\n\r\n")));
-}
-
-void TestQuizRules::feedback_lists_hidden_correct_letter_without_its_line()
-{
-    const QuestionRecord record = make_record({"one", "", "three"}, QStringLiteral("BC"));
-    QCOMPARE(feedback_text(answer_wrong, record, flags_of(QStringLiteral("AC"))),
-             QStringLiteral("Incorrect.\r\nThe correct answer(s):  B C\r\n\r\nWhich one?"
-                            "\r\nA.)  one\r\nC.)  three\r\n\r\nBecause.\r\nNote."));
-}
-
-void TestQuizRules::feedback_typed_answer()
-{
-    QuestionRecord record =
-        make_record({"OSPF", "ospf"}, QStringLiteral("A"), QStringLiteral("FILL"));
-    QCOMPARE(feedback_text(answer_right, record, ChoiceFlags{}),
-             QStringLiteral("Great Job.\r\nThe answer(s): OSPF\r\n\r\nWhich one?"
-                            "\r\n\r\nBecause.\r\nNote."));
-    record.explanation.clear();
-    record.answer_note.clear();
-    QCOMPARE(feedback_text(answer_wrong, record, first_visible(2)),
-             QStringLiteral("Incorrect.\r\nThe correct answer(s): OSPF\r\n\r\nWhich one?"
-                            "\r\n\r\n\r\n"));
-}
-
-void TestQuizRules::summary_message_data()
-{
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("9 of 18")
-        << 9 << 18
-        << "You have completed the test\n\n Right/Total  =  9/ 18\nPercent Right =  50%\n\n"
-           "Take this test until you get 100%";
-    QTest::newRow("100 percent")
-        << 56 << 56
-        << "You have completed the test\n\n Right/Total  =  56/ 56\nPercent Right =  100%\n\n"
-           "Congratulations, try a different test";
-    QTest::newRow("29 of 50")
-        << 29 << 50
-        << "You have completed the test\n\n Right/Total  =  29/ 50\nPercent Right =  57%\n\n"
-           "Take this test until you get 100%";
-    QTest::newRow("no questions")
-        << 0 << 0
-        << "You have completed the test\n\n Right/Total  =  0/ 0\nPercent Right =  0%\n\n"
-           "Take this test until you get 100%";
-}
-
-void TestQuizRules::summary_message()
-{
-    QFETCH(int, right);
-    QFETCH(int, total);
-    QFETCH(QString, text);
-    QCOMPARE(summary_text(right, total), text);
-}
-
-void TestQuizRules::exhibit_lines_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QByteArray() << QString();
-    QTest::newRow("three lines, last unterminated")
-        << QByteArray("one\r\ntwo\r\nthree") << "one\r\ntwo\r\nthree\r\n";
-    QTest::newRow("terminated last line") << QByteArray("one\r\n") << "one\r\n";
-    QTest::newRow("blank lines") << QByteArray("a\r\n\r\n\r\nb\r\n") << "a\r\n\r\n\r\nb\r\n";
-    QTest::newRow("only a line break") << QByteArray("\r\n") << "\r\n";
-    QTest::newRow("lone CR") << QByteArray("a\rb") << "a\r\nb\r\n";
-    QTest::newRow("CR then CR LF") << QByteArray("a\r\r\nb") << "a\r\n\r\nb\r\n";
-    QTest::newRow("lone LF") << QByteArray("a\nb\n\nc") << "a\r\nb\r\n\r\nc\r\n";
-    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << "a\r\n\r\nb\r\n";
-    QTest::newRow("valid UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café\r\n");
-    QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFx") << "x\r\n";
-    QTest::newRow("invalid UTF-8 0xE9") << QByteArray("caf\xE9") << QString::fromUtf8("café\r\n");
-    QTest::newRow("0x80 is the euro sign") << QByteArray("\x80 5") << QString::fromUtf8("€ 5\r\n");
-    QTest::newRow("Windows-1252 quotes")
-        << QByteArray("\x93hi\x94") << QString::fromUtf8("“hi”\r\n");
-    QTest::newRow("one bad byte decodes the whole file as Windows-1252")
-        << QByteArray("\xC3\xA9\r\n\xE9") << QString::fromUtf8("Ã©\r\né\r\n");
-    QTest::newRow("UTF-8 sequence cut off at the end")
-        << QByteArray("ab\xE2\x82") << QString::fromUtf8("abâ‚\r\n");
-}
-
-void TestQuizRules::exhibit_lines()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QCOMPARE(exhibit_text(bytes), text);
-}
-
-void TestQuizRules::exhibit_large_file()
-{
-    constexpr int lines = 200000;
-    QByteArray bytes;
-    for (int i = 0; i < lines; ++i) {
-        bytes += (i % 2 == 0) ? QByteArrayLiteral("line\n") : QByteArrayLiteral("line\r\n");
+        bool moved = false;
+        for (int round = 0; round < 20; ++round) {
+            const ChoiceOrder order = choice_order(4, true, random);
+            QCOMPARE(order[5], std::int16_t(5));
+            QCOMPARE(order[6], std::int16_t(6));
+            moved = moved || !std::is_sorted(order.begin(), order.end());
+            QVERIFY(std::is_permutation(order.begin(), order.end(), identity.begin()));
+        }
+        QVERIFY(moved);
     }
-    const QString text = exhibit_text(bytes);
-    QCOMPARE(text.size(), qsizetype(lines) * 6);
-    QVERIFY(text.endsWith(QStringLiteral("line\r\nline\r\n")));
-}
+
+    void flags_travel_with_texts()
+    {
+        const QuestionRecord source =
+            make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
+        const QuestionRecord shown = arrange_choices(source, {0, 3, 1, 4, 2, 5, 6});
+        QCOMPARE(shown.choice_text[1], QStringLiteral("three"));
+        QCOMPARE(shown.choice_correct[1], std::int16_t(1));
+        QCOMPARE(shown.choice_text[4], QStringLiteral("two"));
+        QCOMPARE(shown.choice_correct[3], std::int16_t(0));
+        QCOMPARE(shown.question_text, source.question_text);
+        QCOMPARE(shown.explanation, source.explanation);
+        QCOMPARE(grade_choices(shown, first_visible(4), flags_of("A")), answer_right);
+        QCOMPARE(grade_choices(shown, first_visible(4), flags_of("C")), answer_wrong);
+        // An entry outside 1 to 6 keeps the position's own choice.
+        const QuestionRecord guarded = arrange_choices(source, {0, 9, 2, 3, 4, 5, -1});
+        QCOMPARE(guarded.choice_text[1], QStringLiteral("one"));
+        QCOMPARE(guarded.choice_text[6], QString());
+    }
+
+    void grade_multiple_choice_data()
+    {
+        QTest::addColumn<QString>("correct");
+        QTest::addColumn<int>("visible_count");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("status");
+        QTest::newRow("nothing pressed") << "B" << 4 << "" << int(answer_wrong);
+        QTest::newRow("all flags 0, nothing pressed") << "" << 4 << "" << int(answer_right);
+        QTest::newRow("B of BD") << "BD" << 5 << "B" << int(answer_wrong);
+        QTest::newRow("B and D of BD") << "BD" << 5 << "BD" << int(answer_right);
+        QTest::newRow("A, B and D of BD") << "BD" << 5 << "ABD" << int(answer_wrong);
+        QTest::newRow("two pressed, one correct") << "A" << 4 << "AC" << int(answer_wrong);
+        QTest::newRow("hidden correct flag ignored") << "BF" << 4 << "B" << int(answer_right);
+        QTest::newRow("hidden pressed button ignored") << "B" << 4 << "BE" << int(answer_right);
+    }
+
+    void grade_multiple_choice()
+    {
+        QFETCH(QString, correct);
+        QFETCH(int, visible_count);
+        QFETCH(QString, pressed);
+        QFETCH(int, status);
+        const QuestionRecord record = make_record({"a", "b", "c", "d", "e", "f"}, correct);
+        QCOMPARE(int(grade_choices(record, first_visible(visible_count), flags_of(pressed))),
+                 status);
+    }
+
+    void grade_typed_answer_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("status");
+        QTest::newRow("exact") << "router ospf" << int(answer_right);
+        QTest::newRow("other case") << "ROUTER Ospf" << int(answer_right);
+        QTest::newRow("outer spaces") << "   router ospf  " << int(answer_right);
+        QTest::newRow("doubled inner space") << "router  ospf" << int(answer_wrong);
+        QTest::newRow("outer tab") << "\trouter ospf" << int(answer_wrong);
+        QTest::newRow("empty box") << "" << int(answer_wrong);
+        QTest::newRow("spaces only") << "   " << int(answer_wrong);
+        QTest::newRow("second accepted answer") << "router ospf 1" << int(answer_right);
+        QTest::newRow("wrong text") << "router rip" << int(answer_wrong);
+    }
+
+    void grade_typed_answer()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, status);
+        const QuestionRecord record = make_record({" Router OSPF ", "", "   ", "ROUTER OSPF 1"},
+                                                  QString(), QStringLiteral("fill_in"));
+        QCOMPARE(int(grade_typed(record, typed)), status);
+    }
+
+    void feedback_lists_the_correct_letters_and_the_shown_choices()
+    {
+        const QuestionRecord right_at_c =
+            make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
+        QCOMPARE(feedback_text(answer_right, right_at_c, first_visible(4)),
+                 QStringLiteral("Great Job.\r\nThe answer(s):  C\r\n\r\nWhich one?"
+                                "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four"
+                                "\r\n\r\nBecause.\r\nNote."));
+        const QuestionRecord a_and_e =
+            make_record({"one", "two", "three", "four", "five"}, QStringLiteral("AE"));
+        QCOMPARE(feedback_text(answer_wrong, a_and_e, first_visible(5)),
+                 QStringLiteral("Incorrect.\r\nThe correct answer(s):  A E\r\n\r\nWhich one?"
+                                "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four\r\nE.)  five"
+                                "\r\n\r\nBecause.\r\nNote."));
+        // A hidden correct letter is named, but its line is not shown.
+        const QuestionRecord hidden_b = make_record({"one", "", "three"}, QStringLiteral("BC"));
+        QCOMPARE(feedback_text(answer_wrong, hidden_b, flags_of("AC")),
+                 QStringLiteral("Incorrect.\r\nThe correct answer(s):  B C\r\n\r\nWhich one?"
+                                "\r\nA.)  one\r\nC.)  three\r\n\r\nBecause.\r\nNote."));
+        QuestionRecord empty_texts = right_at_c;
+        empty_texts.explanation.clear();
+        empty_texts.answer_note.clear();
+        QVERIFY(feedback_text(answer_right, empty_texts, first_visible(4))
+                    .endsWith(QStringLiteral("D.)  four\r\n\r\n\r\n")));
+    }
+
+    void feedback_for_a_typed_answer_gives_the_first_accepted_answer()
+    {
+        QuestionRecord record =
+            make_record({"OSPF", "ospf"}, QStringLiteral("A"), QStringLiteral("FILL"));
+        QCOMPARE(feedback_text(answer_right, record, ChoiceFlags{}),
+                 QStringLiteral("Great Job.\r\nThe answer(s): OSPF\r\n\r\nWhich one?"
+                                "\r\n\r\nBecause.\r\nNote."));
+        record.explanation.clear();
+        record.answer_note.clear();
+        QCOMPARE(feedback_text(answer_wrong, record, first_visible(2)),
+                 QStringLiteral("Incorrect.\r\nThe correct answer(s): OSPF\r\n\r\nWhich one?"
+                                "\r\n\r\n\r\n"));
+    }
+
+    void summary_message_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("9 of 18")
+            << 9 << 18
+            << "You have completed the test\n\n Right/Total  =  9/ 18\nPercent Right =  50%\n\n"
+               "Take this test until you get 100%";
+        QTest::newRow("100 percent")
+            << 56 << 56
+            << "You have completed the test\n\n Right/Total  =  56/ 56\nPercent Right =  100%\n\n"
+               "Congratulations, try a different test";
+        QTest::newRow("no questions")
+            << 0 << 0
+            << "You have completed the test\n\n Right/Total  =  0/ 0\nPercent Right =  0%\n\n"
+               "Take this test until you get 100%";
+    }
+
+    void summary_message()
+    {
+        QFETCH(int, right);
+        QFETCH(int, total);
+        QFETCH(QString, text);
+        QCOMPARE(summary_text(right, total), text);
+    }
+
+    void exhibit_lines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("three lines, last unterminated")
+            << QByteArray("one\r\ntwo\r\nthree") << "one\r\ntwo\r\nthree\r\n";
+        QTest::newRow("terminated last line") << QByteArray("one\r\n") << "one\r\n";
+        QTest::newRow("blank lines") << QByteArray("a\r\n\r\n\r\nb\r\n") << "a\r\n\r\n\r\nb\r\n";
+        QTest::newRow("only a line break") << QByteArray("\r\n") << "\r\n";
+        QTest::newRow("lone CR") << QByteArray("a\rb") << "a\r\nb\r\n";
+        QTest::newRow("CR then CR LF") << QByteArray("a\r\r\nb") << "a\r\n\r\nb\r\n";
+        QTest::newRow("lone LF") << QByteArray("a\nb\n\nc") << "a\r\nb\r\n\r\nc\r\n";
+        QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << "a\r\n\r\nb\r\n";
+        QTest::newRow("mixed breaks") << QByteArray("line\n").repeated(3) + "x\r\ny\nz\r"
+                                      << "line\r\nline\r\nline\r\nx\r\ny\r\nz\r\n";
+        QTest::newRow("valid UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café\r\n");
+        QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFx") << "x\r\n";
+        QTest::newRow("invalid UTF-8 0xE9")
+            << QByteArray("caf\xE9") << QString::fromUtf8("café\r\n");
+        QTest::newRow("0x80 is the euro sign")
+            << QByteArray("\x80 5") << QString::fromUtf8("€ 5\r\n");
+        QTest::newRow("Windows-1252 quotes")
+            << QByteArray("\x93hi\x94") << QString::fromUtf8("“hi”\r\n");
+        QTest::newRow("one bad byte decodes the whole file as Windows-1252")
+            << QByteArray("\xC3\xA9\r\n\xE9") << QString::fromUtf8("Ã©\r\né\r\n");
+        QTest::newRow("UTF-8 sequence cut off at the end")
+            << QByteArray("ab\xE2\x82") << QString::fromUtf8("abâ‚\r\n");
+    }
+
+    void exhibit_lines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(exhibit_text(bytes), text);
+    }
+
+    // A reader that searched from the start for every line would take minutes here.
+    void exhibit_of_many_mixed_lines_is_read_whole()
+    {
+        const QString text = exhibit_text(QByteArray("line\nline\r\n").repeated(100000));
+        QCOMPARE(text.size(), qsizetype(200000) * 6);
+        QVERIFY(text.endsWith(QStringLiteral("line\r\nline\r\n")));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestQuizRules)
 #include "test_quiz_rules.moc"

