@@ -72,6 +72,7 @@ QuestWindow::QuestWindow()
     connect(NextButton, &QPushButton::clicked, this, &QuestWindow::NextButton_Click);
     connect(quitquiz, &QPushButton::clicked, this, &QuestWindow::quitquiz_Click);
     connect(cluebutton, &QPushButton::clicked, this, &QuestWindow::cluebutton_Click);
+    // Q1 never keeps the focus: NEXT takes it.
     pass_focus_on(*Q1, *NextButton);
 }
 
@@ -84,11 +85,6 @@ void QuestWindow::Form_Load()
 void QuestWindow::Form_Unload()
 {
     pick_a_quiz.unload();
-}
-
-void QuestWindow::Q1_GotFocus()
-{
-    NextButton->setFocus();
 }
 
 void QuestWindow::NextButton_Click()

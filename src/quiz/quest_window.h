@@ -24,7 +24,6 @@ public:
 
     void NextButton_Click();
     void quitquiz_Click();
-    void Q1_GotFocus();
     void cluebutton_Click();
     void diagrambutton_Click(int Index);
     void exhibitbutton_Click(int Index);
