@@ -153,6 +153,24 @@ private slots:
         QCOMPARE(other_form.get()->windowModality(), Qt::NonModal);
     }
 
+    // The modal loop, or the handler that opened it, may still use a window closed meanwhile.
+    void a_window_closed_inside_a_modal_loop_outlives_the_loop()
+    {
+        QPointer<MainForm> closed = main_form.show();
+        other_form.load();
+        bool alive_inside = false;
+        QTimer::singleShot(0, [&] {
+            main_form.unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            alive_inside = !closed.isNull();
+            other_form.hide();
+        });
+        other_form.show_modal();
+        QVERIFY(alive_inside);
+        settle();
+        QVERIFY(closed.isNull());
+    }
+
     void end_program_runs_no_close_sequence()
     {
         main_form.show();

@@ -14,7 +14,7 @@ AnswerWindow::AnswerWindow()
       Text1(control<QPlainTextEdit>(*this, "Text1")),
       Closeb(control<QPushButton>(*this, "Closeb"))
 {
-    connect(Closeb, &QPushButton::clicked, this, &AnswerWindow::Closeb_Click);
+    on_click(Closeb, [this] { Closeb_Click(); });
     pass_focus_on(*Text1, *Closeb);
 }
 

@@ -40,8 +40,7 @@ QImage read_largest_image(const QString& path)
 DiagramWindow::DiagramWindow()
     : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
 {
-    connect(control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
-            &DiagramWindow::Command1_Click);
+    on_click(control<QPushButton>(*this, "Command1"), [this] { Command1_Click(); });
 }
 
 void DiagramWindow::set_picture_file(const QString& path)

@@ -35,7 +35,7 @@ ExhibitWindow::ExhibitWindow()
       Text1(control<QPlainTextEdit>(*this, "Text1")),
       Command1(control<QPushButton>(*this, "Command1"))
 {
-    connect(Command1, &QPushButton::clicked, this, &ExhibitWindow::Command1_Click);
+    on_click(Command1, [this] { Command1_Click(); });
     pass_focus_on(*Text1, *Command1);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);

@@ -14,12 +14,12 @@
 #include "screens/proportional_layout.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/message_box.h"
 #include "shell/pick_a_quiz_window.h"
 #include "shell/quiz_options.h"
 #include "shell/welcome_window.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -30,14 +30,6 @@ namespace {
 constexpr auto select_directions = " Please Select the correct answer(s)";
 constexpr auto type_directions = " Please Type in the Correct Answer";
 constexpr auto typing_box_name = "Your answer";
-
-// Message boxes break lines with LF alone.
-void message_box(QWidget* parent, const QString& title, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
 
 } // namespace
 
@@ -63,15 +55,13 @@ QuestWindow::QuestWindow()
     for (int i = 1; i <= 3; ++i) {
         diagrambutton[i] = control<QPushButton>(*this, control_name("diagrambutton", i));
         exhibitbutton[i] = control<QPushButton>(*this, control_name("exhibitbutton", i));
-        connect(diagrambutton[i], &QPushButton::clicked, this,
-                [this, i] { diagrambutton_Click(i); });
-        connect(exhibitbutton[i], &QPushButton::clicked, this,
-                [this, i] { exhibitbutton_Click(i); });
+        on_click(diagrambutton[i], [this, i] { diagrambutton_Click(i); });
+        on_click(exhibitbutton[i], [this, i] { exhibitbutton_Click(i); });
     }
     choice_a_name_ = abox[1]->accessibleName();
-    connect(NextButton, &QPushButton::clicked, this, &QuestWindow::NextButton_Click);
-    connect(quitquiz, &QPushButton::clicked, this, &QuestWindow::quitquiz_Click);
-    connect(cluebutton, &QPushButton::clicked, this, &QuestWindow::cluebutton_Click);
+    on_click(NextButton, [this] { NextButton_Click(); });
+    on_click(quitquiz, [this] { quitquiz_Click(); });
+    on_click(cluebutton, [this] { cluebutton_Click(); });
     // Q1 never keeps the focus: NEXT takes it.
     pass_focus_on(*Q1, *NextButton);
 }

@@ -6,7 +6,9 @@ RandomSource random_source;
 
 void RandomSource::reseed_from_clock()
 {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const auto now = stopped_clock_
+                         ? std::int64_t{*stopped_clock_}
+                         : std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
                       ++reseeds_};
     engine_.seed(seq);
@@ -15,6 +17,12 @@ void RandomSource::reseed_from_clock()
 void RandomSource::seed(std::uint32_t value)
 {
     engine_.seed(value);
+}
+
+void RandomSource::stop_clock(std::uint32_t value)
+{
+    stopped_clock_ = value;
+    reseeds_ = 0;
 }
 
 float RandomSource::next()

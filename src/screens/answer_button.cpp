@@ -1,6 +1,7 @@
 #include "screens/answer_button.h"
 
 #include "screens/command_button.h"
+#include "screens/modal_block.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,12 @@ AnswerButton::AnswerButton(QWidget* parent) : QAbstractButton(parent)
 {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void AnswerButton::nextCheckState()
+{
+    if (!blocked_by_modal(*this))
+        QAbstractButton::nextCheckState();
 }
 
 QSize AnswerButton::sizeHint() const

@@ -4,7 +4,7 @@
 
 // A latching two-state button: a click toggles its pressed state, which stays until changed.
 // Space or Enter toggles it while it has the focus; screen readers see a checkable button whose
-// toggle action does what a click does.
+// toggle action does what a click does. Behind a modal window it keeps its state.
 class AnswerButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -16,6 +16,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

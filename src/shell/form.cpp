@@ -1,9 +1,13 @@
 #include "shell/form.h"
 
+#include "screens/modal_block.h"
 #include "screens/window_builder.h"
 #include "shell/form_ref.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+
+#include <memory>
 
 Form::Form(const WindowDesign& design)
 {
@@ -18,8 +22,26 @@ void Form::set_busy(bool busy)
         unsetCursor();
 }
 
+void Form::on_click(QAbstractButton* button, std::function<void()> handler)
+{
+    // A screen reader's press goes down at once and clicks 100 ms later, when the modal window may
+    // already be gone.
+    auto pressed_while_blocked = std::make_shared<bool>(false);
+    connect(button, &QAbstractButton::pressed, this,
+            [this, pressed_while_blocked] { *pressed_while_blocked = blocked_by_modal(*this); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, pressed_while_blocked, handler = std::move(handler)] {
+                if (!*pressed_while_blocked && !blocked_by_modal(*this))
+                    handler();
+            });
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
+    if (blocked_by_modal(*this)) {
+        event->ignore();
+        return;
+    }
     // The user's close box runs the same close sequence as a close from code.
     event->accept();
     if (slot_)

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
+#include <functional>
+
 struct WindowDesign;
 class FormSlot;
+class QAbstractButton;
 
 // Base of the program's windows: built afresh from its design, loaded and unloaded through the
 // program-wide reference (FormRef) that owns it.
@@ -21,6 +24,10 @@ signals:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+
+    // Runs the handler when the button is clicked, unless a modal window blocked this one when the
+    // press began or blocks it now, whoever pressed: mouse, key, screen reader or code.
+    void on_click(QAbstractButton* button, std::function<void()> handler);
 
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QPointer>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -13,6 +14,9 @@ std::vector<FormSlot*>& all_slots()
     static std::vector<FormSlot*> registry;
     return registry;
 }
+
+int modal_loops = 0;
+std::vector<QPointer<Form>> closed_during_modal_loop;
 
 bool ended = false;
 bool leave_event_loop = true;
@@ -60,10 +64,34 @@ void FormSlot::unload()
     unloading_ = false;
     closing->slot_ = nullptr;
     closing->hide();
+    destroy_later(closing);
+    schedule_end_check();
+}
+
+void FormSlot::destroy_later(Form* form)
+{
+    if (modal_loops > 0) {
+        closed_during_modal_loop.emplace_back(form);
+        return;
+    }
     // Destroyed once control is back in the event loop, so a handler of the window that closed
     // it can still finish.
-    closing->deleteLater();
-    schedule_end_check();
+    form->deleteLater();
+}
+
+ModalLoop::ModalLoop()
+{
+    ++modal_loops;
+}
+
+ModalLoop::~ModalLoop()
+{
+    if (--modal_loops > 0)
+        return;
+    for (const QPointer<Form>& form : std::exchange(closed_during_modal_loop, {})) {
+        if (form)
+            FormSlot::destroy_later(form);
+    }
 }
 
 void FormSlot::show_modal()
@@ -71,6 +99,7 @@ void FormSlot::show_modal()
     if (!form_)
         return;
     QPointer<Form> modal = form_;
+    const ModalLoop marked;
     QEventLoop loop;
     QObject::connect(modal, &Form::hidden, &loop, &QEventLoop::quit);
     QObject::connect(modal, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -111,6 +140,8 @@ void FormSlot::discard_all()
         slot->form_ = nullptr;
         slot->unloading_ = false;
     }
+    for (const QPointer<Form>& form : std::exchange(closed_during_modal_loop, {}))
+        delete form;
 }
 
 void end_program()

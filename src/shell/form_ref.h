@@ -33,6 +33,8 @@ protected:
 
 private:
     static void end_if_nothing_open();
+    static void destroy_later(Form* form);
+    friend class ModalLoop;
 
     Form* form_ = nullptr;
     bool unloading_ = false;
@@ -60,6 +62,17 @@ public:
         show_form();
         return get();
     }
+};
+
+// Marks a modal loop (a modal window or message box) while it runs. A window closed meanwhile is
+// destroyed only once every modal loop has ended: the loop, or the handler that opened it, may
+// still use the window.
+class ModalLoop {
+public:
+    ModalLoop();
+    ~ModalLoop();
+    ModalLoop(const ModalLoop&) = delete;
+    ModalLoop& operator=(const ModalLoop&) = delete;
 };
 
 // Ends the program at once, running no close sequence: the event loop returns.

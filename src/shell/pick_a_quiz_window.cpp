@@ -8,11 +8,11 @@
 #include "screens/designs.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/message_box.h"
 #include "shell/quiz_options.h"
 #include "shell/welcome_window.h"
 
 #include <QCheckBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -36,8 +36,7 @@ bool quiz_length_usable(int length)
 
 PickAQuizWindow::PickAQuizWindow() : Form(pick_a_quiz_design)
 {
-    connect(control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
-            &PickAQuizWindow::Command1_Click);
+    on_click(control<QPushButton>(*this, "Command1"), [this] { Command1_Click(); });
 }
 
 void PickAQuizWindow::Form_Load()
@@ -54,13 +53,11 @@ void PickAQuizWindow::Command1_Click()
 {
     // A bank that cannot make a quiz of 1 to 200 questions is refused before anything closes.
     if (!quiz_length_usable(quiz_state.questions_per_quiz)) {
-        QMessageBox box(QMessageBox::NoIcon, windowTitle(),
-                        QStringLiteral("The question bank holds %1 questions, which cannot be "
-                                       "divided into four quizzes of 1 to %2 questions each.")
-                            .arg(bank.question_count)
-                            .arg(max_quiz_length),
-                        QMessageBox::Ok, this);
-        box.exec();
+        message_box(this, windowTitle(),
+                    QStringLiteral("The question bank holds %1 questions, which cannot be "
+                                   "divided into four quizzes of 1 to %2 questions each.")
+                        .arg(bank.question_count)
+                        .arg(max_quiz_length));
         return;
     }
 

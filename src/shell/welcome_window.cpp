@@ -19,10 +19,8 @@ FormRef<WelcomeWindow> Welcome{FormSlot::Role::Main};
 
 WelcomeWindow::WelcomeWindow() : Form(welcome_design)
 {
-    connect(control<QPushButton>(*this, "Start_Quiz"), &QPushButton::clicked, this,
-            &WelcomeWindow::Start_Quiz_Click);
-    connect(control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
-            &WelcomeWindow::Command1_Click);
+    on_click(control<QPushButton>(*this, "Start_Quiz"), [this] { Start_Quiz_Click(); });
+    on_click(control<QPushButton>(*this, "Command1"), [this] { Command1_Click(); });
 }
 
 void WelcomeWindow::Form_Load()
