@@ -102,14 +102,19 @@ private slots:
     void a_typed_answer_question_shows_names_and_grades_the_typing_box()
     {
         open_options();
-        make_typed_answer(1, {"Router", "Gateway"});
-        make_typed_answer(5, {"Router", "Gateway"});
+        // The second answer holds a no-break space, which the box must hand over as typed.
+        for (const int record : {1, 5, 9})
+            make_typed_answer(record, {"Router", "no\xA0"
+                                                 "break"});
         choose(1, {in_order, answers_in_order});
         start();
         auto* box = control<QPlainTextEdit>(*quest.get(), "abox_1");
-        for (const auto& [typed, status] :
-             {std::pair{"route r", answer_wrong}, {"  rOuTeR ", answer_right}}) {
-            QVERIFY(!box->isHidden() && box->toPlainText().isEmpty());
+        for (const auto& [typed, status] : {std::pair{"route r", answer_wrong},
+                                            {"  rOuTeR ", answer_right},
+                                            {"no\xA0"
+                                             "break",
+                                             answer_right}}) {
+            QVERIFY(!box->isHidden() && box->toPlainText().isEmpty() && !box->isReadOnly());
             QCOMPARE(box->frameShape(), QFrame::StyledPanel);
             QCOMPARE(box->accessibleName(), QStringLiteral("Your answer"));
             QVERIFY(!quest_control("typestuff").isHidden());
@@ -140,6 +145,7 @@ private slots:
             }
         }
         QCOMPARE(box->frameShape(), QFrame::NoFrame);
+        QVERIFY(box->isReadOnly());
         QCOMPARE(box->accessibleName(), QStringLiteral("Choice A"));
         QCOMPARE(quest_control("QChoice_1").accessibleName(),
                  QLatin1String("A: ") + box->toPlainText());

@@ -29,6 +29,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <cmath>
 #include <map>
@@ -198,7 +200,14 @@ void check_controls(QWidget* window, const WindowDesign& design, QStringList& fi
                   QStringLiteral("fore colour"));
 
         if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-            check(box->isReadOnly() == bool(control.flags & Locked), QStringLiteral("locked"));
+            // A text that passes the focus on is never typed into, nor dropped or pasted into.
+            const bool passes_focus = std::any_of(
+                std::begin(focus_passes), std::end(focus_passes), [&](const FocusPass& pass) {
+                    return window_name == QLatin1String(pass.window) &&
+                           name == QLatin1String(pass.from);
+                });
+            check(box->isReadOnly() == (bool(control.flags & Locked) || passes_focus),
+                  QStringLiteral("locked"));
             check(box->verticalScrollBarPolicy() == ((control.flags & VerticalScroll)
                                                          ? Qt::ScrollBarAlwaysOn
                                                          : Qt::ScrollBarAlwaysOff),
@@ -435,6 +444,44 @@ private slots:
         check_tab_order(window, *design, findings);
         check_frame(window, *design, findings);
         QVERIFY2(findings.isEmpty(), qPrintable(findings.join(QLatin1Char('\n'))));
+    }
+
+    // Two lines of choice text fit the box, descenders too; a one-line text box puts its text where
+    // a label beside it at the same top puts its own.
+    void texts_fit_their_boxes_and_line_up_with_labels()
+    {
+        quiz_driver::start_quiz(1, {quiz_driver::no_feedback});
+        auto* choice = control<QPlainTextEdit>(*quest.get(), "abox_2");
+        choice->setPlainText(QStringLiteral("access-list 101 deny tcp 192.168.10.0 0.0.0.255 host "
+                                            "172.16.1.10 eq 80 log, to log every matching query"));
+        QCOMPARE(choice->document()->firstBlock().layout()->lineCount(), 2);
+        QTextCursor end(choice->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY2(choice->cursorRect(end).bottom() < choice->viewport()->height(),
+                 qPrintable(QString::number(choice->cursorRect(end).bottom())));
+        tear_down_windows();
+
+        run_in_event_loop(start_program);
+        QWidget& window = *Welcome.get();
+        const QImage image = window.grab().toImage();
+        // The first row of a control's area with a dark pixel, in device pixels.
+        const auto ink_top = [&](const char* name) {
+            const QWidget& widget = *control<QWidget>(window, QString::fromLatin1(name));
+            const QRect area(widget.mapTo(&window, QPoint(0, 0)) * image.devicePixelRatio(),
+                             widget.size() * image.devicePixelRatio());
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 128)
+                        return y;
+                }
+            }
+            return -1;
+        };
+        const int label = ink_top("lblLabels_2");
+        QVERIFY(label >= 0);
+        QVERIFY2(
+            qAbs(ink_top("author_name2") - label) <= 1,
+            qPrintable(QStringLiteral("%1 against %2").arg(ink_top("author_name2")).arg(label)));
     }
 
     void windows_placed_by_the_program_open_centred()

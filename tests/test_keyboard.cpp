@@ -1,3 +1,4 @@
+#include "quiz/answer_window.h"
 #include "quiz/exhibit_window.h"
 #include "quiz/quest_window.h"
 #include "screens/answer_button.h"
@@ -5,6 +6,8 @@
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTest>
@@ -17,6 +20,22 @@ namespace {
 void type_key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     run_in_event_loop([=] { QTest::keyClick(QApplication::focusWidget(), key, modifiers); });
+}
+
+// Drops a text on the box, then pastes another with Ctrl+V, as a user could.
+void drop_and_paste(QPlainTextEdit& box)
+{
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("dropped"));
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &drop);
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
 }
 
 } // namespace
@@ -76,6 +95,31 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
         QCOMPARE(text->toPlainText(), QStringLiteral("router ospf 1"));
         QCOMPARE(text->grab().toImage(), unfocused);
+    }
+
+    void texts_shown_for_reading_take_no_drop_and_no_paste()
+    {
+        start_quiz(1, {in_order, no_feedback});
+        QWidget& window = *quest.get();
+        std::vector<QPlainTextEdit*> boxes{control<QPlainTextEdit>(window, "Q1"),
+                                           control<QPlainTextEdit>(window, "abox_1"),
+                                           control<QPlainTextEdit>(window, "abox_2")};
+        theanswer.load();
+        Exhibit.load()->set_text(QStringLiteral("show ip route"));
+        boxes.push_back(control<QPlainTextEdit>(*theanswer.get(), "Text1"));
+        boxes.push_back(control<QPlainTextEdit>(*Exhibit.get(), "Text1"));
+        for (QPlainTextEdit* box : boxes) {
+            const QString shown = box->toPlainText();
+            drop_and_paste(*box);
+            QCOMPARE(box->toPlainText(), shown);
+        }
+        theanswer.unload();
+        // The box of a typed answer takes both.
+        make_typed_answer(5, {"R1"});
+        press_next();
+        QPlainTextEdit& typing = *boxes[1];
+        drop_and_paste(typing);
+        QCOMPARE(typing.toPlainText(), QStringLiteral("droppedpasted"));
     }
 };
 

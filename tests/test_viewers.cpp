@@ -373,6 +373,12 @@ private slots:
         QTest::newRow("cannot be opened") << in_dir("locked") << Opens::EmptyWindow;
         QTest::newRow("wildcards in the name") << QStringLiteral("[d]*?.png") << Opens::Picture;
         QTest::newRow("largest image of an icon") << in_dir("sizes.ico") << Opens::Picture;
+        // Qt would read a path beginning with ':' from the program's own pictures.
+        QVERIFY(QDir().mkpath(dir_.path() + QStringLiteral("/:/assets")));
+        QVERIFY(
+            write_picture(dir_.path() + QStringLiteral("/:/assets/disk.png"), {10, 10}, Qt::green));
+        QTest::newRow("built-in picture's name") << ":/assets/band.png" << Opens::Nothing;
+        QTest::newRow("colon-led file on disk") << ":/assets/disk.png" << Opens::Picture;
     }
 
     // A good red diagram shown first stays when the path opens nothing, and an unreadable picture
@@ -436,6 +442,10 @@ private slots:
         QTest::newRow("odd characters") << odd << true << "odd\n";
         QTest::newRow("tilde not expanded") << "~" << true << "tilde\n";
         QTest::newRow("absolute with wildcards") << in_dir("ex[1]*?.txt") << true << "wild\n";
+        QVERIFY(QDir().mkpath(dir_.path() + QStringLiteral("/:/assets")));
+        QVERIFY(write_file(dir_.path() + QStringLiteral("/:/assets/disk.txt"), "on disk"));
+        QTest::newRow("built-in picture's name") << ":/assets/band.png" << false << QString();
+        QTest::newRow("colon-led file on disk") << ":/assets/disk.txt" << true << "on disk\n";
         QTest::newRow("embedded NUL")
             << QStringLiteral("lead.txt") + QChar(0) + QStringLiteral("x") << false << QString();
     }

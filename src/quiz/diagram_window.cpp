@@ -17,7 +17,7 @@ namespace {
 // here so that the path is used as it is: a reader given a name tries other extensions too.
 QImage read_largest_image(const QString& path)
 {
-    QFile file(path);
+    QFile file(on_disk(path));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QImageReader reader(&file);
@@ -55,9 +55,14 @@ void DiagramWindow::Command1_Click()
     Diagram.hide();
 }
 
+QString on_disk(const QString& path)
+{
+    return path.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + path : path;
+}
+
 bool side_file_exists(const QString& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(on_disk(path));
     return !path.isEmpty() && info.isFile() && !info.isHidden();
 }
 

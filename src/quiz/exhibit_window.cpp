@@ -37,6 +37,8 @@ ExhibitWindow::ExhibitWindow()
 {
     on_click(Command1, [this] { Command1_Click(); });
     pass_focus_on(*Text1, *Command1);
+    // Never typed into, so a dropped or pasted text cannot replace the exhibit either.
+    Text1->setReadOnly(true);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);
 }
@@ -77,7 +79,7 @@ void ExhibitWindow::Command1_Click()
 
 std::optional<QString> read_exhibit(const QString& path)
 {
-    QFile file(path);
+    QFile file(on_disk(path));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();

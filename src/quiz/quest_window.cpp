@@ -122,6 +122,9 @@ void QuestWindow::present_question()
     Q1->setPlainText(current.question_text);
     cluebutton->setVisible(!is_blank(current.clue));
     abox[1]->setFrameShape(QFrame::NoFrame);
+    // Choice A takes typing only as the box of a typed answer; shown as a choice it takes no
+    // typed, dropped or pasted text.
+    abox[1]->setReadOnly(true);
     abox[1]->setAccessibleName(choice_a_name_);
     typestuff->hide();
     if (!is_typed_answer(current.question_type)) {
@@ -140,6 +143,7 @@ void QuestWindow::present_question()
             QChoice[i]->hide();
         }
         abox[1]->setFrameShape(QFrame::StyledPanel);
+        abox[1]->setReadOnly(false);
         abox[1]->setAccessibleName(QString::fromLatin1(typing_box_name));
         typestuff->show();
         abox[1]->show();
@@ -190,7 +194,7 @@ void QuestWindow::check_answer()
 {
     const QuestionRecord& current = quiz_state.current_record;
     if (is_typed_answer(current.question_type)) {
-        quiz_state.answer_status = grade_typed(current, abox[1]->toPlainText());
+        quiz_state.answer_status = grade_typed(current, typed_answer());
     } else {
         ChoiceFlags visible{};
         ChoiceFlags pressed{};
@@ -216,6 +220,15 @@ void QuestWindow::check_answer()
         number_text(percent_right(quiz_state.right_count, quiz_state.current_question)) +
         QLatin1Char('%'));
     update_gauge();
+}
+
+// The typed answer as typed: toPlainText would turn a no-break space into a plain one.
+QString QuestWindow::typed_answer() const
+{
+    QString text = abox[1]->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void QuestWindow::update_gauge()

@@ -36,6 +36,7 @@ private:
     void present_question();
     void tell_screen_readers();
     void update_gauge();
+    QString typed_answer() const;
 
     QPlainTextEdit* Q1;
     std::array<AnswerButton*, 7> QChoice{}; // index 0 unused, as in every control array here

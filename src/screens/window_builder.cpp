@@ -46,6 +46,10 @@ QWidget* make_text_box(const ControlDesign& design, QWidget* parent)
     if (!(design.flags & MultiLine)) {
         auto* box = new QLineEdit(text, parent);
         box->setFrame(!(design.flags & NoBorder));
+        // Text at the top, where a label beside it at the same top has its own; a line edit
+        // centres it and keeps a pixel above it.
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        box->setTextMargins(0, -1, 0, 0);
         box->setReadOnly(design.flags & Locked);
         set_colours(*box, design, QPalette::Base, QPalette::Text);
         return box;
@@ -57,8 +61,11 @@ QWidget* make_text_box(const ControlDesign& design, QWidget* parent)
     box->setReadOnly(design.flags & Locked);
     // Tab moves the focus on, as in any form, rather than typing a tab character.
     box->setTabChangesFocus(true);
-    if (design.flags & NoBorder)
+    if (design.flags & NoBorder) {
         box->setFrameShape(QFrame::NoFrame);
+        // A narrow inner margin, as a label has, so that two lines fit a box designed for two.
+        box->document()->setDocumentMargin(2);
+    }
     set_colours(*box, design, QPalette::Base, QPalette::Text);
     return box;
 }
