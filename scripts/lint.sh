@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Checks the formatting of every C++ file and runs clang-tidy on the program's sources.
+# Checks the layers' includes and the formatting of every C++ file, and runs clang-tidy on the
+# program's sources.
 # Needs a configured build folder (compile_commands.json): `make lint` makes one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+
+./scripts/check_layers.sh
 
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${files[@]}"

@@ -1,5 +1,3 @@
-#include "quiz/answer_window.h"
-#include "quiz/quest_window.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
@@ -7,6 +5,8 @@
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/answer_window.h"
+#include "windows/quest_window.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

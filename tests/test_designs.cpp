@@ -1,21 +1,21 @@
 // Every window against its design table, and the pictures, at the scale the run names: CTest runs
 // this at QT_SCALE_FACTOR 1 and 2. Places in logical pixels must not depend on the scale; pictures
 // gain pixels, drawn from their double-size twins.
+#include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/answer_window.h"
-#include "quiz/diagram_window.h"
-#include "quiz/exhibit_window.h"
-#include "quiz/quest_window.h"
 #include "screens/answer_button.h"
 #include "screens/designs.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
-#include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/answer_window.h"
+#include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

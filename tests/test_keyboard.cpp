@@ -1,10 +1,10 @@
-#include "quiz/answer_window.h"
-#include "quiz/exhibit_window.h"
-#include "quiz/quest_window.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/answer_window.h"
+#include "windows/exhibit_window.h"
+#include "windows/quest_window.h"
 
 #include <QClipboard>
 #include <QMimeData>

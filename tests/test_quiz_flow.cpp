@@ -1,14 +1,14 @@
-#include "quiz/quest_window.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "screens/window_builder.h"
 #include "shell/form_ref.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/quiz_options.h"
-#include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QCheckBox>
 #include <QTest>

@@ -1,16 +1,16 @@
 // Random use of the real program: presses, keys, close requests and resizes across whatever windows
 // are open, blocked ones included, with what must always hold checked after every action. When the
 // program ends it is started anew. A failure prints the seed and the actions that led to it.
-#include "quiz/quest_window.h"
+#include "app/program.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
 #include "screens/modal_block.h"
 #include "shell/form_ref.h"
-#include "shell/program.h"
-#include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,11 +1,11 @@
+#include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_state.h"
 #include "shell/center_form.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
-#include "shell/welcome_window.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/welcome_window.h"
 
 #include <QLineEdit>
 #include <QScreen>

@@ -1,19 +1,19 @@
 // One whole quiz through the real windows by keyboard alone, from the welcome window to the
 // summary and Exit. The sanitizer build runs it with leak detection on, as the program's leak
 // check.
-#include "quiz/diagram_window.h"
-#include "quiz/exhibit_window.h"
-#include "quiz/quest_window.h"
+#include "app/program.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "screens/window_builder.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
-#include "shell/quiz_options.h"
-#include "shell/welcome_window.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
+#include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QImage>
 #include <QRadioButton>

@@ -1,14 +1,14 @@
 #include "support/quiz_driver.h"
 
+#include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quest_window.h"
 #include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/program.h"
-#include "shell/welcome_window.h"
 #include "support/test_app.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "support/test_app.h"
 
+#include "app/program.h"
 #include "shell/form_ref.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -4,8 +4,8 @@
 #include "program_bench.h"
 #include "stats.h"
 
+#include "app/program.h"
 #include "shell/form_ref.h"
-#include "shell/program.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 #include "program_bench.h"
 
 #include "bank/question_bank.h"
-#include "quiz/exhibit_window.h"
-#include "quiz/quest_window.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
-#include "shell/quiz_options.h"
+#include "windows/exhibit_window.h"
+#include "windows/quest_window.h"
 
 #include <QApplication>
 #include <QEvent>

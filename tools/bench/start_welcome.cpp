@@ -1,7 +1,7 @@
 // Starts the way the program starts, up to the first frame of the welcome window.
+#include "app/program.h"
 #include "first_paint.h"
 #include "shell/form_ref.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QTimer>

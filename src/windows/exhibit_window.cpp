@@ -1,11 +1,11 @@
-#include "quiz/exhibit_window.h"
+#include "windows/exhibit_window.h"
 
-#include "quiz/diagram_window.h"
 #include "quiz/exhibit_text.h"
 #include "screens/designs.h"
 #include "screens/focus_passer.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "windows/diagram_window.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

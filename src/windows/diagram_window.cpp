@@ -1,4 +1,4 @@
-#include "quiz/diagram_window.h"
+#include "windows/diagram_window.h"
 
 #include "screens/designs.h"
 #include "screens/stretched_image.h"

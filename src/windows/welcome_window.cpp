@@ -1,15 +1,15 @@
-#include "shell/welcome_window.h"
+#include "windows/welcome_window.h"
 
 #include "bank/question_bank.h"
-#include "quiz/diagram_window.h"
-#include "quiz/exhibit_window.h"
-#include "quiz/quest_window.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
-#include "shell/pick_a_quiz_window.h"
+#include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

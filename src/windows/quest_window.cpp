@@ -1,9 +1,7 @@
-#include "quiz/quest_window.h"
+#include "windows/quest_window.h"
 
 #include "bank/question_bank.h"
-#include "quiz/answer_window.h"
-#include "quiz/diagram_window.h"
-#include "quiz/exhibit_window.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
@@ -15,9 +13,11 @@
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/message_box.h"
-#include "shell/pick_a_quiz_window.h"
-#include "shell/quiz_options.h"
-#include "shell/welcome_window.h"
+#include "windows/answer_window.h"
+#include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
+#include "windows/pick_a_quiz_window.h"
+#include "windows/welcome_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

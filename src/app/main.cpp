@@ -1,5 +1,5 @@
+#include "app/program.h"
 #include "shell/form_ref.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QTimer>

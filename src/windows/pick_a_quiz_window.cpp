@@ -1,7 +1,7 @@
-#include "shell/pick_a_quiz_window.h"
+#include "windows/pick_a_quiz_window.h"
 
 #include "bank/question_bank.h"
-#include "quiz/quest_window.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
@@ -9,15 +9,14 @@
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/message_box.h"
-#include "shell/quiz_options.h"
-#include "shell/welcome_window.h"
+#include "windows/quest_window.h"
+#include "windows/welcome_window.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 FormRef<PickAQuizWindow> pick_a_quiz{FormSlot::Role::Main};
-QuizOptions quiz_options;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 #include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
-#include "shell/welcome_window.h"
+#include "windows/welcome_window.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "quiz/answer_window.h"
+#include "windows/answer_window.h"
 
 #include "screens/designs.h"
 #include "screens/focus_passer.h"

@@ -1,0 +1,3 @@
+#include "quiz/quiz_options.h"
+
+QuizOptions quiz_options;
