@@ -1,9 +1,11 @@
 #include "screens/design.h"
+#include "screens/window_builder.h"
 #include "shell/form_ref.h"
 #include "support/test_app.h"
 
 #include <QEventLoop>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -169,6 +171,23 @@ private slots:
         QVERIFY(alive_inside);
         settle();
         QVERIFY(closed.isNull());
+    }
+
+    void looking_up_a_control_the_design_lacks_stops_the_program()
+    {
+        if (qEnvironmentVariableIsSet("ORLIN_LOOK_UP_MISSING")) {
+            control<QWidget>(*main_form.show(), QStringLiteral("no_such_control"));
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ORLIN_LOOK_UP_MISSING"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(QTest::currentTestFunction())});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY(child.readAll().contains("no_such_control"));
     }
 
     void end_program_runs_no_close_sequence()

@@ -13,12 +13,15 @@ void build_window(QWidget& window, const WindowDesign& design);
 QString control_name(const ControlDesign& control);
 QString control_name(const char* name, int index);
 
-// Finds a built control by name; a missing one is a programming error.
+// Finds a built control by name. A name the design does not hold, or a control of another kind,
+// is a programming error that stops the program in every build.
 template <class T>
 T* control(const QWidget& window, const QString& name)
 {
     T* found = window.findChild<T*>(name);
-    Q_ASSERT_X(found, "control", qPrintable(name));
+    if (!found)
+        qFatal("%s has no control %s of the kind asked for", qPrintable(window.objectName()),
+               qPrintable(name));
     return found;
 }
 
