@@ -10,11 +10,24 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
+const QRegularExpression citation(QStringLiteral("^Study Guide, Chapter (\\d+), page (\\d+)$"));
+
 bool starts_with_citation(const QString& explanation)
 {
-    static const QRegularExpression citation(
-        QStringLiteral("^Study Guide, Chapter \\d+, page \\d+$"));
     return citation.match(explanation.section(crlf, 0, 0)).hasMatch();
+}
+
+// The study guide's chapters, first and last page; content.h has the whole contents.
+const std::map<int, std::pair<int, int>> chapter_pages = {
+    {1, {1, 50}},    {2, {51, 110}},  {3, {111, 176}}, {4, {177, 216}}, {5, {217, 290}},
+    {6, {291, 340}}, {7, {341, 400}}, {8, {401, 466}}, {9, {467, 526}}, {10, {527, 596}},
+};
+
+// What a question with this many correct choices says at its end.
+QString count_asked(int correct)
+{
+    static const char* const words[] = {"", "", "two", "three", "four", "five", "six"};
+    return QStringLiteral("(Choose %1.)").arg(QLatin1String(words[correct]));
 }
 
 int line_count(const QString& text)
@@ -117,9 +130,25 @@ private slots:
             QVERIFY2(explanation.size() >= 44 && explanation.size() <= 381, where);
             for (const QString* text : {&question, &explanation})
                 QVERIFY2(!text->startsWith(crlf) && !text->endsWith(crlf), where);
-            // A citation is never the whole explanation.
-            if (starts_with_citation(explanation))
+            // A citation is never the whole explanation, and its page lies in its chapter.
+            if (const auto cited = citation.match(explanation.section(crlf, 0, 0));
+                cited.hasMatch()) {
                 QVERIFY2(line_count(explanation) > 1, where);
+                const auto pages = chapter_pages.find(cited.captured(1).toInt());
+                const int page = cited.captured(2).toInt();
+                QVERIFY2(pages != chapter_pages.end() && page >= pages->second.first &&
+                             page <= pages->second.second,
+                         where);
+            }
+            // Several correct choices: the question says how many, or, where one text serves
+            // records of different counts, to choose all that apply. One: it asks for no count.
+            const int correct = correct_count(record);
+            const bool all_that_apply =
+                question.endsWith(QLatin1String("(Choose all that apply.)"));
+            if (correct == 1)
+                QVERIFY2(all_that_apply || !question.contains(QLatin1String("(Choose")), where);
+            else
+                QVERIFY2(all_that_apply || question.endsWith(count_asked(correct)), where);
             // The content names no vendor or product.
             QString all = question + explanation;
             for (const QString& choice : record.choice_text)

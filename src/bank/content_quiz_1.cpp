@@ -9,14 +9,15 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 1
         {
-            .question = {"Which of the following protocols operate at the transport layer of "
+            .question = {"Which of the following protocols operates at the transport layer of "
                          "the seven-layer model?"},
-            .choices = {"IPX", "ARP", "TCP", "OSPF", "ICMP", "BootP"},
+            .choices = {"IP", "HDLC", "UDP", "FTP", "SMTP", "Frame Relay"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 1, page 43",
-                            "TCP is a transport-layer protocol. IPX, ARP and ICMP work at the "
-                            "network layer, OSPF is a routing protocol carried directly in IP, "
-                            "and BootP is an application that runs over UDP."},
+            .explanation = {"Study Guide, Chapter 1, page 26",
+                            "UDP is the connectionless transport-layer protocol of the TCP/IP "
+                            "suite: it carries data between applications without setting up a "
+                            "session. IP works at the network layer, HDLC and Frame Relay at the "
+                            "data link layer, and FTP and SMTP are application-layer protocols."},
         },
 
         // Record 5
@@ -25,7 +26,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "forwarding decisions?"},
             .choices = {"Physical", "Data link", "Network", "Transport", "Session", "Presentation"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 1, page 3",
+            .explanation = {"Study Guide, Chapter 1, page 12",
                             "A router forwards packets by their logical (network-layer) "
                             "addresses, such as IP or IPX addresses.",
                             "Bridges and switches work at the data link layer, and hubs and "
@@ -34,50 +35,56 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 9
         {
-            .question = {"Which layer of the seven-layer model is responsible for data "
-                         "formatting, encryption and compression?"},
-            .choices = {"Application", "Presentation", "Session", "Transport", "Network"},
+            .question = {"How many bits of a MAC address form the organizationally unique "
+                         "identifier (OUI) that identifies the maker?"},
+            .choices = {"16", "24", "32", "40", "48"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 9",
-                            "The presentation layer presents data to the application layer in a "
-                            "common format and handles translation, encryption and compression.",
-                            "The session layer sets up, manages and tears down sessions between "
-                            "applications."},
+            .explanation = {"Study Guide, Chapter 1, page 37",
+                            "The first 24 bits (three bytes, six hex digits) of a MAC address are "
+                            "the OUI, which the IEEE assigns to each maker; the maker numbers its "
+                            "interfaces with the last 24 bits.",
+                            "48 bits is the whole address, and 32 bits is the length of an IPv4 "
+                            "address."},
         },
 
         // Record 13
         {
-            .question = {"In what order is data encapsulated as it passes down the layers of "
-                         "the sending host?"},
-            .choices = {"Data, packet, segment, frame, bits",
-                        "Data, segment, frame, packet, bits",
-                        "Bits, frame, packet, segment, data",
-                        "Data, segment, packet, frame, bits",
-                        "Segment, data, packet, bits, frame"},
+            .question = {"Which transport-layer function keeps a fast sender from overrunning "
+                         "the buffers of a slower receiver?"},
+            .choices = {"Segmentation",
+                        "Port multiplexing",
+                        "Connection setup",
+                        "Flow control",
+                        "Path determination"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 1, page 16",
-                            "The transport layer puts user data into segments, the network "
-                            "layer puts segments into packets, the data link layer puts packets "
-                            "into frames, and the physical layer sends the frames as bits.",
-                            "The receiving host reverses the process."},
+            .explanation = {"Study Guide, Chapter 1, page 27",
+                            "With flow control the receiver buffers short bursts, can send a "
+                            "\"not ready\" indicator to pause the sender, and can shrink the "
+                            "window the sender may use.",
+                            "Segmentation splits data into segments, port numbers keep "
+                            "applications' conversations apart, connection setup only opens the "
+                            "session, and path determination is a network-layer job."},
         },
 
         // Record 17
         {
-            .question = {"How many collision domains and broadcast domains are there on a "
-                         "12-port switch with one host on every port and no VLANs configured?"},
-            .choices = {"1 collision domain and 1 broadcast domain",
-                        "1 collision domain and 12 broadcast domains",
-                        "12 collision domains and 12 broadcast domains",
-                        "12 collision domains and 1 broadcast domain",
-                        "2 collision domains and 1 broadcast domain",
-                        "6 collision domains and 2 broadcast domains"},
+            .question = {"A bridge's table shows that the destination MAC address of an incoming "
+                         "frame is on the same segment as the frame's sender. What does the "
+                         "bridge do with the frame?"},
+            .choices = {"It forwards the frame to its other segments",
+                        "It sends the frame back out the port it arrived on",
+                        "It repeats the frame on every port, as a hub does",
+                        "It filters the frame and does not forward it",
+                        "It passes the frame to a router for delivery",
+                        "It drops the frame and sends an error message to the sender"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 1, page 23",
-                            "Each switch port is its own collision domain, so 12 ports make 12 "
-                            "collision domains.",
-                            "A switch floods broadcasts out all its ports, so with a single "
-                            "VLAN the switch is one broadcast domain."},
+            .explanation = {"Study Guide, Chapter 1, page 40",
+                            "The destination is on the segment the frame came from, so it has "
+                            "already received the frame; the bridge filters (discards) it and "
+                            "keeps it off its other segments.",
+                            "A bridge never sends a frame back out its arrival port, does not "
+                            "repeat frames like a hub, needs no router for a local frame and "
+                            "sends no error message."},
         },
 
         // Record 21
@@ -92,8 +99,8 @@ std::span<const ContentEntry> quiz_1_content()
                         "The time a host waits before it closes an idle session"},
             .correct = "A",
             .explanation = {"Windowing is a flow-control method of the transport layer.",
-                            "The window tells the sender how much data it may send before it "
-                            "must stop and wait for an acknowledgment.",
+                            "The window tells the sender how much data it may send before it must "
+                            "stop and wait for an acknowledgment.",
                             "The receiver can shrink the window to slow the sender down.",
                             "The largest frame size is the MTU, and the hop limit is the IP "
                             "time-to-live field."},
@@ -106,7 +113,7 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"Which well-known port number does Telnet use?"},
             .choices = {"TCP 21", "TCP 25", "UDP 53", "TCP 23", "UDP 69", "TCP 110"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 71",
+            .explanation = {"Study Guide, Chapter 2, page 72",
                             "Telnet is a virtual terminal protocol that runs over TCP port 23.",
                             "FTP uses TCP 21 for control, SMTP TCP 25, DNS queries UDP 53, TFTP "
                             "UDP 69 and POP3 TCP 110."},
@@ -118,44 +125,50 @@ std::span<const ContentEntry> quiz_1_content()
                          "a local device when it knows only that device's IP address?"},
             .choices = {"RARP", "ICMP", "BootP", "ARP", "DNS"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 103",
+            .explanation = {"Study Guide, Chapter 2, page 94",
                             "ARP broadcasts a request for the IP address, and the owner replies "
                             "with its MAC address.",
-                            "RARP and BootP work the other way: a host that knows its MAC "
-                            "address learns its IP address.",
+                            "RARP and BootP work the other way: a host that knows its MAC address "
+                            "learns its IP address.",
                             "ICMP carries error and control messages, and DNS resolves host "
                             "names to IP addresses."},
         },
 
         // Record 33
         {
-            .question = {"Which of the following protocols uses UDP rather than TCP as its "
-                         "transport?"},
-            .choices = {"TFTP", "FTP", "Telnet", "SMTP", "HTTP", "POP3"},
+            .question = {"Which protocol lets a diskless workstation that knows only its own MAC "
+                         "address learn its IP address from a server?"},
+            .choices = {"RARP", "ARP", "Proxy ARP", "ICMP", "DNS", "SNMP"},
             .correct = "A",
-            .explanation = {"TFTP is a simple file transfer protocol that runs over UDP port "
-                            "69, with no login and no directory browsing.",
-                            "FTP, Telnet, SMTP, HTTP and POP3 run over TCP because they need "
-                            "reliable, connection-oriented delivery.",
-                            "TFTP is often used to copy router images and configuration files."},
+            .explanation = {"The workstation broadcasts a RARP request carrying its MAC address, "
+                            "and a RARP server replies with the IP address assigned to that MAC "
+                            "address.",
+                            "ARP works the other way, finding the MAC address for a known IP "
+                            "address; proxy ARP is a router answering ARP requests for other "
+                            "hosts.",
+                            "ICMP carries error and control messages, DNS resolves names and "
+                            "SNMP manages devices."},
         },
 
         // Record 37
         {
-            .question = {"Which sequence of segments sets up a TCP connection?"},
-            .choices = {"SYN, ACK, SYN",
-                        "SYN, SYN/ACK, ACK",
-                        "ACK, SYN/ACK, SYN",
-                        "FIN, FIN/ACK, ACK",
-                        "SYN, FIN, ACK",
-                        "SYN/ACK, SYN, ACK"},
+            .question = {"A router receives a packet for a network that is not in its routing "
+                         "table and has no default route. Which ICMP message does it send to the "
+                         "source?"},
+            .choices = {"Time exceeded",
+                        "Destination unreachable",
+                        "Echo reply",
+                        "Source quench",
+                        "Redirect",
+                        "Parameter problem"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 2, page 72",
-                            "1. The client sends a SYN segment with its initial sequence number.",
-                            "2. The server answers with SYN/ACK: its own sequence number and an "
-                            "acknowledgment of the client's.",
-                            "3. The client sends an ACK, and the connection is open.",
-                            "FIN segments close a connection; they do not open one."},
+            .explanation = {"Study Guide, Chapter 2, page 88",
+                            "The router drops the packet and sends the source an ICMP destination "
+                            "unreachable message.",
+                            "Time exceeded is sent when a packet's TTL reaches zero.",
+                            "Redirect points a host to a better router on its own segment.",
+                            "Echo reply answers a ping, source quench asks a sender to slow down "
+                            "and parameter problem reports a bad header."},
         },
 
         // Record 41
@@ -164,7 +177,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "default gateway from a server when it starts up?"},
             .choices = {"ARP", "ICMP", "DHCP", "DNS", "SNMP"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 70",
+            .explanation = {"Study Guide, Chapter 2, page 83",
                             "DHCP runs over UDP at the Process/Application layer; a server leases "
                             "each host an IP address, subnet mask, default gateway and other "
                             "settings such as a DNS server.",
@@ -184,7 +197,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "Source quench",
                         "Redirect"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 2, page 82",
+            .explanation = {"Study Guide, Chapter 2, page 89",
                             "Ping sends ICMP echo request messages and waits for echo replies "
                             "from the target.",
                             "Destination unreachable and time exceeded are error messages; "
@@ -206,49 +219,51 @@ std::span<const ContentEntry> quiz_1_content()
                         "172.16.45.160",
                         "172.16.45.223"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 3, page 123",
-                            "Block size 256 - 224 = 32: subnets .0, .32, .64, .96, .128, .160, "
+            .explanation = {"Study Guide, Chapter 3, page 144",
+                            "Mask .224 gives blocks of 32: subnets .0, .32, .64, .96, .128, .160, "
                             ".192 and .224.",
-                            "172.16.45.97 is in subnet .96, whose hosts are .97 to .126 and "
-                            "whose broadcast is .127.",
-                            ".32 and .160 are subnet addresses; .63, .127 and .223 are "
-                            "broadcast addresses.",
-                            "Subnet and broadcast addresses cannot be assigned to hosts."},
+                            "The first usable host of a subnet is its subnet address plus one.",
+                            "172.16.45.96 is a subnet address, so .97 is the first host of that "
+                            "subnet.",
+                            ".32 and .160 are subnet addresses and .63, .127 and .223 are "
+                            "broadcasts, so no host may use them."},
         },
 
         // Record 53
         {
-            .question = {"A router interface is configured as follows:",
+            .question = {"A technician at the branch.example site configures the first Ethernet "
+                         "interface of the branch router with the commands below and then checks "
+                         "that both the interface and its line protocol are up:",
                          "",
                          "interface ethernet 0",
-                         "ip address 192.168.5.77 255.255.255.240",
+                         "ip address 192.168.5.61 255.255.255.240",
                          "no shutdown",
-                         "Which subnet is this interface connected to?"},
+                         "Which subnet is this router interface connected to?"},
             .choices = {"192.168.5.0",
+                        "192.168.5.48",
+                        "192.168.5.56",
+                        "192.168.5.60",
                         "192.168.5.64",
-                        "192.168.5.72",
-                        "192.168.5.76",
-                        "192.168.5.80",
-                        "192.168.5.48"},
+                        "192.168.5.32"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 3, page 141",
-                            "255.255.255.240 gives a block size of 16: subnets .0, .16, .32, "
-                            ".48, .64, .80 and so on.",
-                            ".77 falls between .64 and .79, so the subnet is 192.168.5.64 "
-                            "(hosts .65 to .78, broadcast .79)."},
+                            "255.255.255.240 gives a block size of 16: subnets .0, .16, .32, .48, "
+                            ".64, .80 and so on.",
+                            ".61 falls between .48 and .63, so the subnet is 192.168.5.48 (hosts "
+                            ".49 to .62, broadcast .63)."},
         },
 
         // Record 57
         {
-            .question = {"You have the Class C network 192.168.20.0 and need at least 10 "
-                         "subnets with up to 12 hosts on each. Which subnet mask should you use?"},
+            .question = {"You have the Class C network 192.168.20.0 and need at least 10 subnets "
+                         "with up to 12 hosts on each. Which subnet mask should you use?"},
             .choices = {"255.255.255.240",
                         "255.255.255.224",
                         "255.255.255.248",
                         "255.255.255.192",
                         "255.255.255.252"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 3, page 171",
+            .explanation = {"Study Guide, Chapter 3, page 160",
                             "Need 10 subnets, 12 hosts each.",
                             "Subnets 2^s - 2, hosts 2^h - 2:",
                             ".192: 2 subnets, 62 hosts",
@@ -265,21 +280,17 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 61
         {
-            .question = {"What is the broadcast address of the subnet that contains host "
-                         "172.16.37.200/21?"},
-            .choices = {"172.16.37.255",
-                        "172.16.32.255",
-                        "172.16.40.255",
-                        "172.16.39.254",
-                        "172.16.39.255"},
+            .question = {"Which range of first-octet values identifies the Class A networks that "
+                         "can be assigned to hosts?"},
+            .choices = {"0 to 127", "1 to 127", "0 to 126", "128 to 191", "1 to 126"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 3, page 158",
-                            "/21 = 255.255.248.0, so the third octet is the one to work on.",
-                            "Block size: 256 - 248 = 8.",
-                            "Subnets in the third octet: 0, 8, 16, 24, 32, 40 and so on.",
-                            "37 falls in the 32 subnet: 172.16.32.0.",
-                            "The next subnet is 172.16.40.0.",
-                            "The broadcast is the address just before it: 172.16.39.255."},
+            .explanation = {"Study Guide, Chapter 3, page 120",
+                            "A Class A address begins with a 0 bit: first octet 0 to 127.",
+                            "Network 0 is reserved to mean this network.",
+                            "Network 127 is reserved for loopback testing.",
+                            "That leaves 1 to 126 for Class A networks, each with 24 host bits.",
+                            "0 to 127, 1 to 127 and 0 to 126 include a reserved network.",
+                            "128 to 191 is the Class B range."},
         },
 
         // Record 65
@@ -292,7 +303,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "255.255.0.0",
                         "255.240.0.0"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 3, page 120",
+            .explanation = {"Study Guide, Chapter 3, page 124",
                             "A Class B address (first octet 128 to 191) has 16 network bits and "
                             "16 host bits, so its default mask is 255.255.0.0."},
         },
@@ -302,7 +313,7 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"How many usable host addresses does the subnet 10.1.4.0/23 provide?"},
             .choices = {"254", "256", "510", "512", "1022"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 3, page 158",
+            .explanation = {"Study Guide, Chapter 3, page 137",
                             "A /23 mask leaves 32 - 23 = 9 host bits, and 2^9 - 2 = 510 usable "
                             "hosts (10.1.4.1 to 10.1.5.254), because the subnet and broadcast "
                             "addresses are excluded."},
@@ -318,7 +329,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "192.168.0.0 to 192.168.255.255",
                         "128.0.0.0 to 128.255.255.255"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 3, page 139",
+            .explanation = {"Study Guide, Chapter 3, page 127",
                             "The private ranges are 10.0.0.0 to 10.255.255.255 (one Class A "
                             "network), 172.16.0.0 to 172.31.255.255 (16 Class B networks) and "
                             "192.168.0.0 to 192.168.255.255 (256 Class C networks)."},
@@ -328,51 +339,60 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 77
         {
-            .question = {"How many bits long is an IPX address?"},
-            .choices = {"32 bits", "48 bits", "64 bits", "80 bits", "128 bits"},
+            .question = {"Which IPX encapsulation keyword selects IEEE 802.3 framing with an "
+                         "802.2 LLC header on the router's Ethernet interface?"},
+            .choices = {"arpa", "snap", "hdlc", "sap", "llc"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 4, page 191",
-                            "An IPX address has 80 bits: a 32-bit network number followed by a "
-                            "48-bit node number, which is normally the MAC address of the "
-                            "interface."},
+            .explanation = {"Study Guide, Chapter 4, page 187",
+                            "sap selects IEEE 802.3 framing with an 802.2 LLC header, named "
+                            "after the header's service access point fields (not the Service "
+                            "Advertising Protocol); arpa selects Ethernet II, snap adds a SNAP "
+                            "header after the LLC header, hdlc is a serial encapsulation and llc "
+                            "is not a keyword."},
         },
 
         // Record 81
         {
-            .question = {"Which protocol do IPX servers use to announce their services on the "
-                         "network?"},
-            .choices = {"IPX RIP", "SAP", "SPX", "NLSP", "ARP"},
+            .question = {"An Ethernet segment carries IPX clients that use two different frame "
+                         "types. What must be configured on the router interface so that it "
+                         "serves both?"},
+            .choices = {"One IPX network number followed by both frame types in a single command",
+                        "A separate IPX network number for each frame type, as a secondary "
+                        "network or on a subinterface",
+                        "The same IPX network number twice, once with each frame type",
+                        "The sap encapsulation, which also accepts frames of every other type",
+                        "Nothing: an interface answers clients of every frame type by default"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 4, page 200",
-                            "Servers announce their services with the Service Advertising "
-                            "Protocol (SAP), by default every 60 seconds.",
-                            "IPX RIP and NLSP carry routing information, SPX is a "
-                            "connection-oriented transport, and IPX does not need ARP because "
-                            "the node number is the MAC address."},
+            .explanation = {"Study Guide, Chapter 4, page 192",
+                            "Each frame type on a segment forms its own logical IPX network, so "
+                            "each needs its own network number: add it with ipx network N "
+                            "encapsulation TYPE secondary, or configure it on a subinterface.",
+                            "One network number cannot stand for two frame types, and an "
+                            "interface understands only the frame types configured on it."},
         },
 
         // Record 85
         {
-            .question = {"Which command turns on IPX routing on the router?"},
-            .choices = {"router ipx",
-                        "ipx network 10",
-                        "ipx enable",
-                        "ipx routing",
-                        "enable ipx routing"},
+            .question = {"What does the global configuration command ipx maximum-paths 3 do?"},
+            .choices = {"It marks any IPX network more than 3 hops away as unreachable",
+                        "It sends IPX RIP updates out no more than 3 interfaces",
+                        "It lets the router keep at most 3 IPX network numbers on one interface",
+                        "It lets the router share IPX traffic over up to 3 equal-cost paths to a "
+                        "network",
+                        "It lets the router share IPX traffic over 3 paths of unequal cost"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 4, page 210",
-                            "In global configuration mode, ipx routing enables IPX routing "
-                            "together with IPX RIP and SAP.",
-                            "Unless a node number is given, the router uses the MAC address of "
-                            "one of its interfaces.",
-                            "After that, ipx network <number> on each interface assigns its IPX "
-                            "network number."},
+            .explanation = {"Study Guide, Chapter 4, page 208",
+                            "ipx maximum-paths sets how many equal-cost paths to one IPX network "
+                            "the router keeps and shares traffic across.",
+                            "The default is 1, so IPX uses one path even when others cost the "
+                            "same; the command never adds paths of unequal cost.",
+                            "The command does not limit hop counts, the interfaces that send "
+                            "updates or the networks on an interface."},
         },
 
         // Record 89
         {
-            .question = {"Which command lists the IPX servers that the router has learned about "
-                         "through SAP?"},
+            .question = {"Which command lists the IPX servers known to the router?"},
             .choices = {"show ipx route",
                         "show ipx interface",
                         "show ipx traffic",
@@ -380,18 +400,18 @@ std::span<const ContentEntry> quiz_1_content()
                         "show ipx accounting",
                         "show protocols"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 4, page 213",
-                            "show ipx servers lists the service type, name, network.node "
-                            "address and hop count of each known server; show ipx route shows "
-                            "the IPX routing table and show ipx traffic the packet counters."},
+            .explanation = {"Study Guide, Chapter 4, page 212",
+                            "show ipx servers lists the service type, name, network.node address "
+                            "and hop count of each known server; show ipx route shows the IPX "
+                            "routing table and show ipx traffic the packet counters."},
         },
 
         // Router command line: modes, show commands, configuration, startup
 
         // Record 93
         {
-            .question = {"Which command on the router's command line enters global "
-                         "configuration mode from privileged mode?"},
+            .question = {"Which command on the router's command line enters global configuration "
+                         "mode from privileged mode?"},
             .choices = {"enable",
                         "setup",
                         "configure terminal",
@@ -399,87 +419,91 @@ std::span<const ContentEntry> quiz_1_content()
                         "global config",
                         "line console 0"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 221",
+            .explanation = {"Study Guide, Chapter 5, page 220",
                             "configure terminal moves from the Router# prompt to the "
                             "Router(config)# prompt.",
-                            "enable moves from user mode to privileged mode, and setup starts "
-                            "the interactive setup dialog.",
+                            "enable moves from user mode to privileged mode, and setup starts the "
+                            "interactive setup dialog.",
                             "configure memory merges the startup configuration from NVRAM into "
                             "the running configuration."},
         },
 
         // Record 97
         {
-            .question = {"Which command saves the running configuration so that the router uses "
-                         "it the next time it starts?"},
-            .choices = {"copy startup-config running-config",
-                        "copy running-config startup-config",
-                        "write terminal",
-                        "show startup-config",
-                        "erase startup-config"},
+            .question = {"Which global configuration command tells the router which "
+                         "operating-system image in flash memory to load at startup?"},
+            .choices = {"boot system tftp rtr-os-12.bin 10.1.1.5",
+                        "boot system flash rtr-os-12.bin",
+                        "boot system rom",
+                        "load flash rtr-os-12.bin",
+                        "system flash rtr-os-12.bin"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 239",
-                            "copy running-config startup-config copies the configuration from "
-                            "RAM to NVRAM, which the router reads when it boots.",
-                            "copy startup-config running-config works the other way, write "
-                            "terminal only displays the running configuration, and erase "
-                            "startup-config deletes the saved one."},
+            .explanation = {"Study Guide, Chapter 5, page 272",
+                            "boot system flash followed by a file name makes the router load that "
+                            "image from flash; several boot system commands are tried in the "
+                            "order entered, and with none the first image in flash loads.",
+                            "boot system tftp loads an image from a TFTP server and boot system "
+                            "rom the smaller image in ROM; load flash and system flash are not "
+                            "commands."},
         },
 
         // Record 101
         {
-            .question = {"The configuration register of the router is set to 0x2142.",
-                         "The router is then reloaded.",
-                         "What happens when the router boots?"},
-            .choices = {"It boots to the ROM monitor and waits for commands",
-                        "It loads a minimal image from ROM instead of flash",
-                        "It ignores the startup configuration stored in NVRAM",
-                        "It erases the startup configuration from NVRAM",
-                        "It sets the console port speed to 38400 bit/s"},
+            .question = {"A router's configuration register is set to 0x2100.",
+                         "The router is then reloaded with a terminal attached to its console "
+                         "port.",
+                         "What does the router do when it starts?"},
+            .choices = {"It loads the operating-system image from flash and ignores NVRAM",
+                        "It loads the image named by its boot system commands",
+                        "It stops in ROM monitor mode",
+                        "It starts the setup dialog because NVRAM is ignored",
+                        "It loads the operating-system image from a TFTP server"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 274",
-                            "Bit 6 (value 0x0040) tells the router to ignore the contents of "
-                            "NVRAM, so it starts without its saved configuration, as done for "
-                            "password recovery.",
-                            "NVRAM is not erased, the image still loads from flash, and the "
-                            "console stays at 9600 bit/s; the normal value is 0x2102."},
+            .explanation = {"Study Guide, Chapter 5, page 242",
+                            "The last hex digit of the register is the boot field; a boot field "
+                            "of 0, as in 0x2100, makes the router stop in ROM monitor mode "
+                            "instead of loading an operating-system image.",
+                            "A boot field of 2 to F, as in 0x2102, loads the image named by boot "
+                            "system commands or else the first image in flash; ignoring NVRAM is "
+                            "a different bit (0x2142)."},
         },
 
         // Record 105
         {
-            .question = {"Which of the following commands, each entered in its proper configuration "
-                         "mode, configure a password on the router?"},
-            .choices = {"enable secret t0pS3cret",
-                        "enable password letmein",
-                        "password linepass",
-                        "hostname BranchRouter",
-                        "banner motd #Authorized access only#"},
+            .question = {"Which of the following does the output of show interfaces serial 0 "
+                         "include? (Choose three.)"},
+            .choices = {"Whether the interface and its line protocol are up or down",
+                        "The encapsulation configured on the interface",
+                        "Counters of input and output errors",
+                        "The routes learned through the interface",
+                        "The complete running configuration of the router"},
             .correct = "ABC",
-            .explanation = {"Study Guide, Chapter 5, page 230",
-                            "enable secret and enable password protect privileged mode (the "
-                            "secret is stored encrypted and wins if both are set); password, "
-                            "under line console 0 or line vty 0 4, sets a line password.",
-                            "hostname names the router and banner motd sets a message shown to "
-                            "users."},
+            .explanation = {"Study Guide, Chapter 5, page 261",
+                            "show interfaces serial 0 reports the interface and line protocol "
+                            "status, the addresses, the encapsulation, keepalive, bandwidth and "
+                            "delay, and traffic counters that include input, CRC and output "
+                            "errors.",
+                            "It lists no routes, and it shows only that interface's status, not "
+                            "the router's whole configuration."},
         },
 
         // Record 109
         {
-            .question = {"Which command shows the configuration register value, the software "
-                         "version and the uptime of the router?"},
-            .choices = {"show running-config",
-                        "show version",
-                        "show flash",
-                        "show memory",
-                        "show interfaces"},
+            .question = {"Which command lists the directly connected neighbour devices with "
+                         "their device ID, local interface, platform and remote port?"},
+            .choices = {"show ip route",
+                        "show cdp neighbors",
+                        "show interfaces",
+                        "show arp",
+                        "show sessions"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 276",
-                            "show version shows the software version, the uptime, the image "
-                            "that was loaded, the memory and interfaces, and the configuration "
-                            "register value.",
-                            "show running-config shows the configuration in RAM and show flash "
-                            "the files in flash memory.",
-                            "show interfaces shows the status and counters of each interface."},
+            .explanation = {"Study Guide, Chapter 5, page 278",
+                            "show cdp neighbors lists each directly connected device heard by the "
+                            "layer-2 neighbour discovery protocol: device ID, local interface, "
+                            "hold time, platform and remote port.",
+                            "Running at layer 2, it works before IP is configured.",
+                            "show arp maps IP to MAC addresses, show sessions lists Telnet "
+                            "sessions, and the others show routes and interfaces."},
         },
 
         // Record 113
@@ -491,7 +515,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "Router(config-if)#",
                         "Router(config-line)#"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 221",
+            .explanation = {"Study Guide, Chapter 5, page 218",
                             "The > prompt marks user mode, where only basic show and test "
                             "commands are allowed.",
                             "Router# is privileged mode, Router(config)# global configuration, "
@@ -501,20 +525,21 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 117
         {
-            .question = {"Which command shows a one-line summary of each interface with its IP "
-                         "address and status?"},
-            .choices = {"show interfaces",
-                        "show ip interface brief",
-                        "show controllers serial 0",
-                        "show ip route",
-                        "show running-config"},
+            .question = {"Under line vty 0 4, which command makes the router ask Telnet users "
+                         "for the line password?"},
+            .choices = {"enable secret Gr8pass",
+                        "login",
+                        "exec-timeout 5 0",
+                        "service password-encryption",
+                        "logging synchronous"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 258",
-                            "show ip interface brief lists every interface on one line with its "
-                            "IP address, its status and its line protocol status.",
-                            "show interfaces gives full details and counters, and show "
-                            "controllers shows the physical interface, such as the DCE or DTE "
-                            "cable."},
+            .explanation = {"Study Guide, Chapter 5, page 231",
+                            "login makes the line check the password set with the password "
+                            "command before a Telnet user gets a prompt; with no password set, "
+                            "the vty lines refuse Telnet.",
+                            "enable secret guards privileged mode, exec-timeout logs idle users "
+                            "out, service password-encryption scrambles stored passwords and "
+                            "logging synchronous tidies console messages."},
         },
 
         // Routing protocols: static, RIP, IGRP
@@ -524,16 +549,16 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"Which of the following is a characteristic of a distance-vector "
                          "routing protocol?"},
             .choices = {"Each router floods link-state advertisements to all routers in its area",
-                        "Each router periodically sends its entire routing table to its "
-                        "directly connected neighbors",
+                        "Each router periodically sends its entire routing table to its directly "
+                        "connected neighbors",
                         "Each router builds a complete map of the network topology",
                         "Each router runs the shortest path first algorithm to choose its routes",
                         "Routers elect a designated router on each multiaccess network",
                         "Routing loops cannot occur, so the network converges at once"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 6, page 318",
-                            "Distance-vector routers send their whole table to their neighbors "
-                            "at regular intervals (RIP: 30 s).",
+            .explanation = {"Study Guide, Chapter 6, page 300",
+                            "Distance-vector routers send their whole table to their neighbors at "
+                            "regular intervals (RIP: 30 s).",
                             "Each router knows only the distance and direction to each network, "
                             "learned from its neighbors.",
                             "LSA flooding, topology maps, SPF and DR election are link-state "
@@ -543,41 +568,48 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 125
         {
-            .question = {"What is the default administrative distance of RIP?"},
-            .choices = {"0", "1", "90", "100", "120"},
+            .question = {"What is the default administrative distance of IGRP routes?"},
+            .choices = {"0", "90", "110", "120", "100"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 322",
-                            "Connected interface: 0; static route: 1.",
-                            "EIGRP: 90; IGRP: 100; OSPF: 110.",
-                            "RIP: 120.",
-                            "The lower the distance, the more the router trusts the source of "
-                            "the route."},
+            .explanation = {"Study Guide, Chapter 6, page 331",
+                            "IGRP routes have a default administrative distance of 100.",
+                            "When two sources offer the same network, the router trusts the lower "
+                            "distance.",
+                            "An IGRP route therefore wins over an OSPF (110) or RIP (120) route.",
+                            "Connected networks (0) and internal EIGRP routes (90) are trusted "
+                            "more."},
         },
 
         // Record 129
         {
-            .question = {"What is the maximum hop count that RIP still considers reachable?"},
-            .choices = {"10", "15", "16", "100", "224", "255"},
+            .question = {"How often does IGRP send its routing updates by default?"},
+            .choices = {"Every 30 seconds",
+                        "Every 90 seconds",
+                        "Every 60 seconds",
+                        "Every 10 seconds",
+                        "Every 180 seconds",
+                        "Every 120 seconds"},
             .correct = "B",
-            .explanation = {"RIP allows at most 15 hops; a metric of 16 means unreachable, "
-                            "which limits RIP to small networks."},
+            .explanation = {"IGRP sends its whole table every 90 seconds."},
         },
 
         // Record 133
         {
-            .question = {"Which command creates a static route to network 172.20.0.0/16 through "
-                         "the next-hop router 10.1.1.2?"},
-            .choices = {"ip route 10.1.1.2 255.255.0.0 172.20.0.0",
-                        "ip route 172.20.0.0 0.0.255.255 10.1.1.2",
-                        "ip route 172.20.0.0 255.255.0.0 10.1.1.2",
-                        "route ip 172.20.0.0 255.255.0.0 10.1.1.2",
-                        "ip route 172.20.0.0/16 10.1.1.2",
-                        "network 172.20.0.0 255.255.0.0 10.1.1.2"},
+            .question = {"Which command displays the routing table, with a code such as C, S, R, "
+                         "I, D or O in front of each route to show how it was learned?"},
+            .choices = {"show ip protocols",
+                        "show ip interface brief",
+                        "show ip route",
+                        "show running-config",
+                        "show ip arp",
+                        "show routing-table"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 6, page 322",
-                            "In global configuration mode the syntax is ip route <network> "
-                            "<mask> <next hop or exit interface>; the mask is dotted-decimal, "
-                            "not a wildcard or a prefix length."},
+            .explanation = {"Study Guide, Chapter 6, page 338",
+                            "show ip route lists the routing table; the code gives each route's "
+                            "source (C connected, S static, R RIP, I IGRP, D EIGRP, O OSPF). "
+                            "show ip protocols shows routing process settings, show ip interface "
+                            "brief interface status, show ip arp the ARP cache, and show "
+                            "routing-table is not a command."},
         },
 
         // Record 137
@@ -590,7 +622,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "ip route any 192.168.1.1",
                         "ip route default 192.168.1.1"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 6, page 322",
+            .explanation = {"Study Guide, Chapter 6, page 294",
                             "A default route is a static route to network 0.0.0.0 with mask "
                             "0.0.0.0, which matches every destination; the router uses it only "
                             "when no more specific route exists."},
@@ -600,38 +632,41 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 141
         {
-            .question = {"Under router ospf 1, which command enables OSPF on every interface "
-                         "with an address in 10.0.0.0/8 and places those interfaces in area 0?"},
-            .choices = {"network 10.0.0.0 0.255.255.255 area 0",
-                        "network 10.0.0.0 0.0.0.255 area 0",
-                        "network 10.0.0.0 area 0",
-                        "ospf network 10.0.0.0 0.255.255.255 area 0",
-                        "network 10.0.0.0 0.255.255.255",
-                        "area 0 network 10.0.0.0"},
+            .question = {"Which value need not match between two routers for them to become OSPF "
+                         "neighbors?"},
+            .choices = {"The process ID given in the router ospf command",
+                        "The area ID of the link between them",
+                        "The hello interval",
+                        "The dead interval",
+                        "The authentication password, when authentication is used",
+                        "Whether their shared area is a stub area"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 393",
-                            "The OSPF network command takes an address, a wildcard mask and an "
-                            "area ID.",
-                            "Wildcard 0.255.255.255 matches every address that begins with 10, "
-                            "so all such interfaces join area 0.",
-                            "0.0.0.255 would match only 10.0.0.x, and the area must always be "
-                            "given."},
+            .explanation = {"Study Guide, Chapter 7, page 382",
+                            "The process ID in router ospf is local to the router, so neighbors "
+                            "may use different process IDs.",
+                            "Neighbors must agree on the area ID, the hello and dead intervals, "
+                            "the password when authentication is used, and whether the area is a "
+                            "stub.",
+                            "A mismatch in any of these stops the adjacency; a different process "
+                            "ID never does."},
         },
 
         // Record 145
         {
-            .question = {"Which of the following are true about EIGRP?"},
-            .choices = {"It keeps a neighbor table and a topology table",
+            .question = {"Which of the following are true about EIGRP? (Choose two.)"},
+            .choices = {"It sends partial updates only when a route changes",
                         "It sends its full routing table every 30 seconds",
-                        "It supports variable-length subnet masks and route summarization",
+                        "It sends the subnet mask with each route, so it supports variable-length "
+                        "masks",
                         "It uses hop count as its only metric",
                         "It is a link-state protocol that floods LSAs"},
             .correct = "AC",
-            .explanation = {"Study Guide, Chapter 7, page 370",
-                            "EIGRP is an advanced distance-vector protocol: it keeps neighbor "
-                            "and topology tables, sends partial updates only on changes, is "
-                            "classless (VLSM, summarization) and uses a metric of bandwidth and "
-                            "delay."},
+            .explanation = {"Study Guide, Chapter 7, page 342",
+                            "EIGRP is an advanced distance-vector protocol: it sends partial "
+                            "updates only when a route changes, not its full table every 30 "
+                            "seconds, and carries the mask with each route, so it supports VLSM. "
+                            "Its metric uses bandwidth and delay, not hops, and it floods no "
+                            "LSAs."},
         },
 
         // Record 149
@@ -644,7 +679,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "MTU",
                         "Ticks"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 7, page 397",
+            .explanation = {"Study Guide, Chapter 7, page 390",
                             "The OSPF metric is cost, by default 100,000,000 divided by the "
                             "interface bandwidth in bit/s (10 for a 10 Mbit/s Ethernet); the "
                             "path with the lowest total cost wins."},
@@ -652,58 +687,61 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 153
         {
-            .question = {"Which command shows the EIGRP topology table with the successor and "
-                         "feasible successors for each destination?"},
-            .choices = {"show ip eigrp neighbors", "show ip eigrp traffic", "show ip route eigrp",
-                        "show ip eigrp topology", "show ip protocols",
+            .question = {"Which command displays the EIGRP topology table, with the best and "
+                         "backup routes to each destination?"},
+            .choices = {"show ip eigrp neighbors",
+                        "show ip eigrp traffic",
+                        "show ip route eigrp",
+                        "show ip eigrp topology",
+                        "show ip protocols",
                         "show ip eigrp interfaces"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 364",
+            .explanation = {"Study Guide, Chapter 7, page 367",
                             "show ip eigrp topology lists each destination with its successors "
                             "and feasible successors and their feasible and reported distances.",
                             "show ip eigrp neighbors lists the adjacent routers, show ip route "
-                            "eigrp only the EIGRP routes in use, show ip eigrp traffic the packet "
-                            "counts, and show ip protocols the routing process settings."},
+                            "eigrp only the EIGRP routes in use, show ip eigrp traffic the "
+                            "packet counts, and show ip protocols the routing process settings."},
         },
 
         // Record 157
         {
-            .question = {"Which command starts an EIGRP routing process with autonomous system "
-                         "number 20?"},
-            .choices = {"router eigrp",
-                        "eigrp 20",
-                        "router igrp 20",
-                        "router eigrp 20",
-                        "ip eigrp 20"},
+            .question = {"How does EIGRP's default composite metric compare with IGRP's metric "
+                         "for the same path?"},
+            .choices = {"It is exactly the same number as IGRP's metric",
+                        "It is IGRP's metric divided by 256",
+                        "It is IGRP's metric with the hop count added",
+                        "It is IGRP's metric multiplied by 256",
+                        "It is based on hop count, while IGRP's metric is not"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 366",
-                            "router eigrp followed by an autonomous system number starts EIGRP; "
-                            "network commands then select the interfaces that take part.",
-                            "Routers must use the same AS number to exchange EIGRP routes; "
-                            "router igrp 20 would start IGRP."},
+            .explanation = {"Study Guide, Chapter 7, page 352",
+                            "EIGRP uses the same formula and the same inputs as IGRP, but it "
+                            "keeps a 32-bit metric instead of IGRP's 24-bit one, so the value is "
+                            "IGRP's metric multiplied by 256.",
+                            "This makes translating metrics between the two protocols easy; "
+                            "neither metric counts hops."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking
 
         // Record 161
         {
-            .question = {"Which of the following statements about the spanning-tree protocol "
-                         "are true?"},
+            .question = {"Which of the following statements about the spanning-tree protocol are "
+                         "true? (Choose all that apply.)"},
             .choices = {"It uses all redundant links at the same time to share the load",
                         "The switch with the highest bridge ID becomes the root bridge",
                         "All ports of the root bridge are in the blocking state",
                         "A port goes straight from blocking to forwarding",
-                        "It prevents switching loops by putting redundant ports into the "
-                        "blocking state"},
+                        "Switches exchange BPDUs to elect a root bridge and build the tree"},
             .correct = "E",
-            .explanation = {"Spanning tree prevents switching loops.",
-                            "It blocks redundant ports.",
-                            "The lowest bridge ID becomes root.",
-                            "Root bridge ports are all designated.",
-                            "Designated ports forward frames.",
-                            "A blocked port first goes to listening,",
-                            "then learning, and then forwarding.",
-                            "Blocked links carry no user traffic."},
+            .explanation = {"Switches exchange BPDUs to run spanning tree.",
+                            "The BPDUs elect one root bridge.",
+                            "The lowest bridge ID wins, not the highest.",
+                            "Redundant ports block and carry no frames.",
+                            "So one path is active and links share no load.",
+                            "All ports of the root bridge are designated.",
+                            "Designated ports forward; they do not block.",
+                            "Blocked ports listen and learn before forwarding."},
         },
 
         // Record 165
@@ -716,13 +754,13 @@ std::span<const ContentEntry> quiz_1_content()
                         "Frame tagging",
                         "Spanning tree"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 446",
+            .explanation = {"Study Guide, Chapter 8, page 412",
                             "Cut-through waits only for the destination address, so it has the "
                             "lowest latency.",
                             "Fragment-free waits for the first 64 bytes to filter out collision "
                             "fragments.",
-                            "Store-and-forward receives the whole frame and checks the CRC "
-                            "before forwarding it.",
+                            "Store-and-forward receives the whole frame and checks the CRC before "
+                            "forwarding it.",
                             "Frame tagging marks VLAN frames, and spanning tree prevents loops."},
         },
 
@@ -735,11 +773,11 @@ std::span<const ContentEntry> quiz_1_content()
                         "By broadcasting requests for addresses out every port",
                         "From routing updates sent by routers"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 8, page 418",
+            .explanation = {"Study Guide, Chapter 8, page 403",
                             "A switch reads the source MAC address of every frame and notes the "
                             "port it arrived on.",
-                            "Frames for unknown addresses, broadcasts and multicasts are "
-                            "flooded out all ports but the incoming one.",
+                            "Frames for unknown addresses, broadcasts and multicasts are flooded "
+                            "out all ports but the incoming one.",
                             "When the destination answers, its address is learned, and later "
                             "frames go only to its port."},
         },
@@ -750,13 +788,13 @@ std::span<const ContentEntry> quiz_1_content()
                          "frame?"},
             .choices = {"ISL", "IEEE 802.1Q", "IEEE 802.1D", "IEEE 802.3u", "LANE", "IEEE 802.5"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 452",
+            .explanation = {"Study Guide, Chapter 8, page 458",
                             "802.1Q inserts a 4-byte tag holding the VLAN ID after the source "
                             "address; native VLAN frames are untagged.",
-                            "ISL is a proprietary method that wraps the whole frame in a "
-                            "26-byte header and a 4-byte CRC.",
-                            "802.1D is spanning tree, 802.3u Fast Ethernet, 802.5 Token Ring "
-                            "and LANE LAN emulation over ATM."},
+                            "ISL is a proprietary method that wraps the whole frame in a 26-byte "
+                            "header and a 4-byte CRC.",
+                            "802.1D is spanning tree, 802.3u Fast Ethernet, 802.5 Token Ring and "
+                            "LANE LAN emulation over ATM."},
         },
 
         // Record 177
@@ -769,7 +807,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "It is possible only on 10 Mbit/s links",
                         "It lets a hub forward frames to several ports at once"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 8, page 438",
+            .explanation = {"Study Guide, Chapter 8, page 419",
                             "It sends and receives at once, doubling the usable capacity.",
                             "It needs a point-to-point link, such as a switch port to a host.",
                             "With only two stations on the link there are no collisions,",
@@ -782,85 +820,94 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 181
         {
-            .question = {"Which of the following statements about standard access lists are true?"},
+            .question = {"Which of the following statements about standard IP access lists are "
+                         "true? (Choose all that apply.)"},
             .choices = {"They can filter on both source and destination addresses",
                         "They use the numbers 100 to 199",
-                        "They filter only on the source IP address",
+                        "Removing one line with a no access-list command deletes the whole "
+                        "numbered list",
                         "They can filter traffic by TCP or UDP port number",
-                        "They should be placed as close to the source as possible"},
+                        "A packet that matches none of their lines is permitted"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 9, page 477",
-                            "Standard IP access lists (numbers 1 to 99) check only the source "
-                            "address of a packet.",
-                            "Since they cannot see the destination, they go as close to the "
-                            "destination as possible; extended lists (100 to 199) can match "
-                            "destination, protocol and port."},
+            .explanation = {"Study Guide, Chapter 9, page 488",
+                            "A numbered list cannot be edited line by line: no access-list 10 "
+                            "followed by any line of list 10 removes all of list 10, so edit the "
+                            "list in a text editor, delete it and enter it again.",
+                            "The rest are false: a standard IP list (1 to 99) checks only the "
+                            "source address, never the destination or a port, and a packet that "
+                            "matches no line is denied."},
         },
 
         // Record 185
         {
-            .question = {"What does the router do with a packet that matches none of the lines "
-                         "of an access list?"},
-            .choices = {"It permits the packet",
-                        "It asks the sending host to resend the packet",
-                        "It drops the packet because of the implicit deny at the end of the list",
-                        "It forwards the packet out the default route",
-                        "It logs the packet and then permits it",
-                        "It checks the packet against the next access list on the interface"},
+            .question = {"What does the interface configuration command no ip access-group 110 "
+                         "in do?"},
+            .choices = {"It deletes access list 110 and all its entries from the router",
+                        "It removes the last entry of access list 110",
+                        "It removes list 110 from inbound traffic on the interface but leaves the "
+                        "list defined",
+                        "It reverses list 110, so its permit entries deny and its deny entries "
+                        "permit",
+                        "It applies list 110 to outbound traffic instead of inbound traffic",
+                        "It turns off every access list on the interface in both directions"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 9, page 476",
-                            "Every access list ends with an invisible deny all, so a packet "
-                            "that matches no line is dropped; a list therefore needs at least "
-                            "one permit line."},
+            .explanation = {"Study Guide, Chapter 9, page 512",
+                            "The command only unbinds list 110 from the interface's inbound "
+                            "direction: packets arriving there are no longer checked, while the "
+                            "entries of list 110 stay in the configuration and can be applied "
+                            "again; it touches no other list or direction and never changes the "
+                            "entries."},
         },
 
         // Record 189
         {
-            .question = {"Which wildcard mask matches every address in the subnet 172.16.32.0 "
-                         "255.255.240.0?"},
-            .choices = {"0.0.0.255", "0.0.16.255", "0.0.15.255", "255.255.240.0", "0.0.31.255"},
+            .question = {"Which traffic leaving an interface is not checked by an outbound "
+                         "access list on that interface?"},
+            .choices = {"Packets routed to it from another interface",
+                        "Packets whose source is on another subnet",
+                        "Packets the router itself originates, such as its own pings",
+                        "Packets that carry TCP segments",
+                        "Packets whose destination is a remote network"},
             .correct = "C",
-            .explanation = {"The wildcard mask is the subnet mask subtracted from "
-                            "255.255.255.255: 0.0.15.255.",
-                            "It matches 172.16.32.0 through 172.16.47.255, the whole /20 subnet."},
+            .explanation = {"An outbound list checks the packets that the router routes out of "
+                            "the interface; traffic the router generates itself, such as its own "
+                            "pings and Telnet sessions, is not checked by it.",
+                            "Routed packets are checked whatever their source, destination or "
+                            "protocol."},
         },
 
         // Record 193
         {
-            .question = {"Which command applies access list 110 to packets arriving on an "
-                         "interface?"},
-            .choices = {"access-list 110 in",
-                        "ip access-group 110 in",
-                        "ip access-class 110 in",
-                        "ip access-group 110 inbound",
-                        "access-group 110 in interface",
-                        "ip access-list 110 in"},
+            .question = {"When does the router check a packet against an access list applied "
+                         "inbound on an interface?"},
+            .choices = {"After it has chosen the outgoing interface for the packet",
+                        "As the packet arrives, before the routing decision",
+                        "Only when the packet is addressed to the router itself",
+                        "After the packet has been queued on the outgoing interface",
+                        "Only when the routing table has no route for the packet",
+                        "Once per session, on its first packet only"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 9, page 495",
-                            "In interface configuration mode, ip access-group <number> in or "
-                            "out applies an IP access list to inbound or outbound traffic; "
-                            "access-class applies a list to vty lines."},
+            .explanation = {"Study Guide, Chapter 9, page 509",
+                            "An inbound list is checked as the packet arrives, before the router "
+                            "looks up a route, so a denied packet is never routed; an outbound "
+                            "list is checked after routing, as the packet leaves, and lists "
+                            "judge packets one at a time, not once per session."},
         },
 
         // Record 197
         {
-            .question = {"Which access-list line denies Telnet sessions from any host to the "
-                         "server 10.1.1.5?"},
-            .choices = {"access-list 10 deny tcp any host 10.1.1.5 eq 23",
-                        "access-list 110 deny udp any host 10.1.1.5 eq 23",
-                        "access-list 110 deny tcp host 10.1.1.5 any eq 23",
-                        "access-list 110 deny tcp any host 10.1.1.5 eq 23",
-                        "access-list 110 deny ip any host 10.1.1.5 eq 23"},
+            .question = {"Which range of access-list numbers is used for IPX SAP filters?"},
+            .choices = {"800 to 899", "900 to 999", "100 to 199", "1000 to 1099", "1100 to 1199"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 9, page 499",
-                            "Extended lists use numbers 100 to 199: protocol, source, "
-                            "destination, then port.",
-                            "Telnet uses TCP port 23, so the line needs tcp and eq 23 after the "
-                            "destination.",
-                            "List 10 is standard and cannot match ports, and ip cannot take a "
-                            "port.",
-                            "Swapping the addresses would block Telnet sessions started by "
-                            "10.1.1.5."},
+            .explanation = {"Study Guide, Chapter 9, page 524",
+                            "SAP filters use the numbers 1000 to 1099.",
+                            "They match service advertisements by the server's network, node and "
+                            "service type.",
+                            "ipx input-sap-filter and ipx output-sap-filter apply them to an "
+                            "interface.",
+                            "800 to 899 and 900 to 999 filter IPX packets rather than "
+                            "advertisements; 100 to 199 is extended IP, and 1100 to 1199 is not "
+                            "an IPX range."},
         },
 
         // Record 201
@@ -873,7 +920,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "900 to 999",
                         "200 to 299"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 9, page 517",
+            .explanation = {"Study Guide, Chapter 9, page 521",
                             "Standard IP: 1 to 99; extended IP: 100 to 199.",
                             "Standard IPX: 800 to 899; extended IPX: 900 to 999.",
                             "IPX SAP filters: 1000 to 1099."},
@@ -883,14 +930,22 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 205
         {
-            .question = {"What is the default encapsulation on a serial interface of the router?"},
-            .choices = {"HDLC", "PPP", "Frame Relay", "X.25", "SLIP"},
+            .question = {"What does the command frame-relay map ip 10.1.1.2 102 broadcast do on "
+                         "a Frame Relay interface?"},
+            .choices = {"It maps remote address 10.1.1.2 to DLCI 102 and lets broadcasts cross "
+                        "that circuit",
+                        "It gives the local interface the address 10.1.1.2 and the far end DLCI "
+                        "102",
+                        "It maps 10.1.1.2 to DLCI 102 and blocks broadcasts on that circuit",
+                        "It sends every broadcast to 10.1.1.2 over all the PVCs of the interface",
+                        "It sets a committed information rate of 102 kbps for traffic to 10.1.1.2"},
             .correct = "A",
-            .explanation = {"The router uses HDLC on its serial interfaces by default.",
-                            "Its HDLC adds a proprietary protocol field, so between routers of "
-                            "different makes use PPP instead.",
-                            "Change it with an interface command such as encapsulation ppp or "
-                            "encapsulation frame-relay."},
+            .explanation = {"The static map ties the next-hop address 10.1.1.2 to DLCI 102, the "
+                            "circuit that leads to that router.",
+                            "broadcast makes the router copy broadcasts and multicasts, such as "
+                            "routing updates, onto that circuit.",
+                            "The map gives the local interface no address, allows rather than "
+                            "blocks broadcasts, uses only that one circuit and sets no CIR."},
         },
 
         // Record 209
@@ -899,7 +954,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "clear text?"},
             .choices = {"CHAP", "LCP", "IPCP", "HDLC", "PAP", "Multilink"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 10, page 586",
+            .explanation = {"Study Guide, Chapter 10, page 546",
                             "PAP sends the username and password in clear text, once, when the "
                             "link comes up.",
                             "CHAP sends only an MD5 hash of a challenge and the secret, and may "
@@ -913,24 +968,25 @@ std::span<const ContentEntry> quiz_1_content()
                          "Relay network?"},
             .choices = {"It maps each DLCI to the IP address of the remote router",
                         "It sets the committed information rate of each circuit",
-                        "It identifies a virtual circuit on the local access link",
+                        "It chooses the path that each frame takes through the provider's network",
                         "It carries keepalives and PVC status between the router and the switch",
                         "It authenticates the router to the provider with a shared password",
                         "It compresses the headers of frames sent across the network"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 547",
+            .explanation = {"Study Guide, Chapter 10, page 560",
                             "LMI is the signaling between the router and the provider's switch.",
-                            "It sends keepalives and reports which PVCs exist and whether each "
-                            "is active.",
+                            "It sends keepalives and reports which PVCs exist and whether each is "
+                            "active.",
                             "Router and switch must use the same LMI type; newer software senses "
                             "it.",
-                            "Inverse ARP maps DLCIs to remote addresses, and a DLCI, not LMI, "
-                            "names a virtual circuit."},
+                            "LMI does not map DLCIs to addresses, set the CIR, authenticate, "
+                            "compress or route frames across the provider's network."},
         },
 
         // Record 217
         {
-            .question = {"Which channels does an ISDN Basic Rate Interface (BRI) provide?"},
+            .question = {"Which combination of channels does an ISDN Basic Rate Interface (BRI) "
+                         "provide?"},
             .choices = {"23 B channels and one 64 kbit/s D channel",
                         "30 B channels and one 64 kbit/s D channel",
                         "Two B channels and two D channels",
@@ -938,7 +994,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "Two 64 kbit/s B channels and one 16 kbit/s D channel",
                         "Two 56 kbit/s B channels and no D channel"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 10, page 585",
+            .explanation = {"Study Guide, Chapter 10, page 578",
                             "A BRI has two 64 kbit/s B channels for data or voice and one 16 "
                             "kbit/s D channel for signaling: 2B+D.",
                             "A PRI has 23B+D (T1) or 30B+D (E1), with a 64 kbit/s D channel."},
@@ -954,13 +1010,13 @@ std::span<const ContentEntry> quiz_1_content()
                         "show frame-relay pvc",
                         "show frame-relay traffic"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 568",
+            .explanation = {"Study Guide, Chapter 10, page 572",
                             "show frame-relay pvc lists each DLCI with its status (active, "
                             "inactive or deleted) and its counters.",
                             "show frame-relay map shows which remote address maps to which DLCI.",
                             "show frame-relay lmi shows the LMI messages sent and received.",
-                            "show interfaces serial 0 shows the encapsulation, LMI type and "
-                            "line status."},
+                            "show interfaces serial 0 shows the encapsulation, LMI type and line "
+                            "status."},
         },
     };
     // clang-format on

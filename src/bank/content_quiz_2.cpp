@@ -9,136 +9,160 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 2
         {
-            .question = {"Which of the following protocols operate at the transport layer of the "
-                         "seven-layer model?"},
-            .choices = {"IPX", "ICMP", "TCP", "SMTP", "ARP"},
+            .question = {"Which of the following protocols operates at the transport layer of "
+                         "the seven-layer model?"},
+            .choices = {"IPX", "SAP", "SPX", "DHCP", "HTTP"},
             .correct = "C",
-            .explanation = {"TCP provides reliable, connection-oriented delivery at the transport "
-                            "layer (layer 4).",
-                            "IPX, ICMP and ARP work at the network layer, and SMTP is an "
-                            "application-layer protocol."},
+            .explanation = {"SPX (Sequenced Packet Exchange) is the connection-oriented transport "
+                            "protocol of the IPX suite, carried inside IPX packets.",
+                            "IPX itself works at the network layer, SAP is an upper-layer "
+                            "protocol of the IPX suite, and DHCP and HTTP are application-layer "
+                            "protocols of the TCP/IP suite."},
         },
 
         // Record 6
         {
-            .question = {"Which layer of the seven-layer model is responsible for data "
-                         "translation, compression and encryption?"},
-            .choices = {"Presentation", "Session", "Application", "Transport", "Network",
-                        "Data link"},
+            .question = {"Which layer of the seven-layer model defines voltage levels, "
+                         "connectors, pin-outs and the timing of bits on the medium?"},
+            .choices = {"Physical", "Data link", "Network", "Transport", "Session", "Application"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 1, page 32",
-                            "The presentation layer presents data in a format the application "
-                            "layer can use, handling code and format translation, "
-                            "compression and encryption."},
+            .explanation = {"Study Guide, Chapter 1, page 43",
+                            "The physical layer specifies the electrical and mechanical side of "
+                            "a link: voltages, connectors and pin-outs, cable types and bit "
+                            "timing. The data link layer above it works with frames and hardware "
+                            "addresses, not with electrical signals, and the higher layers never "
+                            "deal with the medium at all."},
         },
 
         // Record 10
         {
             .question = {"Which of the following are advantages of using a layered reference "
-                         "model for networking?"},
+                         "model for networking? (Choose four.)"},
             .choices = {"It divides network communication into smaller, simpler parts",
                         "It allows equipment from different manufacturers to interoperate",
                         "A change in one layer does not require changes in the other layers",
                         "It makes networking easier to teach and to learn",
                         "It guarantees that every frame is delivered without errors"},
             .correct = "ABCD",
-            .explanation = {"Study Guide, Chapter 1, page 27",
+            .explanation = {"Study Guide, Chapter 1, page 7",
                             "A layered model reduces complexity, standardizes interfaces, allows "
-                            "interoperability and modular change, and eases learning; it does not "
-                            "itself guarantee error-free delivery."},
+                            "interoperability and modular change, and eases learning; it does "
+                            "not itself guarantee error-free delivery."},
         },
 
         // Record 14
         {
-            .question = {"What is the protocol data unit at the data link layer called?"},
-            .choices = {"Bits", "Packets", "Frames", "Segments", "Datagrams", "Messages"},
+            .question = {"Which type of cable joins the UTP Ethernet ports of two hosts "
+                         "directly, with no hub or switch between them?"},
+            .choices = {"Straight-through",
+                        "Rollover",
+                        "Crossover",
+                        "Thin coaxial",
+                        "DTE/DCE serial",
+                        "Telephone (RJ-11) cord"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 1, page 42",
-                            "The data link layer places each packet in a frame, adding a header "
-                            "with hardware (MAC) addresses and a trailer with a frame check "
-                            "sequence.",
-                            "The transport layer uses segments, the network layer packets and the "
-                            "physical layer bits."},
+            .explanation = {"Study Guide, Chapter 1, page 44",
+                            "A crossover cable wires pins 1 and 2 at one end to pins 3 and 6 at "
+                            "the other, so each host's transmit pair reaches the other's receive "
+                            "pair; the same cable joins two switches or two hubs.",
+                            "A straight-through cable joins unlike devices such as a host and a "
+                            "switch, and the other cables do not link two UTP Ethernet ports."},
         },
 
         // Record 18
         {
-            .question = {"Which of the following shows the correct order of data encapsulation "
-                         "as a host sends data?"},
-            .choices = {"Data, packet, segment, frame, bits",
-                        "Data, segment, frame, packet, bits",
-                        "Bits, frame, packet, segment, data",
-                        "Data, frame, packet, segment, bits",
-                        "Data, segment, packet, frame, bits",
-                        "Segment, data, packet, frame, bits"},
+            .question = {"Which cable connects a PC's serial (COM) port, through a DB-9 to RJ-45 "
+                         "adapter, to the router's console port?"},
+            .choices = {"Straight-through",
+                        "Crossover",
+                        "Thin coaxial",
+                        "V.35 serial",
+                        "Rollover",
+                        "Fiber-optic patch cord"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 1, page 38",
-                            "The transport layer breaks the data into segments, the network layer "
-                            "puts each segment in a packet, the data link layer puts each packet "
-                            "in a frame and the physical layer sends the frame as bits.",
+            .explanation = {"Study Guide, Chapter 1, page 45",
+                            "A rollover cable reverses all eight wires: pin 1 at one end goes to "
+                            "pin 8 at the other, pin 2 to pin 7, and so on.",
+                            "Its RJ-45 end plugs into the console port, and the adapter at the "
+                            "other end fits the PC's COM port.",
                             "",
-                            "The receiving host reverses the process as the data moves up the "
-                            "stack.",
-                            "The order bits, frame, packet, segment, data is the receiving "
-                            "order."},
+                            "Straight-through and crossover cables carry Ethernet, and a V.35 "
+                            "cable joins a serial interface to a CSU/DSU."},
         },
 
         // Record 22
         {
-            .question = {"Which of the following devices breaks up broadcast domains by default?"},
-            .choices = {"Hub", "Router", "Bridge", "Switch", "Repeater"},
+            .question = {"At which layer of the seven-layer model does a hub work?"},
+            .choices = {"Data link", "Physical", "Network", "Transport", "Presentation"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 40",
-                            "A router does not forward broadcasts, so each of its interfaces is a "
-                            "separate broadcast domain (and collision domain).",
-                            "Switches and bridges break up collision domains but forward "
-                            "broadcasts; hubs and repeaters break up neither."},
+            .explanation = {"Study Guide, Chapter 1, page 47",
+                            "A hub is a multiport repeater: it regenerates the electrical signal "
+                            "and sends it out every other port without reading any address, so it "
+                            "works at the physical layer and all its ports share one collision "
+                            "domain.",
+                            "Bridges and switches read MAC addresses at the data link layer, and "
+                            "routers read logical addresses at the network layer."},
         },
 
         // TCP/IP protocol suite
 
         // Record 26
         {
-            .question = {"Which protocol does a host use to find the hardware address of a local "
-                         "device when it knows the device's IP address?"},
-            .choices = {"RARP", "ICMP", "DNS", "ARP", "BootP"},
+            .question = {"Which pair of well-known TCP ports does FTP use?"},
+            .choices = {"21 for data and 20 for control",
+                        "22 for data and 23 for control",
+                        "69 for data and 21 for control",
+                        "20 for data and 21 for control",
+                        "25 for control and 110 for data"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 105",
-                            "ARP broadcasts a request carrying the known IP address, and the owner "
-                            "of that address replies with its MAC address.",
-                            "RARP and BootP give a host its own IP address, DNS resolves names and "
-                            "ICMP carries error and control messages."},
+            .explanation = {"Study Guide, Chapter 2, page 72",
+                            "FTP opens its control connection to TCP port 21, and in active mode "
+                            "the server sends the data from TCP port 20.",
+                            "Port 22 is SSH, 23 Telnet, 25 SMTP and 110 POP3; 69 belongs to "
+                            "TFTP, which runs over UDP, not TCP."},
         },
 
         // Record 30
         {
-            .question = {"Which protocol does the ping command use to test reachability?"},
-            .choices = {"UDP", "ARP", "ICMP", "TCP", "IGMP", "RARP"},
+            .question = {"Over which transport protocol and port does a host normally send its "
+                         "DNS name queries?"},
+            .choices = {"TCP port 53",
+                        "UDP port 67",
+                        "UDP port 53",
+                        "TCP port 23",
+                        "UDP port 161",
+                        "TCP port 80"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 105",
-                            "Ping sends ICMP echo request messages and waits for ICMP echo "
-                            "replies; ICMP is carried directly in IP, not in TCP or UDP."},
+            .explanation = {"Study Guide, Chapter 2, page 74",
+                            "Ordinary DNS queries and replies travel in single UDP datagrams to "
+                            "port 53; TCP port 53 is used for zone transfers between servers and "
+                            "for replies too large for UDP, UDP 67 is DHCP/BootP, UDP 161 SNMP, "
+                            "TCP 23 Telnet and TCP 80 HTTP."},
         },
 
         // Record 34
         {
-            .question = {"Which of the following applications uses UDP rather than TCP as its "
-                         "transport?"},
-            .choices = {"Telnet", "FTP", "SMTP", "TFTP", "HTTP"},
+            .question = {"Which value in the Protocol field of an IP header shows that the "
+                         "packet carries a TCP segment?"},
+            .choices = {"1", "17", "2", "6", "89"},
             .correct = "D",
-            .explanation = {"TFTP uses UDP port 69 and does its own simple acknowledgments, which "
-                            "keeps the protocol small.",
-                            "Telnet (23), FTP (20 and 21), SMTP (25) and HTTP (80) all use TCP."},
+            .explanation = {"The Protocol field names the upper-layer protocol whose data the IP "
+                            "packet carries, and the value 6 means TCP.",
+                            "1 means ICMP, 2 IGMP, 17 UDP and 89 OSPF."},
         },
 
         // Record 38
         {
             .question = {"Which layer of the DoD (TCP/IP) model corresponds to the transport "
                          "layer of the seven-layer model?"},
-            .choices = {"Process/Application", "Internet", "Network Access", "Session",
-                        "Host-to-Host", "Data Link"},
+            .choices = {"Process/Application",
+                        "Internet",
+                        "Network Access",
+                        "Session",
+                        "Host-to-Host",
+                        "Data Link"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 2, page 69",
+            .explanation = {"Study Guide, Chapter 2, page 53",
                             "The DoD model has four layers: Process/Application, Host-to-Host, "
                             "Internet and Network Access.",
                             "Host-to-Host matches the transport layer, where TCP and UDP run; "
@@ -147,30 +171,41 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 42
         {
-            .question = {"Which field in the TCP header lets the receiver control how much data "
-                         "the sender may transmit before waiting for an acknowledgment?"},
-            .choices = {"Sequence number", "Checksum", "Window", "Urgent pointer",
-                        "Header length"},
+            .question = {"What does a receiving host use the sequence numbers of TCP segments "
+                         "for?"},
+            .choices = {"To tell the sender how much more data it may send",
+                        "To find which application should receive the data",
+                        "To put segments back in their original order and notice any that are "
+                        "missing",
+                        "To detect bits damaged in transit",
+                        "To choose the path the segments take through the network"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 75",
-                            "The window size tells the sender how many bytes it may send without "
-                            "an acknowledgment; this is how TCP performs flow control.",
-                            "Sequence and acknowledgment numbers order and confirm the data, and "
-                            "the checksum detects errors."},
+            .explanation = {"Study Guide, Chapter 2, page 60",
+                            "A segment's sequence number gives the position of its first byte in "
+                            "the stream, so the receiver can reorder segments that arrive out of "
+                            "order, spot gaps and discard duplicates.",
+                            "The window limits how much may be sent, port numbers pick the "
+                            "application, the checksum detects damaged bits and routers choose "
+                            "the path."},
         },
 
         // Record 46
         {
-            .question = {"What is the correct order of the segments exchanged in the TCP "
-                         "three-way handshake?"},
-            .choices = {"SYN, ACK, SYN", "ACK, SYN, SYN/ACK", "SYN, SYN/ACK, ACK",
-                        "SYN/ACK, SYN, ACK", "SYN, ACK, FIN"},
+            .question = {"A TCP sender's retransmission timer expires before the segment it sent "
+                         "has been acknowledged. What does the sender do?"},
+            .choices = {"It closes the connection with a FIN segment",
+                        "It waits for the receiver to send a negative acknowledgment",
+                        "It sends the segment again and waits for its acknowledgment",
+                        "It skips the segment and leaves recovery to the application",
+                        "It sends an ICMP source quench message to the receiver"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 55",
-                            "1. The client sends a SYN with its initial sequence number.",
-                            "2. The server replies with a SYN/ACK, acknowledging the client and "
-                            "sending its own sequence number.",
-                            "3. The client sends an ACK, and the connection is established."},
+            .explanation = {"Study Guide, Chapter 2, page 61",
+                            "TCP uses positive acknowledgment with retransmission: the sender "
+                            "keeps each segment until the receiver acknowledges it.",
+                            "If the timer runs out first, the sender assumes the segment was lost "
+                            "and sends it again.",
+                            "TCP has no negative acknowledgments, one loss does not end the "
+                            "connection, and source quench comes from a congested device."},
         },
 
         // IP addressing and subnetting
@@ -179,22 +214,30 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which of the following is a valid host address on a subnet that uses "
                          "the mask 255.255.255.224?"},
-            .choices = {"192.168.10.77", "192.168.10.95", "192.168.10.128", "192.168.10.159",
-                        "192.168.10.224"},
+            .choices = {"10.10.10.158",
+                        "10.10.10.159",
+                        "10.10.10.128",
+                        "10.10.10.160",
+                        "10.10.10.191"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 3, page 144",
-                            "255.255.255.224 gives a block size of 256 - 224 = 32.",
-                            "Subnets start at 0, 32, 64, 96, 128, 160, 192 and 224.",
-                            "192.168.10.77 is in subnet .64 (hosts .65 to .94), so it is valid.",
-                            ".95 and .159 are the broadcast addresses of subnets .64 and .128.",
-                            ".128 and .224 are subnet addresses, not host addresses."},
+            .explanation = {"Study Guide, Chapter 3, page 145",
+                            "Mask .224 gives a block size of 256 - 224 = 32.",
+                            "Subnets start at .0, .32, .64, .96, .128, .160, .192 and .224.",
+                            "Subnet 10.10.10.128 ends with the broadcast 10.10.10.159, one below "
+                            "the next subnet.",
+                            "The last usable host is the broadcast minus one: 10.10.10.158.",
+                            ".159 and .191 are broadcast addresses, and .128 and .160 are subnet "
+                            "addresses."},
         },
 
         // Record 54
         {
-            .question = {"Which range of values in the first octet identifies a Class C "
-                         "address?"},
-            .choices = {"1 to 126", "128 to 191", "224 to 239", "240 to 255", "192 to 223",
+            .question = {"Which range of values in the first octet identifies a Class C address?"},
+            .choices = {"1 to 126",
+                        "128 to 191",
+                        "224 to 239",
+                        "240 to 255",
+                        "192 to 223",
                         "0 to 127"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 3, page 122",
@@ -207,7 +250,7 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What is the decimal value of the binary octet 11010110?"},
             .choices = {"198", "206", "210", "222", "214"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 3, page 121",
+            .explanation = {"Study Guide, Chapter 3, page 113",
                             "The bits that are set in 11010110 have the place values 128, 64, 16, "
                             "4 and 2.",
                             "128 + 64 + 16 + 4 + 2 = 214."},
@@ -215,27 +258,35 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 62
         {
-            .question = {"Which of the following are valid host addresses on the subnet "
-                         "172.16.32.0/20?"},
-            .choices = {"172.16.32.1", "172.16.35.0", "172.16.40.255", "172.16.47.254",
-                        "172.16.44.128", "172.16.48.1"},
+            .question = {"Which of the following networks are covered by the summary route "
+                         "10.1.32.0/20? (Choose five.)"},
+            .choices = {"10.1.32.0/24",
+                        "10.1.35.0/24",
+                        "10.1.40.0/24",
+                        "10.1.44.0/24",
+                        "10.1.47.0/24",
+                        "10.1.48.0/24"},
             .correct = "ABCDE",
             .explanation = {"Study Guide, Chapter 3, page 171",
-                            "A /20 mask (255.255.240.0) gives a block of 16 in the third octet, so "
-                            "subnet 172.16.32.0 runs to the broadcast address 172.16.47.255.",
-                            "Every address from 172.16.32.1 to 172.16.47.254 is a valid host, even "
-                            "172.16.35.0 and 172.16.40.255; 172.16.48.1 is in the next subnet."},
+                            "A /20 mask is 255.255.240.0, a block of 16 in the third octet, so "
+                            "10.1.32.0/20 covers the third-octet values 32 to 47: the networks "
+                            "10.1.32.0/24 through 10.1.47.0/24.",
+                            "32, 35, 40, 44 and 47 all fall in that range; 10.1.48.0/24 starts "
+                            "the next block of 16 and is not covered."},
         },
 
         // Record 66
         {
             .question = {"Which of the following masks could be used on a Class B network to "
-                         "give subnets of at least 1,000 hosts each?"},
-            .choices = {"255.255.255.0", "255.255.254.0", "255.255.252.0", "255.255.248.0",
-                        "255.255.240.0", "255.255.255.128"},
+                         "give subnets of at least 1,000 hosts each? (Choose three.)"},
+            .choices = {"255.255.255.0",
+                        "255.255.254.0",
+                        "255.255.252.0",
+                        "255.255.248.0",
+                        "255.255.240.0",
+                        "255.255.255.128"},
             .correct = "CDE",
-            .explanation = {"At least 10 host bits are needed: 2^10 - 2 = 1022, but "
-                            "2^9 - 2 = 510.",
+            .explanation = {"At least 10 host bits are needed: 2^10 - 2 = 1022, but 2^9 - 2 = 510.",
                             "255.255.252.0, 255.255.248.0 and 255.255.240.0 leave 10, 11 and 12 "
                             "host bits; 255.255.254.0, 255.255.255.0 and 255.255.255.128 leave "
                             "only 9, 8 and 7."},
@@ -245,8 +296,12 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"What is the broadcast address of the subnet that contains the host "
                          "10.14.77.200/21?"},
-            .choices = {"10.14.77.255", "10.14.72.255", "10.14.80.255", "10.14.79.255",
-                        "10.14.255.255", "10.14.79.254"},
+            .choices = {"10.14.77.255",
+                        "10.14.72.255",
+                        "10.14.80.255",
+                        "10.14.79.255",
+                        "10.14.255.255",
+                        "10.14.79.254"},
             .correct = "D",
             .explanation = {"A /21 mask is 255.255.248.0, a block size of 8 in the third octet.",
                             "The multiples of 8 around 77 are 72 and 80, so the subnet is "
@@ -258,18 +313,20 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 74
         {
-            .question = {"Which of the following addresses can be assigned to a host on the same "
-                         "subnet as 192.168.5.100/26?"},
-            .choices = {"192.168.5.65", "192.168.5.130", "192.168.5.63", "192.168.6.100",
-                        "192.168.5.126"},
+            .question = {"Which of the following are valid subnet masks? (Choose two.)"},
+            .choices = {"255.255.255.192",
+                        "255.255.255.100",
+                        "255.0.255.0",
+                        "255.255.0.255",
+                        "255.255.240.0"},
             .correct = "AE",
-            .explanation = {"A /26 mask is 255.255.255.192, a block size of 64.",
-                            "Subnets: .0, .64, .128 and .192.",
-                            "192.168.5.100 lies in subnet 192.168.5.64.",
-                            "Valid hosts: .65 to .126; broadcast: .127.",
-                            "192.168.5.63 is the broadcast address of subnet .0.",
-                            "192.168.5.130 belongs to subnet .128.",
-                            "192.168.6.100 is on a different network."},
+            .explanation = {"A mask must be 1 bits followed only by 0 bits.",
+                            "255.255.255.192 = 11111111.11111111.11111111.11000000",
+                            "255.255.255.100 = 11111111.11111111.11111111.01100100",
+                            "255.0.255.0 = 11111111.00000000.11111111.00000000",
+                            "255.255.0.255 = 11111111.11111111.00000000.11111111",
+                            "255.255.240.0 = 11111111.11111111.11110000.00000000",
+                            "Only 255.255.255.192 and 255.255.240.0 have no 1 after a 0."},
         },
 
         // IPX protocols and addressing
@@ -277,33 +334,46 @@ std::span<const ContentEntry> quiz_2_content()
         // Record 78
         {
             .question = {"How often does IPX RIP broadcast its routing table by default?"},
-            .choices = {"Every 30 seconds", "Every 60 seconds", "Every 90 seconds",
-                        "Every 10 seconds", "Every 120 seconds"},
+            .choices = {"Every 30 seconds",
+                        "Every 60 seconds",
+                        "Every 90 seconds",
+                        "Every 10 seconds",
+                        "Every 120 seconds"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 4, page 200",
+            .explanation = {"Study Guide, Chapter 4, page 201",
                             "IPX RIP sends its routing table every 60 seconds, the same interval "
                             "SAP uses for service advertisements; IP RIP uses 30 seconds."},
         },
 
         // Record 82
         {
-            .question = {"Which global configuration command enables IPX routing on the router?"},
-            .choices = {"router ipx", "ipx network 10", "enable ipx", "ipx routing",
-                        "ipx enable"},
+            .question = {"Which command displays the IPX routing table on the router?"},
+            .choices = {"show ipx servers",
+                        "show ipx traffic",
+                        "show ip route",
+                        "show ipx route",
+                        "show ipx cache"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 4, page 209",
-                            "ipx routing starts IPX routing, with IPX RIP and SAP; each interface "
-                            "then needs an ipx network command to take part."},
+            .explanation = {"Study Guide, Chapter 4, page 210",
+                            "show ipx route lists each known IPX network with the ticks and hops "
+                            "to reach it and the interface and next hop used; show ipx servers "
+                            "lists the services learned through SAP, show ipx traffic counts "
+                            "packets, show ipx cache shows fast-switching entries and show ip "
+                            "route holds only IP routes."},
         },
 
         // Record 86
         {
             .question = {"An IPX client on network 4a1 has the MAC address 0080.1c4f.23a7. What "
                          "is its IPX address?"},
-            .choices = {"0080.1c4f.23a7.4a1", "4a1.0000.0000.0001", "4a1.1c4f.23a7",
-                        "0080.1c4f.23a7", "4a1.0080.1c4f.23a7", "04a1.0080.1c4f"},
+            .choices = {"0080.1c4f.23a7.4a1",
+                        "4a1.0000.0000.0001",
+                        "4a1.1c4f.23a7",
+                        "0080.1c4f.23a7",
+                        "4a1.0080.1c4f.23a7",
+                        "04a1.0080.1c4f"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 4, page 198",
+            .explanation = {"Study Guide, Chapter 4, page 180",
                             "An IPX address is written as network.node in hexadecimal.",
                             "The network number, up to 8 hex digits (32 bits), is set by the "
                             "administrator and comes first: 4a1.",
@@ -313,111 +383,136 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 90
         {
-            .question = {"What does an IPX client broadcast when it starts up to locate a "
-                         "server?"},
-            .choices = {"A SAP periodic update", "A GNS request", "A RIP request",
-                        "An ARP request", "A NetBIOS name query"},
+            .question = {"What does an IPX client broadcast when it starts up to locate a server?"},
+            .choices = {"A SAP periodic update",
+                        "A GNS request",
+                        "A RIP request",
+                        "An ARP request",
+                        "A NetBIOS name query"},
             .correct = "B",
             .explanation = {"The client broadcasts a Get Nearest Server (GNS) request.",
                             "A server on the segment answers; if there is none, the router "
                             "answers from its SAP table.",
                             "SAP updates are sent by servers and routers, not by clients.",
-                            "Only after finding a server does the client use a RIP request to find "
-                            "a route to it."},
+                            "Only after finding a server does the client use a RIP request to "
+                            "find a route to it."},
         },
 
         // Router command line: modes, show commands, configuration, startup
 
         // Record 94
         {
-            .question = {"Which command on the router's command line enters global "
-                         "configuration mode from privileged mode?"},
-            .choices = {"configure terminal", "enable", "setup", "interface ethernet 0",
-                        "config-register 0x2102"},
+            .question = {"Which command on the router's command line enters global configuration "
+                         "mode from privileged mode?"},
+            .choices = {"conf t", "con t", "c t", "cfg t", "config-t"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 249",
-                            "configure terminal changes the prompt from Router# to "
-                            "Router(config)#; enable only moves from user mode to privileged "
-                            "mode."},
+            .explanation = {"Study Guide, Chapter 5, page 222",
+                            "The command line accepts any abbreviation that matches only one "
+                            "command, so conf t stands for configure terminal; con t is rejected "
+                            "as ambiguous because connect also begins with con, c t matches many "
+                            "commands such as clock and copy, and cfg t and config-t match no "
+                            "command."},
         },
 
         // Record 98
         {
-            .question = {"Which command shows the router's software version, uptime and "
-                         "configuration register value?"},
-            .choices = {"show running-config", "show version", "show flash",
-                        "show startup-config", "show processes"},
+            .question = {"Which command backs up the router's operating-system image from flash "
+                         "memory to a TFTP server?"},
+            .choices = {"copy tftp flash",
+                        "copy flash tftp",
+                        "copy running-config tftp",
+                        "copy startup-config tftp",
+                        "backup flash tftp"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 223",
-                            "show version lists the software version, uptime, the image the router "
-                            "booted, its memory and interfaces, and the configuration register."},
+            .explanation = {"Study Guide, Chapter 5, page 269",
+                            "The copy command takes a source and then a destination, so copy "
+                            "flash tftp sends the image file from flash to the server after "
+                            "asking for the server's address and the file name; copy tftp flash "
+                            "loads an image the other way, the two config commands back up "
+                            "configurations rather than the image, and backup is not a command."},
         },
 
         // Record 102
         {
-            .question = {"Which command saves the current configuration so that the router uses "
-                         "it after a reload?"},
-            .choices = {"copy startup-config running-config", "write terminal",
-                        "copy running-config tftp", "copy running-config startup-config",
-                        "erase startup-config"},
+            .question = {"Which command shows the name and size of the image file in flash "
+                         "memory and how much flash is still free?"},
+            .choices = {"show version",
+                        "show memory",
+                        "show startup-config",
+                        "show flash",
+                        "show running-config"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 257",
-                            "copy running-config startup-config copies the configuration in RAM "
-                            "to NVRAM, which the router loads when it boots."},
+            .explanation = {"Study Guide, Chapter 5, page 264",
+                            "show flash lists each file in flash with its size, then the bytes "
+                            "used and available, which tells you whether a new image will fit; "
+                            "show version names the running image but not the free space, show "
+                            "memory covers RAM, and the two config commands show configurations."},
         },
 
         // Record 106
         {
-            .question = {"Which key sequence on the router's command line moves the cursor to the "
-                         "beginning of the line?"},
+            .question = {"Which key sequence on the router's command line moves the cursor to "
+                         "the beginning of the line?"},
             .choices = {"Ctrl+E", "Ctrl+Z", "Ctrl+B", "Ctrl+A", "Ctrl+W"},
             .correct = "D",
-            .explanation = {"Ctrl+A moves to the start of the line; Ctrl+E goes to the end, Ctrl+B "
-                            "back one character, Ctrl+W erases a word and Ctrl+Z leaves "
+            .explanation = {"Ctrl+A moves to the start of the line; Ctrl+E goes to the end, "
+                            "Ctrl+B back one character, Ctrl+W erases a word and Ctrl+Z leaves "
                             "configuration mode."},
         },
 
         // Record 110
         {
-            .question = {"Which global configuration command sets a privileged-mode password that "
-                         "is stored as a one-way hash and overrides the enable password?"},
-            .choices = {"enable password", "password", "enable secret",
-                        "service password-encryption", "login", "line vty 0 4"},
+            .question = {"What does the global configuration command service password-encryption "
+                         "do?"},
+            .choices = {"It encrypts every Telnet session to and from the router",
+                        "It stores every password as a strong one-way hash that cannot be reversed",
+                        "It weakly encrypts passwords that would otherwise show in clear text in "
+                        "the configuration",
+                        "It encrypts the whole startup configuration stored in NVRAM",
+                        "It requires every password to be at least eight characters long",
+                        "It sets one password that protects every line and mode of the router"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 252",
-                            "enable secret stores the password as an MD5 hash; when both are set, "
-                            "the enable secret is used and the enable password is ignored.",
-                            "service password-encryption only weakly encrypts other passwords, and "
-                            "password with login protects the console, aux and vty lines."},
+            .explanation = {"Study Guide, Chapter 5, page 232",
+                            "service password-encryption scrambles the enable password and the "
+                            "line passwords with a weak, reversible cipher, so they no longer "
+                            "appear in clear text in the running and startup configurations.",
+                            "It only hides them from casual view: it makes no strong hash, "
+                            "encrypts no Telnet traffic or other configuration, and sets no "
+                            "password or length rule."},
         },
 
         // Record 114
         {
-            .question = {"Which configuration register value makes the router ignore the contents "
-                         "of NVRAM when it boots?"},
-            .choices = {"0x2102", "0x2101", "0x2100", "0x2104", "0x2142"},
+            .question = {"Which command deletes the saved configuration from the router's NVRAM?"},
+            .choices = {"erase flash",
+                        "copy startup-config running-config",
+                        "reload",
+                        "show startup-config",
+                        "erase startup-config"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 5, page 273",
-                            "0x2142 sets bit 6 (0x0040), so the router skips the startup "
-                            "configuration.",
-                            "This is the value used for password recovery.",
-                            "0x2102 is the normal default: boot from flash and use NVRAM.",
-                            "0x2100 boots to the ROM monitor.",
-                            "0x2101 boots the mini image in ROM.",
-                            "0x2104 leaves bit 6 clear, so NVRAM is still read."},
+            .explanation = {"Study Guide, Chapter 5, page 253",
+                            "erase startup-config deletes the configuration saved in NVRAM.",
+                            "Its older form is write erase.",
+                            "The running configuration stays in RAM until a reload.",
+                            "erase flash deletes the files in flash, including the image.",
+                            "copy startup-config running-config merges NVRAM into RAM.",
+                            "reload restarts the router; show startup-config only displays NVRAM."},
         },
 
         // Record 118
         {
             .question = {"Which command shows whether a DTE or a DCE cable is attached to the "
                          "router's first serial interface?"},
-            .choices = {"show interface serial 0", "show ip interface brief",
-                        "show running-config", "show controllers serial 0", "show protocols",
+            .choices = {"show interface serial 0",
+                        "show ip interface brief",
+                        "show running-config",
+                        "show controllers serial 0",
+                        "show protocols",
                         "show line"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 258",
-                            "show controllers serial 0 reports the cable type (DTE or DCE) and, on "
-                            "a DCE, the clock rate; show interface gives status and counters "
+            .explanation = {"Study Guide, Chapter 5, page 262",
+                            "show controllers serial 0 reports the cable type (DTE or DCE) and, "
+                            "on a DCE, the clock rate; show interface gives status and counters "
                             "only."},
         },
 
@@ -425,34 +520,36 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 122
         {
-            .question = {"Which of the following is a characteristic of a distance-vector routing "
-                         "protocol?"},
-            .choices = {"Each router floods link-state advertisements to every router in its "
-                        "area",
+            .question = {"Which of the following is a characteristic of a distance-vector "
+                         "routing protocol?"},
+            .choices = {"Each router floods link-state advertisements to every router in its area",
                         "Each router builds a complete map of the network topology",
-                        "Updates are sent only when the topology changes",
-                        "Routers periodically send their entire routing table to their "
-                        "neighbors",
-                        "Each router runs the shortest path first algorithm"},
+                        "Updates carry only the state of the sending router's own links",
+                        "A router knows remote networks only from what its neighbors tell it",
+                        "Routers elect a designated router to collect updates on each "
+                        "multiaccess network"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 6, page 330",
-                            "Distance-vector routers send full tables to neighbors periodically.",
-                            "RIP sends updates every 30 seconds, IGRP every 90 seconds.",
-                            "Each router knows only what its neighbors tell it.",
-                            "Link-state routers instead:",
-                            "- flood LSAs to all routers in the area,",
-                            "- build a full topology database and run SPF,",
-                            "- send updates mainly when something changes."},
+            .explanation = {"Study Guide, Chapter 6, page 301",
+                            "Distance vector is often called routing by rumor.",
+                            "A router learns remote networks only from its neighbors.",
+                            "It adds its own metric and passes routes on unchecked.",
+                            "No router ever sees the whole topology.",
+                            "Link-state routers work differently:",
+                            "- each floods its own link states to the area;",
+                            "- each builds a full map, runs SPF and may elect a DR."},
         },
 
         // Record 126
         {
             .question = {"Which of the following help distance-vector routing protocols prevent "
-                         "routing loops?"},
-            .choices = {"Shortest path first", "Link-state advertisements", "Split horizon",
-                        "Route poisoning", "Hold-down timers"},
+                         "routing loops? (Choose three.)"},
+            .choices = {"Shortest path first",
+                        "Link-state advertisements",
+                        "Split horizon",
+                        "Route poisoning",
+                        "Hold-down timers"},
             .correct = "CDE",
-            .explanation = {"Study Guide, Chapter 6, page 315",
+            .explanation = {"Study Guide, Chapter 6, page 308",
                             "Split horizon, route poisoning (with poison reverse) and hold-down "
                             "timers stop loops and counting to infinity; SPF and LSAs belong to "
                             "link-state protocols."},
@@ -464,7 +561,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "points to a next-hop address?"},
             .choices = {"0", "1", "90", "100", "120"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 6, page 293",
+            .explanation = {"Study Guide, Chapter 6, page 296",
                             "A static route has a distance of 1; only a connected network (0) is "
                             "trusted more, while internal EIGRP is 90, IGRP 100 and RIP 120."},
         },
@@ -475,9 +572,9 @@ std::span<const ContentEntry> quiz_2_content()
                          "route before it marks the route invalid?"},
             .choices = {"180 seconds", "30 seconds", "90 seconds", "240 seconds", "270 seconds"},
             .correct = "A",
-            .explanation = {"RIP sends updates every 30 seconds; a route that is not refreshed for "
-                            "180 seconds (six update periods) is marked invalid and advertised "
-                            "with a metric of 16.",
+            .explanation = {"RIP sends updates every 30 seconds; a route that is not refreshed "
+                            "for 180 seconds (six update periods) is marked invalid and "
+                            "advertised with a metric of 16.",
                             "The hold-down timer is also 180 seconds, and the route is flushed "
                             "240 seconds after the last update; the IGRP defaults are 90, 270, "
                             "280 and 630 seconds."},
@@ -485,43 +582,47 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 138
         {
-            .question = {"Which command configures a default route that sends all traffic for "
-                         "unknown networks to 10.1.1.1?"},
-            .choices = {"ip route 0.0.0.0 255.255.255.255 10.1.1.1",
-                        "ip default-network 0.0.0.0 0.0.0.0 10.1.1.1",
-                        "ip route 0.0.0.0 0.0.0.0 10.1.1.1", "route default 10.1.1.1",
-                        "ip route 255.255.255.255 0.0.0.0 10.1.1.1"},
+            .question = {"Which command shows the RIP updates as the router sends and receives "
+                         "them?"},
+            .choices = {"show ip protocols",
+                        "show ip route rip",
+                        "debug ip rip",
+                        "show debugging",
+                        "undebug all"},
             .correct = "C",
-            .explanation = {"A default route matches every destination: network and mask "
-                            "0.0.0.0.",
-                            "Syntax: ip route network mask next-hop-or-interface.",
-                            "ip route 0.0.0.0 0.0.0.0 10.1.1.1 sends unknown traffic to 10.1.1.1.",
-                            "A mask of 255.255.255.255 matches only one host address.",
-                            "ip default-network takes only a network number, no mask or next hop.",
-                            "route default is not valid syntax on the router."},
+            .explanation = {"debug ip rip prints each RIP update sent or received.",
+                            "Each line shows the interface, address and routes with metrics.",
+                            "no debug ip rip or undebug all turns the output off.",
+                            "show ip route rip lists the RIP routes now in the table.",
+                            "show ip protocols shows RIP timers and networks, not updates.",
+                            "show debugging only lists which debugging is on."},
         },
 
         // Routing protocols: EIGRP and OSPF
 
         // Record 142
         {
-            .question = {"What is the OSPF metric based on by default?"},
-            .choices = {"Hop count", "Cost derived from interface bandwidth", "Bandwidth and delay",
-                        "Ticks and hop count", "Reliability only", "Load and MTU"},
+            .question = {"What is the default administrative distance of OSPF routes?"},
+            .choices = {"90", "110", "100", "120", "170", "1"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 7, page 367",
-                            "OSPF uses cost, by default 100,000,000 divided by the bandwidth in "
-                            "bits per second; RIP uses hops, IGRP and EIGRP bandwidth and delay, "
-                            "and IPX RIP ticks and hops."},
+            .explanation = {"Study Guide, Chapter 7, page 393",
+                            "OSPF routes have a default administrative distance of 110: the "
+                            "router prefers them to RIP routes (120) but prefers IGRP (100) and "
+                            "internal EIGRP (90) routes to them; 170 is external EIGRP and 1 a "
+                            "static route."},
         },
 
         // Record 146
         {
             .question = {"What is the default OSPF hello interval on an Ethernet network?"},
-            .choices = {"5 seconds", "30 seconds", "10 seconds", "40 seconds", "60 seconds",
+            .choices = {"5 seconds",
+                        "30 seconds",
+                        "10 seconds",
+                        "40 seconds",
+                        "60 seconds",
                         "90 seconds"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 7, page 382",
+            .explanation = {"Study Guide, Chapter 7, page 380",
                             "On broadcast and point-to-point networks OSPF sends hellos every 10 "
                             "seconds.",
                             "The dead interval is four times the hello interval, 40 seconds.",
@@ -530,26 +631,32 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 150
         {
-            .question = {"Which command, under router ospf 1, places all interfaces with addresses "
-                         "in 10.1.0.0/16 in area 0?"},
-            .choices = {"network 10.1.0.0 0.0.255.255 area 0", "ospf network 10.1.0.0 area 0",
-                        "network 10.1.0.0 area 0", "network 10.1.0.0 0.0.255.255",
-                        "router ospf 10.1.0.0 area 0"},
+            .question = {"What is the effect of setting the OSPF priority of a router's Ethernet "
+                         "interface to 0?"},
+            .choices = {"The router never becomes the DR or BDR on that network",
+                        "The router always becomes the DR on that network",
+                        "The interface stops sending OSPF hello packets",
+                        "The router becomes the BDR unless it is alone on the network",
+                        "The interface is placed in area 0"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 385",
-                            "The OSPF network command takes an address, a wildcard mask and an "
-                            "area ID, and the area is required; 0.0.255.255 matches 10.1.0.0 to "
-                            "10.1.255.255."},
+            .explanation = {"Study Guide, Chapter 7, page 387",
+                            "Priority 0 makes the router ineligible in the DR and BDR elections "
+                            "on that network, though it still sends hellos and takes part in "
+                            "OSPF. The default priority is 1, the highest priority wins, and the "
+                            "priority has nothing to do with the area."},
         },
 
         // Record 154
         {
-            .question = {"What does EIGRP call a loop-free backup route kept in the topology table "
-                         "for use if the best route fails?"},
-            .choices = {"Feasible successor", "Successor", "Designated router",
-                        "Advertised distance", "Poisoned route"},
+            .question = {"What does EIGRP call a loop-free backup route kept in the topology "
+                         "table for use if the best route fails?"},
+            .choices = {"Feasible successor",
+                        "Successor",
+                        "Designated router",
+                        "Advertised distance",
+                        "Poisoned route"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 364",
+            .explanation = {"Study Guide, Chapter 7, page 355",
                             "The successor is the best route; a feasible successor is a neighbor "
                             "whose advertised distance is lower than the successor's feasible "
                             "distance.",
@@ -560,12 +667,16 @@ std::span<const ContentEntry> quiz_2_content()
         // Record 158
         {
             .question = {"Which command starts EIGRP for autonomous system 20 on the router?"},
-            .choices = {"router igrp 20", "router eigrp 20", "router eigrp", "eigrp 20",
-                        "router ospf 20", "ip eigrp 20"},
+            .choices = {"eigrp router 20",
+                        "router eigrp 20",
+                        "router eigrp",
+                        "eigrp 20",
+                        "router ospf 20",
+                        "ip eigrp 20"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 7, page 378",
-                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required and "
-                            "must match on neighbors, and network commands then select "
+            .explanation = {"Study Guide, Chapter 7, page 362",
+                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required "
+                            "and must match on neighbors, and network commands then select "
                             "interfaces."},
         },
 
@@ -574,7 +685,7 @@ std::span<const ContentEntry> quiz_2_content()
         // Record 162
         {
             .question = {"Which of the following statements about the spanning-tree protocol are "
-                         "true?"},
+                         "true? (Choose all that apply.)"},
             .choices = {"The bridge with the highest bridge ID becomes the root bridge",
                         "All ports on the root bridge are in the blocking state",
                         "It is used to break up broadcast domains",
@@ -582,7 +693,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "Each non-root bridge picks one root port, its lowest-cost path to the "
                         "root"},
             .correct = "DE",
-            .explanation = {"Study Guide, Chapter 8, page 433",
+            .explanation = {"Study Guide, Chapter 8, page 426",
                             "The bridge with the lowest bridge ID (priority, then MAC address) "
                             "becomes root, and all root bridge ports are designated ports.",
                             "Other bridges choose a root port and block redundant ports to stop "
@@ -591,14 +702,20 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 166
         {
-            .question = {"Which switching method starts forwarding a frame as soon as it has read "
-                         "the destination address?"},
-            .choices = {"Cut-through", "Store-and-forward", "Fragment-free", "Process switching",
-                        "Source-route bridging"},
+            .question = {"Which switching method receives the entire frame and checks its CRC "
+                         "before forwarding it?"},
+            .choices = {"Store-and-forward",
+                        "Cut-through",
+                        "Fragment-free",
+                        "Microsegmentation",
+                        "Frame tagging"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 8, page 438",
-                            "Cut-through has the lowest latency; fragment-free waits for the first "
-                            "64 bytes, and store-and-forward receives and checks the whole frame."},
+            .explanation = {"Study Guide, Chapter 8, page 414",
+                            "Store-and-forward buffers the whole frame and checks the CRC, "
+                            "dropping bad frames, so its latency grows with frame length; "
+                            "cut-through and fragment-free start forwarding before the frame has "
+                            "fully arrived, frame tagging is for VLAN trunks, and "
+                            "microsegmentation means one host per switch port."},
         },
 
         // Record 170
@@ -607,7 +724,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "forward data frames?"},
             .choices = {"Listening", "Learning", "Blocking", "Forwarding", "Disabled"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 434",
+            .explanation = {"Study Guide, Chapter 8, page 442",
                             "Blocking and listening: BPDUs only, no learning or forwarding.",
                             "Learning: builds the MAC address table but forwards no data frames.",
                             "Forwarding: sends and receives data frames."},
@@ -615,38 +732,41 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 174
         {
-            .question = {"Which IEEE standard defines the frame tagging method used on VLAN trunk "
-                         "links?"},
-            .choices = {"802.1D", "802.3u", "802.1w", "802.1Q", "802.5", "802.11"},
+            .question = {"In which VTP mode can a switch create, change and delete VLANs and "
+                         "advertise them to the other switches of its VTP domain?"},
+            .choices = {"Client", "Transparent", "Access", "Server", "Master", "Dynamic"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 8, page 453",
-                            "802.1Q inserts a 4-byte tag with the VLAN ID; 802.1D is spanning "
-                            "tree, 802.1w rapid spanning tree, 802.3u Fast Ethernet, 802.5 Token "
-                            "Ring and 802.11 wireless LANs."},
+            .explanation = {"Study Guide, Chapter 8, page 462",
+                            "A VTP server creates, changes and deletes VLANs and advertises them "
+                            "to its domain; a client takes its VLANs from the advertisements but "
+                            "cannot change them, and a transparent switch keeps its own local "
+                            "VLANs and only passes advertisements on. Access and dynamic are "
+                            "port modes, and there is no master mode."},
         },
 
         // Record 178
         {
-            .question = {"What does a switch do with a frame whose destination MAC address is not "
-                         "in its MAC address table?"},
-            .choices = {"Floods it out all ports except the port it arrived on", "Drops the frame",
+            .question = {"What does a switch do with a frame whose destination MAC address is "
+                         "not in its MAC address table?"},
+            .choices = {"Floods it out all ports except the port it arrived on",
+                        "Drops the frame",
                         "Sends it back out the port it arrived on",
                         "Sends an ARP request for the destination",
                         "Forwards it only to the root bridge"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 8, page 424",
+            .explanation = {"Study Guide, Chapter 8, page 405",
                             "An unknown unicast is flooded out every port in the VLAN except the "
                             "incoming one, just like a broadcast.",
-                            "When the destination replies, the switch learns its address and port, "
-                            "and later frames go only out that port."},
+                            "When the destination replies, the switch learns its address and "
+                            "port, and later frames go only out that port."},
         },
 
         // Access lists: standard, extended, IPX, wildcard masks
 
         // Record 182
         {
-            .question = {"Which of the following statements about standard access lists are "
-                         "true?"},
+            .question = {"Which of the following statements about standard IP access lists are "
+                         "true? (Choose all that apply.)"},
             .choices = {"They can filter traffic by destination port number",
                         "They filter only on the source IP address",
                         "They use the numbers 1 through 99",
@@ -654,7 +774,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "They end with an implicit deny of all traffic",
                         "They can filter by protocol, such as TCP or UDP"},
             .correct = "BCE",
-            .explanation = {"Study Guide, Chapter 9, page 515",
+            .explanation = {"Study Guide, Chapter 9, page 486",
                             "Standard IP lists are numbered 1 to 99.",
                             "They match only the source address of a packet.",
                             "Like every access list, they end with an implicit deny any.",
@@ -666,49 +786,58 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 186
         {
-            .question = {"Which interface command applies IP access list 110 to packets arriving "
-                         "on the interface?"},
-            .choices = {"ip access-list 110 in", "ip access-group 110 in", "access-class 110 in",
-                        "ip access-group 110 out", "access-list 110 in"},
+            .question = {"What does the keyword log at the end of an access-list entry do?"},
+            .choices = {"It makes the entry apply only to packets leaving the interface",
+                        "It makes the router log a message about packets that match the entry",
+                        "It logs every packet the list drops, including those hitting the "
+                        "implicit deny",
+                        "It saves a copy of each matching packet in flash memory",
+                        "It writes the entry to NVRAM so that it survives a reload"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 9, page 522",
-                            "ip access-group number in|out applies a list to an interface; "
-                            "access-class applies a list to vty lines, and out filters packets "
-                            "leaving the interface."},
+            .explanation = {"Study Guide, Chapter 9, page 501",
+                            "log makes the router send a log message (to the console or a syslog "
+                            "server) about packets that match that entry; it stores no packets, "
+                            "and the implicit deny logs nothing, so add a final explicit deny "
+                            "line with log to see what it drops."},
         },
 
         // Record 190
         {
-            .question = {"The router has this access list applied inbound on its Ethernet "
-                         "interface:",
-                         "access-list 15 deny host 172.16.4.10",
-                         "What is the effect of this access list?"},
-            .choices = {"It blocks all IP traffic arriving on the interface",
-                        "It blocks only traffic from 172.16.4.10",
-                        "It blocks only traffic to 172.16.4.10",
-                        "It blocks only Telnet traffic from 172.16.4.10",
-                        "It has no effect until a permit statement is added",
-                        "It blocks traffic from the whole 172.16.0.0 network"},
+            .question = {"The router's outside interface has this list applied inbound:",
+                         "access-list 120 permit tcp any 10.1.1.0 0.0.0.255 established",
+                         "Which traffic arriving from outside does the list let through to the "
+                         "inside hosts on 10.1.1.0/24?"},
+            .choices = {"Only TCP segments with the ACK or RST bit set, such as replies to "
+                        "sessions begun by inside hosts",
+                        "Any TCP traffic to 10.1.1.0/24, including new connection requests from "
+                        "outside hosts",
+                        "Replies of any protocol, TCP, UDP or ICMP, to traffic that inside hosts "
+                        "sent out",
+                        "Only new TCP connection requests (SYN without ACK) sent by outside hosts",
+                        "No traffic at all, because established can be used only in outbound lists",
+                        "TCP traffic from any outside host that has connected to 10.1.1.0/24 "
+                        "before"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 9, page 473",
-                            "Every access list ends with an implicit deny any.",
-                            "This list has no permit statement.",
-                            "Packets from 172.16.4.10 match the deny line, and all other packets "
-                            "match the implicit deny.",
-                            "Adding access-list 15 permit any would let the other hosts through."},
+            .explanation = {"Study Guide, Chapter 9, page 503",
+                            "established matches only TCP segments with the ACK or RST bit set.",
+                            "A new connection opens with SYN and no ACK, so connections from "
+                            "outside fall to the implicit deny.",
+                            "Replies in sessions begun inside carry ACK and pass; the router "
+                            "keeps no record of past sessions.",
+                            "UDP and ICMP cannot match established, so they are denied too."},
         },
 
         // Record 194
         {
             .question = {"Which of the following access-list entries match only the single host "
-                         "10.1.1.1?"},
+                         "10.1.1.1? (Choose two.)"},
             .choices = {"access-list 5 permit host 10.1.1.1",
                         "access-list 5 permit 10.1.1.1 255.255.255.255",
                         "access-list 5 permit 10.1.1.1 0.0.0.255",
                         "access-list 5 permit 10.1.1.1 0.0.0.0",
                         "access-list 5 permit 10.1.1.1 255.255.255.0"},
             .correct = "AD",
-            .explanation = {"Study Guide, Chapter 9, page 470",
+            .explanation = {"Study Guide, Chapter 9, page 478",
                             "host is shorthand for wildcard 0.0.0.0, which requires every bit to "
                             "match.",
                             "0.0.0.255 matches all of 10.1.1.0 to 10.1.1.255, and 255.255.255.255 "
@@ -719,68 +848,78 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 198
         {
-            .question = {"Which wildcard mask matches all addresses in the subnet "
-                         "172.16.16.0/20?"},
-            .choices = {"0.0.240.255", "255.255.240.0", "0.0.16.255", "0.0.31.255", "0.0.15.255",
-                        "0.0.0.15"},
+            .question = {"Which TCP ports does the entry access-list 120 permit tcp any any gt "
+                         "1023 match?"},
+            .choices = {"Destination port 1023 only",
+                        "Destination ports 0 through 1022",
+                        "Destination ports 1023 through 65535",
+                        "Every destination port except 1023",
+                        "Destination ports 1024 through 65535",
+                        "Source ports 1024 through 65535"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 9, page 473",
-                            "A wildcard mask is the subnet mask subtracted from 255.255.255.255.",
-                            "255.255.255.255 - 255.255.240.0 = 0.0.15.255, which covers "
-                            "172.16.16.0 through 172.16.31.255."},
+            .explanation = {"Study Guide, Chapter 9, page 499",
+                            "gt means greater than, so gt 1023 matches ports 1024 to 65535; 1023 "
+                            "itself is not included. The operator follows the destination any, so "
+                            "it tests the destination port.",
+                            "eq would match only 1023, lt the ports below it and neq every port "
+                            "but 1023; a test on source ports sits right after the source "
+                            "address."},
         },
 
         // Record 202
         {
-            .question = {"Which entry denies only Telnet traffic from subnet 192.168.10.0/24 to "
-                         "the host 10.1.1.1?"},
-            .choices = {"access-list 10 deny tcp 192.168.10.0 0.0.0.255 host 10.1.1.1 eq 23",
-                        "access-list 110 deny tcp host 10.1.1.1 192.168.10.0 0.0.0.255 eq 23",
-                        "access-list 110 deny udp 192.168.10.0 0.0.0.255 host 10.1.1.1 eq 23",
-                        "access-list 110 deny tcp 192.168.10.0 0.0.0.255 host 10.1.1.1 eq 23",
-                        "access-list 110 deny tcp 192.168.10.0 255.255.255.0 host 10.1.1.1 "
-                        "eq 23"},
+            .question = {"Which extended access-list entry matches TCP traffic to destination "
+                         "ports 8000 through 8080 and to no other port?"},
+            .choices = {"access-list 110 permit tcp any any gt 7999",
+                        "access-list 110 permit tcp any range 8000 8080 any",
+                        "access-list 110 permit tcp any any lt 8081",
+                        "access-list 110 permit tcp any any range 8000 8080",
+                        "access-list 10 permit tcp any any range 8000 8080"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 9, page 513",
-                            "Extended lists (100 to 199) give protocol, source, destination, then "
-                            "port.",
-                            "Telnet is TCP port 23, and the source subnet needs wildcard "
-                            "0.0.0.255.",
-                            "List 10 is a standard list; the others reverse the addresses, use "
-                            "UDP or use a subnet mask."},
+            .explanation = {"Study Guide, Chapter 9, page 497",
+                            "range takes a low and a high port and matches every port from one to "
+                            "the other, both included: here 8000 to 8080.",
+                            "gt 7999 also matches every port above 8080, and lt 8081 every port "
+                            "below 8000.",
+                            "After the source any, range tests source ports; list 10 is a "
+                            "standard list and cannot name a protocol or port."},
         },
 
         // WAN: PPP, HDLC, Frame Relay, ISDN
 
         // Record 206
         {
-            .question = {"Which of the following describes the channels of an ISDN Basic Rate "
-                         "Interface (BRI)?"},
-            .choices = {"Two 64 Kbps B channels and one 16 Kbps D channel",
-                        "23 B channels and one 64 Kbps D channel",
-                        "Two 64 Kbps B channels and one 64 Kbps D channel",
-                        "30 B channels and one 64 Kbps D channel",
-                        "One 128 Kbps B channel and one 16 Kbps D channel"},
+            .question = {"Which combination of channels does an ISDN Primary Rate Interface "
+                         "(PRI) provide on a T1 line?"},
+            .choices = {"23 B channels and one 64 kbps D channel",
+                        "30 B channels and one 64 kbps D channel",
+                        "24 B channels and one 16 kbps D channel",
+                        "Two B channels and one 16 kbps D channel",
+                        "23 B channels and one 16 kbps D channel"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 10, page 591",
-                            "BRI (2B+D) gives two 64 Kbps bearer channels and one 16 Kbps "
-                            "signaling channel, 144 Kbps in all.",
-                            "PRI gives 23B+D in North America and 30B+D in Europe, with a 64 Kbps "
-                            "D channel."},
+            .explanation = {"Study Guide, Chapter 10, page 579",
+                            "A T1 PRI carries 23 B channels of 64 kbps and one 64 kbps D channel "
+                            "for signaling: 1.544 Mbps with framing.",
+                            "An E1 PRI has 30 B channels and one D channel, and the 16 kbps D "
+                            "channel belongs to the BRI (2B+D)."},
         },
 
         // Record 210
         {
             .question = {"Which term names the point where the service provider's responsibility "
                          "ends and the customer's begins?"},
-            .choices = {"Local loop", "Central office", "Toll network", "Customer premises",
-                        "Demarcation point", "Trunk line"},
+            .choices = {"Local loop",
+                        "Central office",
+                        "Toll network",
+                        "Customer premises",
+                        "Demarcation point",
+                        "Trunk line"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 10, page 533",
+            .explanation = {"Study Guide, Chapter 10, page 529",
                             "The demarc is where the provider's wiring ends and the customer "
                             "premises equipment (CPE) begins.",
-                            "The local loop runs from the demarc to the central office (CO), which "
-                            "connects to the toll network."},
+                            "The local loop runs from the demarc to the central office (CO), "
+                            "which connects to the toll network."},
         },
 
         // Record 214
@@ -788,12 +927,15 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"Two routers joined by a leased line must authenticate each other with "
                          "CHAP.",
                          "Which of the following commands are required on their serial "
-                         "interfaces?"},
-            .choices = {"encapsulation ppp", "encapsulation hdlc", "encapsulation frame-relay",
-                        "frame-relay interface-dlci 100", "dialer-list 1 protocol ip permit",
+                         "interfaces? (Choose two.)"},
+            .choices = {"encapsulation ppp",
+                        "encapsulation hdlc",
+                        "encapsulation frame-relay",
+                        "frame-relay interface-dlci 100",
+                        "dialer-list 1 protocol ip permit",
                         "ppp authentication chap"},
             .correct = "AF",
-            .explanation = {"Study Guide, Chapter 10, page 588",
+            .explanation = {"Study Guide, Chapter 10, page 548",
                             "Both interfaces need encapsulation ppp; HDLC (the default) and Frame "
                             "Relay have no authentication.",
                             "ppp authentication chap turns on CHAP; each router also needs a "
@@ -804,10 +946,13 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which command sets the type of provider switch that the router's ISDN "
                          "BRI connects to?"},
-            .choices = {"isdn spid1 0835866201", "encapsulation isdn", "isdn type basic-ni",
-                        "isdn switch-type basic-ni", "dialer switch basic-ni"},
+            .choices = {"isdn spid1 0835866201",
+                        "encapsulation isdn",
+                        "isdn type basic-ni",
+                        "isdn switch-type basic-ni",
+                        "dialer switch basic-ni"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 591",
+            .explanation = {"Study Guide, Chapter 10, page 588",
                             "isdn switch-type (such as basic-ni or basic-net3) names the "
                             "provider's switch, globally or on the BRI; isdn spid1 sets a SPID."},
         },
@@ -818,7 +963,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "address of the router at the far end of each PVC?"},
             .choices = {"ARP", "RARP", "LMI", "Proxy ARP", "Inverse ARP", "DNS"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 10, page 548",
+            .explanation = {"Study Guide, Chapter 10, page 564",
                             "Inverse ARP sends a request on each active DLCI, and the far-end "
                             "router replies with its network address, so the router builds its "
                             "DLCI-to-address map without frame-relay map commands; LMI only "

@@ -13,7 +13,7 @@ std::span<const ContentEntry> quiz_3_content()
                          "the seven-layer model?"},
             .choices = {"TCP", "IPX", "ICMP", "ARP", "PPP", "Telnet"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 1, page 31",
+            .explanation = {"Study Guide, Chapter 1, page 25",
                             "TCP gives connection-oriented, reliable transport with sequencing "
                             "and acknowledgments. IPX and ICMP work at the network layer, ARP "
                             "maps network addresses to hardware addresses, PPP is a data link "
@@ -26,7 +26,7 @@ std::span<const ContentEntry> quiz_3_content()
                          "their forwarding decisions?"},
             .choices = {"Physical", "Data link", "Network", "Transport", "Session"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 35",
+            .explanation = {"Study Guide, Chapter 1, page 13",
                             "Bridges and switches forward frames by the destination MAC "
                             "(hardware) address, which is a data link layer address; routers "
                             "decide at the network layer using logical addresses, and hubs and "
@@ -35,12 +35,16 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 11
         {
-            .question = {"Which layer of the seven-layer model handles data formats, "
-                         "encryption and compression, such as translating ASCII to EBCDIC?"},
-            .choices = {"Application", "Session", "Presentation", "Transport", "Network",
+            .question = {"Which layer of the seven-layer model handles data formats, encryption "
+                         "and compression, such as translating ASCII to EBCDIC?"},
+            .choices = {"Application",
+                        "Session",
+                        "Presentation",
+                        "Transport",
+                        "Network",
                         "Data link"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 1, page 26",
+            .explanation = {"Study Guide, Chapter 1, page 21",
                             "The presentation layer presents data in a form the application "
                             "layer can use: code conversion, encryption and decryption, "
                             "compression, and formats such as JPEG or MPEG."},
@@ -52,105 +56,121 @@ std::span<const ContentEntry> quiz_3_content()
                          "the dialogs between applications and keeps their data separate?"},
             .choices = {"Physical", "Network", "Transport", "Presentation", "Session"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 1, page 25",
+            .explanation = {"Study Guide, Chapter 1, page 23",
                             "The session layer establishes, manages and terminates sessions "
-                            "between presentation layer entities and controls dialog as "
-                            "simplex, half duplex or full duplex; the transport layer below it "
-                            "segments data and provides end-to-end delivery."},
+                            "between presentation layer entities and controls dialog as simplex, "
+                            "half duplex or full duplex; the transport layer below it segments "
+                            "data and provides end-to-end delivery."},
         },
 
         // Record 19
         {
-            .question = {"Which of the following is an advantage of using a layered reference "
-                         "model for internetworking?"},
-            .choices = {"A change in one layer does not require changes in the other layers",
-                        "It forces every vendor to build the same hardware",
-                        "It removes the need for network addressing",
-                        "It lets a single protocol handle every function from cabling to "
-                        "applications",
-                        "It makes error detection unnecessary",
-                        "It guarantees that all networks run at the same speed"},
+            .question = {"What is the maximum length of a single UTP segment for 10Base-T or "
+                         "100Base-TX Ethernet?"},
+            .choices = {"100 meters",
+                        "185 meters",
+                        "500 meters",
+                        "250 meters",
+                        "2,000 meters",
+                        "50 meters"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 1, page 14",
-                            "Layering divides networking into smaller, standard functions, so "
-                            "a layer can change or be replaced without affecting the others, "
-                            "vendors can build interoperable parts, and troubleshooting is "
-                            "simpler."},
+            .explanation = {"Study Guide, Chapter 1, page 46",
+                            "A 10Base-T or 100Base-TX segment of Category 5 UTP may run at most "
+                            "100 meters from the switch or hub port to the host. 185 meters is "
+                            "the limit of thin coaxial (10Base2) and 500 meters of thick coaxial "
+                            "(10Base5)."},
         },
 
         // Record 23
         {
-            .question = {"What is the correct order of data encapsulation as user data is sent "
-                         "down the seven-layer model?"},
-            .choices = {"Data, packets, segments, frames, bits",
-                        "Data, segments, packets, frames, bits",
-                        "Data, frames, packets, segments, bits",
-                        "Bits, frames, packets, segments, data",
-                        "Data, segments, frames, packets, bits"},
+            .question = {"On a half-duplex Ethernet segment, what does a station do when it "
+                         "detects a collision while it is sending a frame?"},
+            .choices = {"It finishes sending the frame and lets the receiver discard the damaged "
+                        "copy",
+                        "It sends a jam signal, waits a random back-off time, then tries again",
+                        "It waits for a token before it tries to send again",
+                        "It asks the switch to resend the frame from its buffer",
+                        "It sends the frame again at once, without waiting"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 32",
-                            "Upper layers: the user data is prepared for sending.",
-                            "Transport layer: the data is broken into segments.",
-                            "Network layer: each segment is placed in a packet with logical "
-                            "addresses.",
-                            "Data link layer: each packet is framed with hardware addresses "
-                            "and an FCS.",
-                            "Physical layer: the frame is sent as a stream of bits."},
+            .explanation = {"Study Guide, Chapter 1, page 48",
+                            "CSMA/CD tells a station to handle a collision in three steps.",
+                            "1. It stops sending the frame and sends a jam signal so every "
+                            "station sees the collision.",
+                            "2. It waits for a back-off time chosen at random.",
+                            "3. It listens for a quiet medium and sends the frame again.",
+                            "Resending at once would collide again, and tokens belong to Token "
+                            "Ring."},
         },
 
         // TCP/IP protocol suite
 
         // Record 27
         {
-            .question = {"Which well-known port number does a Telnet server listen on?"},
-            .choices = {"21", "25", "53", "69", "23"},
+            .question = {"What is the TCP port for SMTP?"},
+            .choices = {"21", "23", "110", "143", "25"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 2, page 71",
-                            "Telnet uses TCP port 23. Port 21 is FTP control, 25 is SMTP, 53 "
-                            "is DNS and 69 is TFTP (UDP); port numbers below 1024 are "
-                            "well-known ports."},
+            .explanation = {"Study Guide, Chapter 2, page 72",
+                            "SMTP carries mail between servers on TCP port 25; 21 is FTP "
+                            "control, 23 Telnet, and 110 (POP3) and 143 (IMAP) are used by "
+                            "clients to collect their mail."},
         },
 
         // Record 31
         {
-            .question = {"Which sequence of segments opens a TCP connection between two hosts?"},
-            .choices = {"SYN, ACK, FIN", "SYN, SYN/ACK, FIN", "SYN, SYN/ACK, ACK",
-                        "ACK, SYN, SYN/ACK", "SYN/ACK, SYN, ACK"},
+            .question = {"On which port does an SNMP agent listen for requests from the "
+                         "management station?"},
+            .choices = {"UDP port 162",
+                        "TCP port 161",
+                        "UDP port 161",
+                        "UDP port 69",
+                        "TCP port 23"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 69",
-                            "1. The client sends a SYN with its initial sequence number.",
-                            "2. The server replies with a SYN/ACK: its own sequence number and "
-                            "an ACK of the client's.",
-                            "3. The client sends an ACK of the server's sequence number.",
-                            "The connection is then open and data can flow; FIN segments close "
-                            "it."},
+            .explanation = {"Study Guide, Chapter 2, page 74",
+                            "An SNMP agent listens on UDP port 161 for get and set requests from "
+                            "the management station.",
+                            "UDP port 162 is the other direction: agents send traps (unsolicited "
+                            "alerts) to the station on it.",
+                            "SNMP runs over UDP, so TCP port 161 is wrong.",
+                            "UDP port 69 is TFTP, and TCP port 23 is Telnet."},
         },
 
         // Record 35
         {
-            .question = {"Which protocol does a host use to find the hardware address of a "
-                         "local host when it knows only that host's IP address?"},
-            .choices = {"RARP", "ICMP", "DNS", "ARP", "IGMP"},
+            .question = {"How does the traceroute utility learn the address of each router on "
+                         "the path to a destination?"},
+            .choices = {"It reads the path from the destination's record in DNS",
+                        "It sends one ARP request for every router along the path",
+                        "It asks each router for its routing table with SNMP",
+                        "It sends probes with TTL 1, 2, 3 and so on and reads each ICMP time "
+                        "exceeded reply",
+                        "It sends a single ping and reads the routers listed in its reply"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 87",
-                            "ARP broadcasts a request naming the IP address, and the host that "
-                            "owns it replies with its MAC address. RARP does the reverse (MAC "
-                            "to IP), DNS resolves names to IP addresses and IGMP manages "
-                            "multicast groups."},
+            .explanation = {"Study Guide, Chapter 2, page 90",
+                            "A router that decrements a probe's TTL to zero drops it and returns "
+                            "an ICMP time exceeded message from its own address, so TTL 1 "
+                            "reveals the first router, TTL 2 the second, and so on; DNS, SNMP "
+                            "and an ordinary echo reply carry no path, and ARP never crosses a "
+                            "router."},
         },
 
         // Record 39
         {
-            .question = {"Which protocol does the ping command use to test whether a remote "
-                         "host is reachable?"},
-            .choices = {"TCP", "UDP", "ARP", "ICMP", "IGMP", "SNMP"},
+            .question = {"Which layer of the DoD model corresponds to the network layer of the "
+                         "seven-layer model?"},
+            .choices = {"Host-to-Host",
+                        "Network Access",
+                        "Process/Application",
+                        "Internet",
+                        "Session",
+                        "Data Link"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 84",
-                            "Ping sends ICMP echo request messages and waits for ICMP echo "
-                            "replies.",
-                            "ICMP is carried directly in IP at the network layer and also "
-                            "reports problems such as destination unreachable and time "
-                            "exceeded."},
+            .explanation = {"Study Guide, Chapter 2, page 54",
+                            "The Internet layer matches the network layer: IP gives packets "
+                            "logical addresses and routes them between networks, with ICMP "
+                            "reporting problems.",
+                            "Network Access, despite its name, is the bottom DoD layer, below "
+                            "the network layer; Session and Data Link are seven-layer names, not "
+                            "DoD layers."},
         },
 
         // Record 43
@@ -163,7 +183,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "It works at the network layer of the seven-layer model",
                         "It sets up a virtual circuit to guarantee delivery"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 2, page 64",
+            .explanation = {"Study Guide, Chapter 2, page 67",
                             "UDP is a connectionless transport layer protocol:",
                             "- no handshake or virtual circuit is set up first;",
                             "- there is no sequencing, acknowledgment or windowing;",
@@ -173,15 +193,20 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 47
         {
-            .question = {"Which protocol transfers files using UDP port 69 without any user "
-                         "authentication?"},
-            .choices = {"FTP", "SMTP", "TFTP", "Telnet", "HTTP"},
+            .question = {"Which destination MAC address does a frame carry when it is meant for "
+                         "every host on the local Ethernet segment?"},
+            .choices = {"00-00-00-00-00-00",
+                        "255.255.255.255",
+                        "FF-FF-FF-FF-FF-FF",
+                        "01-00-5E-00-00-01",
+                        "FF-FF-FF-00-00-00"},
             .correct = "C",
-            .explanation = {"TFTP runs over UDP port 69 with no login, directory browsing or "
-                            "authentication; it is often used to copy router images and "
-                            "configuration files.",
-                            "FTP uses TCP ports 20 and 21 and needs a login; SMTP carries "
-                            "mail, Telnet gives terminal access and HTTP runs over TCP."},
+            .explanation = {"A frame for every host carries the broadcast MAC address "
+                            "FF-FF-FF-FF-FF-FF, all 48 bits set to 1; ARP requests are sent this "
+                            "way.",
+                            "255.255.255.255 is the IP broadcast address, not a MAC address, "
+                            "01-00-5E-00-00-01 is a multicast MAC address, and the other two are "
+                            "not broadcast addresses."},
         },
 
         // IP addressing and subnetting
@@ -190,24 +215,33 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which of the following is a valid host address on a subnet that uses "
                          "the mask 255.255.255.224?"},
-            .choices = {"172.16.5.95", "172.16.5.100", "172.16.5.127", "172.16.5.160",
-                        "172.16.5.191", "172.16.5.224"},
+            .choices = {"172.16.5.95",
+                        "172.16.5.100",
+                        "172.16.5.127",
+                        "172.16.5.160",
+                        "172.16.5.191",
+                        "172.16.5.224"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 3, page 120",
-                            "Mask .224 gives blocks of 32: 172.16.5.100 is in subnet .96, "
-                            "whose hosts are .97 to .126 and broadcast .127. The addresses "
-                            ".95, .127 and .191 are broadcasts; .160 and .224 are subnet "
-                            "addresses."},
+            .explanation = {"Study Guide, Chapter 3, page 146",
+                            "Mask .224 gives blocks of 32, so 172.16.5.100 lies inside the "
+                            "subnet that runs from .96 to .127, four above its subnet address "
+                            "and well below its broadcast; every other choice sits on the edge "
+                            "of a block: .95, .127 and .191 are broadcasts and .160 and .224 are "
+                            "subnet addresses."},
         },
 
         // Record 55
         {
             .question = {"Which subnet mask leaves exactly two usable host addresses per subnet, "
                          "as used on point-to-point serial links?"},
-            .choices = {"255.255.255.0", "255.255.255.248", "255.255.255.252", "255.255.255.240",
-                        "255.255.255.224", "255.255.255.192"},
+            .choices = {"255.255.255.0",
+                        "255.255.255.248",
+                        "255.255.255.252",
+                        "255.255.255.240",
+                        "255.255.255.224",
+                        "255.255.255.192"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 3, page 167",
+            .explanation = {"Study Guide, Chapter 3, page 134",
                             "255.255.255.252 is /30, leaving 2 host bits: 2^2 = 4 addresses.",
                             "Take away the subnet and broadcast addresses: 4 - 2 = 2 hosts, one "
                             "for each end of the link.",
@@ -218,40 +252,56 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 59
         {
-            .question = {"How many usable host addresses are on each subnet when a class C "
-                         "network is subnetted with the mask 255.255.255.240?"},
-            .choices = {"6", "8", "16", "14", "30"},
+            .question = {"A host sends a packet to the destination address 255.255.255.255. "
+                         "Which statement about this packet is true?"},
+            .choices = {"Routers forward it to every subnet of the host's network",
+                        "Only the host's default gateway receives it",
+                        "It reaches every host on every network of the internetwork",
+                        "Every host on the local segment receives it, and routers do not forward "
+                        "it",
+                        "It is dropped, because 255.255.255.255 can only be used as a subnet mask"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 3, page 132",
-                            "255.255.255.240 = 11111111.11111111.11111111.11110000",
-                            "That leaves 4 host bits.",
-                            "2^4 = 16 addresses per subnet.",
-                            "Take away the subnet address and the broadcast address: 16 - 2 = 14.",
-                            "Each subnet has 14 usable host addresses."},
+            .explanation = {"Study Guide, Chapter 2, page 100",
+                            "255.255.255.255, all 32 bits set to 1, is the limited broadcast "
+                            "address.",
+                            "Every host on the sender's own segment receives the packet.",
+                            "Routers never forward it, so it stays in the local broadcast domain.",
+                            "It reaches no other subnet, and the default gateway is just one of "
+                            "the hosts that get it.",
+                            "It is a valid destination, not only a mask value."},
         },
 
         // Record 63
         {
-            .question = {"A class B network needs subnets with at least 500 hosts each and as "
-                         "many subnets as possible. Which subnet mask should be used?"},
-            .choices = {"255.255.255.0", "255.255.252.0", "255.255.255.128", "255.255.248.0",
-                        "255.255.240.0", "255.255.254.0"},
+            .question = {"Which subnet mask is written in prefix notation as /19?"},
+            .choices = {"255.255.192.0",
+                        "255.255.240.0",
+                        "255.255.255.224",
+                        "255.255.248.0",
+                        "255.224.0.0",
+                        "255.255.224.0"},
             .correct = "F",
-            .explanation = {"500 hosts need 9 host bits: 2^9 - 2 = 510, while 2^8 - 2 = 254 is "
-                            "too few.",
-                            "Nine host bits leave a 23-bit mask: 255.255.254.0.",
-                            "Masks with more host bits, such as 255.255.252.0, also fit but "
-                            "leave fewer subnets."},
+            .explanation = {"/19 means 19 one bits: 8 in the first octet, 8 in the second and 3 "
+                            "in the third.",
+                            "Three one bits in the third octet are 11100000 = 128 + 64 + 32 = "
+                            "224, so the mask is 255.255.224.0.",
+                            "255.255.192.0 is /18, 255.255.240.0 is /20 and 255.255.248.0 is "
+                            "/21; 255.255.255.224 (/27) and 255.224.0.0 (/11) put the 224 in the "
+                            "wrong octet."},
         },
 
         // Record 67
         {
             .question = {"What is the subnet address of host 10.44.130.77 with the mask "
                          "255.255.192.0?"},
-            .choices = {"10.0.0.0", "10.44.0.0", "10.44.130.0", "10.44.64.0", "10.44.192.0",
+            .choices = {"10.0.0.0",
+                        "10.44.0.0",
+                        "10.44.130.0",
+                        "10.44.64.0",
+                        "10.44.192.0",
                         "10.44.128.0"},
             .correct = "F",
-            .explanation = {"Study Guide, Chapter 3, page 156",
+            .explanation = {"Study Guide, Chapter 3, page 153",
                             "256 - 192 = 64, so subnets step by 64 in the third octet: 0, 64, "
                             "128, 192.",
                             "130 lies between 128 and 191, so the subnet is 10.44.128.0.",
@@ -262,28 +312,27 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 71
         {
             .question = {"Which of the following are valid host addresses on the subnet "
-                         "192.168.1.64 with the mask 255.255.255.192?"},
-            .choices = {"192.168.1.65", "192.168.1.100", "192.168.1.127", "192.168.1.126",
-                        "192.168.1.128"},
+                         "10.8.0.0/14? (Choose three.)"},
+            .choices = {"10.8.0.1", "10.9.255.255", "10.8.0.0", "10.11.255.254", "10.12.0.1"},
             .correct = "ABD",
-            .explanation = {"Study Guide, Chapter 3, page 132",
-                            "255.255.255.192 gives a block size of 64.",
-                            "Subnet address: 192.168.1.64",
-                            "First host: 192.168.1.65",
-                            "Last host: 192.168.1.126",
-                            "Broadcast: 192.168.1.127",
-                            ".65, .100 and .126 are hosts; .127 is the broadcast and .128 "
-                            "starts the next subnet."},
+            .explanation = {"Study Guide, Chapter 3, page 156",
+                            "/14 is 255.252.0.0: a block of 256 - 252 = 4 in the second octet.",
+                            "Subnet address: 10.8.0.0",
+                            "Broadcast address: 10.11.255.255",
+                            "Valid hosts: 10.8.0.1 to 10.11.255.254",
+                            "10.9.255.255 is inside that range, so it is a host despite its last "
+                            "octet of 255.",
+                            "10.8.0.0 is the subnet address; 10.12.0.1 is in the next subnet, "
+                            "10.12.0.0."},
         },
 
         // Record 75
         {
-            .question = {"Which of the following are class B addresses?"},
+            .question = {"Which of the following are class B addresses? (Choose two.)"},
             .choices = {"10.20.30.40", "172.16.1.1", "191.255.0.1", "192.0.2.1", "224.0.0.5"},
             .correct = "BC",
-            .explanation = {"Study Guide, Chapter 3, page 137",
-                            "Class B addresses have a first octet from 128 to 191 (first bits "
-                            "10).",
+            .explanation = {"Study Guide, Chapter 3, page 121",
+                            "Class B addresses have a first octet from 128 to 191 (first bits 10).",
                             "10 is class A (1 to 126), 192 is class C (192 to 223) and 224 is "
                             "class D, used for multicast."},
         },
@@ -295,7 +344,7 @@ std::span<const ContentEntry> quiz_3_content()
             .question = {"How many bits long is a complete IPX address?"},
             .choices = {"32 bits", "48 bits", "64 bits", "80 bits", "96 bits", "128 bits"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 4, page 189",
+            .explanation = {"Study Guide, Chapter 4, page 178",
                             "An IPX address has 80 bits: a 32-bit network number followed by a "
                             "48-bit node number, which is usually the interface's MAC address, "
                             "written in hexadecimal."},
@@ -303,8 +352,8 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 83
         {
-            .question = {"Which interface command assigns IPX network 10 to an Ethernet interface "
-                         "with 802.3 SNAP framing?"},
+            .question = {"Which interface command assigns IPX network 10 to an Ethernet "
+                         "interface with 802.3 SNAP framing?"},
             .choices = {"ipx network 10 encapsulation snap",
                         "ipx network 10 snap",
                         "ipx network snap 10",
@@ -312,21 +361,21 @@ std::span<const ContentEntry> quiz_3_content()
                         "ipx network 10 frame-type snap",
                         "network ipx 10 encapsulation snap"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 4, page 183",
+            .explanation = {"Study Guide, Chapter 4, page 188",
                             "In interface configuration mode, ipx network sets the IPX network "
                             "number, and the optional keyword encapsulation followed by a frame "
                             "type sets the framing; snap is 802.3 with 802.2 LLC and a SNAP "
                             "header.",
-                            "Without the keyword the router uses its default Ethernet frame type, "
-                            "raw 802.3; the global command ipx routing must already be on."},
+                            "Without the keyword the router uses its default Ethernet frame "
+                            "type, raw 802.3; the global command ipx routing must already be on."},
         },
 
         // Record 87
         {
-            .question = {"How often do IPX servers and routers broadcast SAP updates by default?"},
+            .question = {"By default, how often are IPX SAP updates sent?"},
             .choices = {"10 seconds", "30 seconds", "90 seconds", "5 minutes", "60 seconds"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 4, page 179",
+            .explanation = {"Study Guide, Chapter 4, page 197",
                             "SAP (Service Advertising Protocol) broadcasts the known services "
                             "every 60 seconds by default, and IPX RIP also sends its routing "
                             "updates every 60 seconds."},
@@ -350,58 +399,70 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 95
         {
-            .question = {"Which command shows the configuration that is currently running in "
-                         "the router's RAM?"},
-            .choices = {"show running-config", "show startup-config", "show flash", "show version",
-                        "show memory", "show interfaces"},
+            .question = {"Which command shows the configuration that is currently running in the "
+                         "router's RAM?"},
+            .choices = {"show running-config",
+                        "show startup-config",
+                        "show flash",
+                        "show version",
+                        "show memory",
+                        "show interfaces"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 242",
+            .explanation = {"Study Guide, Chapter 5, page 248",
                             "show running-config displays the active configuration held in RAM.",
                             "show startup-config shows the saved configuration in NVRAM, show "
-                            "flash lists the operating system images and show version shows "
-                            "the software version, uptime and configuration register."},
+                            "flash lists the operating system images and show version shows the "
+                            "software version, uptime and configuration register."},
         },
 
         // Record 99
         {
             .question = {"Which of the following commands save the running configuration to "
-                         "NVRAM?"},
-            .choices = {"copy running-config startup-config", "write memory",
-                        "copy startup-config running-config", "copy running-config tftp",
+                         "NVRAM? (Choose two.)"},
+            .choices = {"copy running-config startup-config",
+                        "write memory",
+                        "copy startup-config running-config",
+                        "copy running-config tftp",
                         "erase startup-config"},
             .correct = "AB",
-            .explanation = {"Study Guide, Chapter 5, page 266",
-                            "copy running-config startup-config and the older write memory "
-                            "both save the RAM configuration to NVRAM. copy startup-config "
+            .explanation = {"Study Guide, Chapter 5, page 250",
+                            "copy running-config startup-config and the older write memory both "
+                            "save the RAM configuration to NVRAM. copy startup-config "
                             "running-config merges NVRAM into RAM, copy running-config tftp "
                             "backs up to a server and erase startup-config clears NVRAM."},
         },
 
         // Record 103
         {
-            .question = {"Which configuration register value makes the router ignore the "
-                         "configuration saved in NVRAM the next time it boots?"},
-            .choices = {"0x2102", "0x2100", "0x2101", "0x2142", "0x2104", "0x0102"},
+            .question = {"Which key sequence suspends a Telnet session to a remote router and "
+                         "returns you to the router you started from?"},
+            .choices = {"Ctrl+Z", "Ctrl+C", "exit", "Ctrl+Shift+6, then X", "resume", "disconnect"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 272",
-                            "0x2142 sets bit 6 (0x0040), so the router skips the startup "
-                            "configuration in NVRAM; this is used for password recovery.",
-                            "The default 0x2102 reads NVRAM normally, 0x2100 boots to ROM "
-                            "monitor, and the other values also leave bit 6 clear."},
+            .explanation = {"Study Guide, Chapter 5, page 280",
+                            "Pressing Ctrl+Shift+6 and then X suspends the session and returns "
+                            "you to the original router, where show sessions lists it; resume (or "
+                            "Enter) goes back to it and disconnect closes it.",
+                            "exit typed on the remote router ends the session instead of "
+                            "suspending it, Ctrl+Z only leaves configuration mode, and Ctrl+C "
+                            "does not suspend a session."},
         },
 
         // Record 107
         {
-            .question = {"Which of the following commands set a password that protects "
-                         "privileged mode?"},
-            .choices = {"enable secret Tr4vel9", "line console 0", "enable password Blue42",
-                        "login", "service password-encryption"},
+            .question = {"Which of the following commands let the router resolve host names to "
+                         "IP addresses? (Choose two.)"},
+            .choices = {"ip host core.example 10.1.1.2",
+                        "no ip domain-lookup",
+                        "ip name-server 10.1.1.53",
+                        "hostname R2",
+                        "show hosts"},
             .correct = "AC",
-            .explanation = {"Study Guide, Chapter 5, page 256",
-                            "enable secret stores a hashed privileged-mode password and enable "
-                            "password a clear-text one (the secret wins if both exist). line "
-                            "console 0 and login concern console login, and service "
-                            "password-encryption only scrambles clear-text passwords."},
+            .explanation = {"Study Guide, Chapter 5, page 283",
+                            "ip host adds a static name-to-address entry to the router's host "
+                            "table, and ip name-server points the router at a DNS server (domain "
+                            "lookup is on by default); no ip domain-lookup turns DNS lookups "
+                            "off, hostname only names the router itself and show hosts merely "
+                            "displays the host table."},
         },
 
         // Record 111
@@ -410,7 +471,7 @@ std::span<const ContentEntry> quiz_3_content()
                          "command history?"},
             .choices = {"Ctrl+A", "Ctrl+E", "Ctrl+N", "Ctrl+P", "Ctrl+Z", "Tab"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 235",
+            .explanation = {"Study Guide, Chapter 5, page 225",
                             "Ctrl+P (or the up arrow) recalls the previous command and Ctrl+N "
                             "the next one; Ctrl+A and Ctrl+E jump to the start and end of the "
                             "line, Ctrl+Z ends configuration mode and Tab completes a keyword."},
@@ -419,7 +480,10 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 115
         {
             .question = {"Which prompt shows that the router is in interface configuration mode?"},
-            .choices = {"Router>", "Router#", "Router(config)#", "Router(config-if)#",
+            .choices = {"Router>",
+                        "Router#",
+                        "Router(config)#",
+                        "Router(config-if)#",
                         "Router(config-router)#"},
             .correct = "D",
             .explanation = {"Router(config-if)# appears after an interface command, such as "
@@ -431,15 +495,22 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 119
         {
-            .question = {"After the power-on self test and loading its operating system, where "
-                         "does the router look first for a startup configuration?"},
-            .choices = {"Flash memory", "NVRAM", "RAM", "ROM", "A TFTP server", "The console port"},
+            .question = {"Which command sets a message that every user sees as soon as they "
+                         "connect to the router, before they log in?"},
+            .choices = {"banner exec #Authorized users only#",
+                        "banner motd #Authorized users only#",
+                        "banner incoming #Authorized users only#",
+                        "description Authorized users only",
+                        "hostname Authorized",
+                        "motd #Authorized users only#"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 233",
-                            "The router copies the startup configuration from NVRAM into RAM, "
-                            "where it becomes the running configuration.",
-                            "If NVRAM holds no configuration, the router may try a TFTP server "
-                            "and then starts setup mode."},
+            .explanation = {"Study Guide, Chapter 5, page 234",
+                            "banner motd sets the message-of-the-day, shown on every terminal "
+                            "that connects (console, aux or Telnet) before any login prompt; the "
+                            "# marks the start and end of the text.",
+                            "banner exec shows after login and banner incoming on reverse "
+                            "Telnet; description labels an interface, hostname names the router "
+                            "and motd alone is not a command."},
         },
 
         // Routing protocols: static, RIP, IGRP
@@ -448,64 +519,75 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which of the following is a characteristic of a distance-vector "
                          "routing protocol?"},
-            .choices = {"Every router keeps the same database describing every link in its area",
-                        "Routers divide the network into areas joined to a backbone area",
-                        "Each router sends its full routing table to its neighbors at fixed "
-                        "intervals",
+            .choices = {"Every router keeps an identical database describing every link in its "
+                        "area",
+                        "Each router knows the full path, router by router, to every destination",
+                        "Each route is held as a distance, such as a hop count, and a direction, "
+                        "the next hop",
                         "Each router computes a shortest-path tree with itself as the root",
-                        "A router floods a description of its own links whenever one changes",
-                        "It needs no split horizon or hold-down timers to prevent routing loops"},
+                        "A router advertises only the state of its own directly connected links",
+                        "Every router learns the bandwidth of every link in the network"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 6, page 304",
-                            "Distance-vector protocols such as RIP and IGRP:",
-                            "- send the whole routing table to neighbors at regular intervals;",
-                            "- know only distance and direction (next hop), not the whole "
-                            "topology;",
-                            "- converge slowly and use split horizon and hold-downs against "
-                            "loops.",
-                            "Link databases, areas, SPF and flooding on change are link-state "
-                            "features, as in OSPF."},
+            .explanation = {"Study Guide, Chapter 6, page 302",
+                            "The name says what a router keeps for each network:",
+                            "- a distance: a metric such as a hop count;",
+                            "- a vector: the direction, meaning the next-hop neighbor and the "
+                            "exit interface.",
+                            "It does not know the full path or the links beyond its neighbors.",
+                            "Link databases, SPF trees and advertising one's own links are "
+                            "link-state features."},
         },
 
         // Record 127
         {
-            .question = {"What hop count does RIP use to mark a route as unreachable?"},
-            .choices = {"15", "255", "100", "1", "16"},
+            .question = {"How often does RIP for IP send its routing table to its neighbors by "
+                         "default?"},
+            .choices = {"Every 10 seconds",
+                        "Every 60 seconds",
+                        "Every 90 seconds",
+                        "Every 180 seconds",
+                        "Every 30 seconds"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 310",
-                            "RIP allows paths of up to 15 hops; a metric of 16 means infinity, "
-                            "so the route is unreachable. IGRP's maximum hop count is 100 by "
-                            "default and can be raised to 255."},
+            .explanation = {"Study Guide, Chapter 6, page 318",
+                            "IP RIP sends its whole routing table out every RIP interface every "
+                            "30 seconds. The other values are not RIP's update period: 60 "
+                            "seconds is the IPX RIP interval, and the rest belong to other "
+                            "protocols or timers."},
         },
 
         // Record 131
         {
-            .question = {"Which command adds a static route to network 172.20.0.0/16 through "
-                         "the next-hop router 10.1.1.2?"},
-            .choices = {"ip route 172.20.0.0 255.255.0.0 10.1.1.2",
-                        "ip route 10.1.1.2 172.20.0.0 255.255.0.0",
-                        "route ip 172.20.0.0 255.255.0.0 10.1.1.2",
-                        "ip route 172.20.0.0 0.0.255.255 10.1.1.2",
-                        "ip static 172.20.0.0 255.255.0.0 10.1.1.2",
-                        "router static 172.20.0.0 10.1.1.2"},
+            .question = {"Which command, entered under router eigrp, stops EIGRP from "
+                         "summarizing routes at classful network boundaries?"},
+            .choices = {"no auto-summary",
+                        "auto-summary",
+                        "no ip classless",
+                        "ip subnet-zero",
+                        "no summary",
+                        "no network summary"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 6, page 336",
-                            "The syntax is ip route, then the destination network, its subnet "
-                            "mask (not a wildcard mask), and the next-hop address or exit "
-                            "interface; the destination comes first."},
+            .explanation = {"Study Guide, Chapter 7, page 364",
+                            "EIGRP summarizes at classful boundaries by default; no auto-summary "
+                            "turns that off so the subnets of a discontiguous network are "
+                            "advertised. auto-summary restores the default, ip classless and ip "
+                            "subnet-zero are global commands about forwarding and addressing, "
+                            "and the other two do not exist."},
         },
 
         // Record 135
         {
             .question = {"Which command starts IGRP on the router for autonomous system 10?"},
-            .choices = {"router igrp", "router igrp network 10", "igrp 10", "router rip 10",
+            .choices = {"router igrp",
+                        "router igrp network 10",
+                        "igrp 10",
+                        "router rip 10",
                         "router igrp 10"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 325",
+            .explanation = {"Study Guide, Chapter 6, page 328",
                             "IGRP needs an autonomous system number: router igrp 10 enters "
-                            "router configuration mode, where network commands name the "
-                            "directly connected classful networks. Routers must use the same "
-                            "AS number to share updates."},
+                            "router configuration mode, where network commands name the directly "
+                            "connected classful networks. Routers must use the same AS number to "
+                            "share updates."},
         },
 
         // Record 139
@@ -513,39 +595,47 @@ std::span<const ContentEntry> quiz_3_content()
             .question = {"What is the default administrative distance of a route learned by RIP?"},
             .choices = {"90", "100", "110", "1", "120"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 299",
-                            "RIP routes have an administrative distance of 120. Connected "
-                            "routes have 0, static 1, internal EIGRP 90, IGRP 100 and OSPF "
-                            "110; the source with the lowest distance wins."},
+            .explanation = {"Study Guide, Chapter 6, page 297",
+                            "RIP routes have an administrative distance of 120. Connected routes "
+                            "have 0, static 1, internal EIGRP 90, IGRP 100 and OSPF 110; the "
+                            "source with the lowest distance wins."},
         },
 
         // Routing protocols: EIGRP and OSPF
 
         // Record 143
         {
-            .question = {"What does EIGRP call a loop-free backup route that is kept in the "
-                         "topology table?"},
-            .choices = {"Successor", "Designated route", "Default route", "Feasible successor",
-                        "Adjacent route"},
+            .question = {"Which test must a neighbor's route pass before EIGRP keeps it ready as "
+                         "a loop-free backup to a destination?"},
+            .choices = {"The neighbor's reported distance must be higher than the current "
+                        "feasible distance",
+                        "The route must have the same total metric as the best route",
+                        "The neighbor must be the designated router on the link",
+                        "The neighbor's reported distance must be lower than the current feasible "
+                        "distance",
+                        "The route must have fewer hops than the best route"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 365",
-                            "The successor is the best route and goes into the routing table. "
-                            "A feasible successor is a backup whose reported distance is lower "
-                            "than the feasible distance of the successor, so EIGRP can switch "
-                            "to it at once without recomputing."},
+            .explanation = {"Study Guide, Chapter 7, page 356",
+                            "This is the feasibility condition: a neighbor whose reported "
+                            "distance is below the router's own best metric (the feasible "
+                            "distance) cannot be routing through this router, so its path is "
+                            "loop-free and it becomes a feasible successor. An equal total "
+                            "metric makes a second successor, EIGRP elects no DR, and hops are "
+                            "not tested."},
         },
 
         // Record 147
         {
-            .question = {"On an OSPF broadcast network where all routers start together with "
-                         "the default priority, which router is elected designated router?"},
+            .question = {"On an OSPF broadcast network where all routers start together with the "
+                         "default priority, which router is elected designated router?"},
             .choices = {"The router with the lowest IP address",
                         "The router with the lowest MAC address",
                         "The router with the highest router ID",
-                        "The router with the most interfaces", "The router with the fastest link",
+                        "The router with the most interfaces",
+                        "The router with the fastest link",
                         "The router with the lowest router ID"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 7, page 371",
+            .explanation = {"Study Guide, Chapter 7, page 386",
                             "With every priority at the default of 1:",
                             "- the highest router ID becomes DR and the next highest BDR;",
                             "- the router ID is the highest loopback address, else the highest "
@@ -560,16 +650,18 @@ std::span<const ContentEntry> quiz_3_content()
             .question = {"Which command, in router ospf mode, enables OSPF on the interfaces "
                          "whose addresses are in 10.1.0.0/16 and places them in area 0?"},
             .choices = {"network 10.1.0.0 0.0.255.255 area 1",
-                        "network 10.1.0.0 0.0.255.255 area 0", "network 10.1.0.0 area 0",
-                        "ospf network 10.1.0.0 0.0.255.255 0", "network 10.1.0.0 0.0.255.255",
+                        "network 10.1.0.0 0.0.255.255 area 0",
+                        "network 10.1.0.0 area 0",
+                        "ospf network 10.1.0.0 0.0.255.255 0",
+                        "network 10.1.0.0 0.0.255.255",
                         "area 0 network 10.1.0.0"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 7, page 379",
-                            "The syntax is network, an address, a wildcard mask and area with "
-                            "an area ID.",
+            .explanation = {"Study Guide, Chapter 7, page 396",
+                            "The syntax is network, an address, a wildcard mask and area with an "
+                            "area ID.",
                             "0.0.255.255 matches every address that begins with 10.1, and the "
-                            "area must be given as 0; area 1 would put the interfaces in "
-                            "another area."},
+                            "area must be given as 0; area 1 would put the interfaces in another "
+                            "area."},
         },
 
         // Record 155
@@ -578,7 +670,7 @@ std::span<const ContentEntry> quiz_3_content()
                          "all OSPF routers?"},
             .choices = {"224.0.0.5", "224.0.0.6", "224.0.0.9", "224.0.0.10", "255.255.255.255"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 358",
+            .explanation = {"Study Guide, Chapter 7, page 381",
                             "OSPF sends hellos to AllSPFRouters, 224.0.0.5. The address "
                             "224.0.0.6 reaches only the DR and BDR, 224.0.0.9 is used by RIP "
                             "version 2 and 224.0.0.10 by EIGRP."},
@@ -586,93 +678,108 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 159
         {
-            .question = {"Which of the following are characteristics of OSPF?"},
+            .question = {"Which of the following are characteristics of OSPF? (Choose four.)"},
             .choices = {"It is an open standard that routers of different makers support",
                         "It supports variable-length subnet masks",
                         "It uses hop count as its metric",
-                        "It groups routers into areas joined to the backbone area 0",
+                        "It places no hop-count limit on the size of the network",
                         "It sends its entire routing table to its neighbors every 30 seconds",
-                        "It elects a designated router on broadcast multi-access networks"},
+                        "It can share traffic across several equal-cost paths to a destination"},
             .correct = "ABDF",
-            .explanation = {"Study Guide, Chapter 7, page 365",
-                            "OSPF is an open-standard link-state protocol: it is classless, uses "
-                            "a cost based on bandwidth rather than hops, is built from areas "
-                            "around area 0, elects a DR and BDR on broadcast networks and floods "
-                            "link-state updates on change instead of sending periodic full "
-                            "tables."},
+            .explanation = {"Study Guide, Chapter 7, page 370",
+                            "OSPF is an open-standard link-state protocol: it is classless, so "
+                            "it supports VLSM; it has no hop-count limit and uses a cost based "
+                            "on bandwidth rather than hops; it can share traffic over several "
+                            "equal-cost paths; and it floods link-state updates when a link "
+                            "changes instead of sending its full table every 30 seconds."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking
 
         // Record 163
         {
-            .question = {"How does the spanning tree protocol choose the root bridge?"},
-            .choices = {"The bridge with the highest bridge ID wins",
-                        "The bridge with the most ports wins",
-                        "The bridge with the lowest bridge ID wins",
-                        "The bridge with the fastest uplink wins",
-                        "The bridge that was powered on last wins"},
+            .question = {"On a segment that joins two switches, which port does spanning tree "
+                         "make the designated port?"},
+            .choices = {"The port with the higher MAC address",
+                        "The port on the switch with the higher bridge priority value",
+                        "The port with the lowest path cost to the root bridge",
+                        "The port that came up first",
+                        "Both ports, each forwarding in one direction"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 8, page 462",
-                            "The bridge ID is the 2-byte priority (default 32768) followed by "
-                            "the MAC address.",
-                            "Bridges exchange BPDUs, and the one with the lowest bridge ID "
-                            "becomes root.",
-                            "With equal priorities, the lowest MAC address therefore wins."},
+            .explanation = {"Study Guide, Chapter 8, page 434",
+                            "Each segment gets exactly one designated port: the one with the "
+                            "lowest path cost to the root bridge, which forwards frames onto that "
+                            "segment.",
+                            "With equal costs, the port on the switch with the lower bridge ID "
+                            "wins, then the lower port ID.",
+                            "A higher MAC address, a higher priority value or the order in which "
+                            "ports come up never decides it."},
         },
 
         // Record 167
         {
-            .question = {"Which switching method starts forwarding a frame as soon as it has "
-                         "read the destination MAC address?"},
-            .choices = {"Store-and-forward", "Cut-through", "Fragment-free", "Process switching",
-                        "Source-route bridging"},
+            .question = {"Using the revised IEEE costs, what is the default spanning-tree path "
+                         "cost of a 100 Mbps link?"},
+            .choices = {"10", "19", "100", "4", "2"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 428",
-                            "Cut-through (fast-forward) switching forwards once the "
-                            "destination address is read, for the lowest latency; "
-                            "fragment-free waits for the first 64 bytes and store-and-forward "
-                            "receives the whole frame and checks its CRC."},
+            .explanation = {"Study Guide, Chapter 8, page 435",
+                            "The revised costs are 100 for 10 Mbps, 19 for 100 Mbps, 4 for 1 "
+                            "Gbps and 2 for 10 Gbps; 10 was the cost of 100 Mbps under the "
+                            "original formula of 1,000 divided by the speed in Mbps."},
         },
 
         // Record 171
         {
-            .question = {"In which spanning tree port state does a port add MAC addresses to "
-                         "its table but still not forward data frames?"},
-            .choices = {"Blocking", "Learning", "Listening", "Forwarding", "Disabled"},
+            .question = {"By default, how often does the root bridge send a spanning-tree hello "
+                         "message?"},
+            .choices = {"Every 1 second",
+                        "Every 2 seconds",
+                        "Every 10 seconds",
+                        "Every 15 seconds",
+                        "Every 20 seconds"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 438",
-                            "A port goes from blocking to listening to learning to forwarding.",
-                            "In learning it fills the MAC address table from received frames "
-                            "but forwards no user data; in listening it handles only BPDUs."},
+            .explanation = {"Study Guide, Chapter 8, page 445",
+                            "The hello time is 2 seconds: the root bridge sends a configuration "
+                            "BPDU every 2 seconds, and the other switches pass it on down the "
+                            "tree.",
+                            "The other values are not the default hello time; the longer "
+                            "spanning-tree timers set how long a switch waits before it changes "
+                            "a port's state or discards old root information."},
         },
 
         // Record 175
         {
-            .question = {"Which VLAN trunking method inserts a 4-byte tag into the Ethernet "
-                         "frame?"},
-            .choices = {"ISL", "IEEE 802.1Q", "IEEE 802.3", "LANE", "IEEE 802.1D"},
+            .question = {"Which interface command makes a switch port a trunk that carries the "
+                         "frames of several VLANs?"},
+            .choices = {"switchport mode access",
+                        "switchport mode trunk",
+                        "switchport access vlan 1",
+                        "encapsulation trunk",
+                        "vlan trunk all"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 454",
-                            "802.1Q inserts a 4-byte tag with the VLAN ID after the source "
-                            "address. ISL wraps the whole frame in a 26-byte header and 4-byte "
-                            "CRC, LANE emulates a LAN over ATM, 802.3 is Ethernet and 802.1D "
-                            "is spanning tree."},
+            .explanation = {"Study Guide, Chapter 8, page 460",
+                            "switchport mode trunk, entered on the interface, makes the port a "
+                            "permanent trunk; switchport mode access and switchport access vlan "
+                            "make it a member of one VLAN, and the other two are not switch "
+                            "commands."},
         },
 
         // Record 179
         {
-            .question = {"What is a main benefit of creating VLANs on a switched network?"},
-            .choices = {"Each VLAN is a separate broadcast domain, so broadcasts are contained",
-                        "Hosts in different VLANs can talk to each other without a router",
-                        "All ports of the switch share one collision domain",
-                        "Spanning tree is no longer needed", "Frames no longer need MAC addresses",
-                        "Every VLAN is limited to one physical switch"},
+            .question = {"A router routes between VLANs over one trunk to a switch, using "
+                         "open-standard frame tagging. Which command belongs on its subinterface "
+                         "FastEthernet0/0.10, which serves VLAN 10?"},
+            .choices = {"encapsulation dot1q 10",
+                        "encapsulation dot1q",
+                        "vlan 10 dot1q",
+                        "switchport access vlan 10",
+                        "ip vlan 10",
+                        "encapsulation vlan 10"},
             .correct = "A",
-            .explanation = {"A VLAN is a logical broadcast domain, so broadcasts stay inside "
-                            "it; traffic between VLANs still needs a router, each switch port "
-                            "is its own collision domain, spanning tree is still needed and "
-                            "trunks carry VLANs across switches."},
+            .explanation = {"A router subinterface is tied to its VLAN by encapsulation dot1q "
+                            "(IEEE 802.1Q, the open standard) followed by the VLAN ID, which "
+                            "cannot be left out; the other commands are not valid on a router "
+                            "subinterface."},
         },
 
         // Access lists: standard, extended, IPX, wildcard masks
@@ -681,7 +788,11 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which wildcard mask matches every address in the subnet 172.16.32.0 "
                          "with the mask 255.255.224.0?"},
-            .choices = {"0.0.0.255", "0.0.224.255", "255.255.224.0", "0.0.32.255", "0.0.31.255",
+            .choices = {"0.0.0.255",
+                        "0.0.224.255",
+                        "255.255.224.0",
+                        "0.0.32.255",
+                        "0.0.31.255",
                         "0.0.63.255"},
             .correct = "E",
             .explanation = {"A wildcard mask is the subnet mask subtracted from 255.255.255.255.",
@@ -699,50 +810,60 @@ std::span<const ContentEntry> quiz_3_content()
                         "access-list 110 permit tcp host 10.1.1.10 192.168.5.0 0.0.0.255 eq 80",
                         "access-list 110 permit udp 192.168.5.0 0.0.0.255 host 10.1.1.10 eq 80",
                         "access-list 110 permit tcp 192.168.5.0 0.0.0.255 host 10.1.1.10 eq 80",
-                        "access-list 110 permit tcp 192.168.5.0 255.255.255.0 host 10.1.1.10 "
-                        "eq 80"},
+                        "access-list 110 permit tcp 192.168.5.0 255.255.255.0 host 10.1.1.10 eq "
+                        "80"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 9, page 500",
-                            "Extended IP lists use numbers 100 to 199: action, protocol, "
-                            "source, destination, port.",
+            .explanation = {"Study Guide, Chapter 9, page 498",
+                            "Extended IP lists use numbers 100 to 199: action, protocol, source, "
+                            "destination, port.",
                             "HTTP is TCP port 80, and the source 192.168.5.0 0.0.0.255 comes "
                             "before the host.",
-                            "List 10 is a standard list, and 255.255.255.0 is a subnet mask, "
-                            "not a wildcard."},
+                            "List 10 is a standard list, and 255.255.255.0 is a subnet mask, not "
+                            "a wildcard."},
         },
 
         // Record 191
         {
-            .question = {"What is the number range for standard IP access lists?"},
-            .choices = {"100-199", "1-99", "800-899", "900-999", "1000-1099"},
+            .question = {"Which command, entered under line vty 0 4, applies standard access "
+                         "list 5 to Telnet sessions into the router?"},
+            .choices = {"ip access-group 5 in",
+                        "access-class 5 in",
+                        "access-list 5 in",
+                        "ip access-class 5 in",
+                        "access-group 5 vty"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 9, page 470",
-                            "Standard IP lists are numbered 1 to 99 and filter on the source "
-                            "address only. Extended IP lists use 100 to 199, standard IPX 800 "
-                            "to 899, extended IPX 900 to 999 and IPX SAP filters 1000 to 1099."},
+            .explanation = {"Study Guide, Chapter 9, page 511",
+                            "access-class applies a list to the virtual terminal lines, so it "
+                            "filters Telnet sessions to the router itself; ip access-group "
+                            "applies a list to an interface and filters packets passing through "
+                            "it, and access-list only writes the lines of a list."},
         },
 
         // Record 195
         {
-            .question = {"What happens to a packet that matches none of the entries of an "
-                         "access list applied to an interface?"},
-            .choices = {"It is permitted",
-                        "It is dropped by the implicit deny at the end of the list",
-                        "It is returned to its source", "It is sent to the console for logging",
-                        "It is checked against the next access list on the interface"},
+            .question = {"Which address and wildcard mask does the keyword any stand for in an "
+                         "access-list entry?"},
+            .choices = {"255.255.255.255 0.0.0.0",
+                        "0.0.0.0 255.255.255.255",
+                        "0.0.0.0 0.0.0.0",
+                        "0.0.0.0 0.0.0.255",
+                        "0.0.0.0 255.255.255.0"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 9, page 506",
-                            "Access lists are processed from the top down:",
-                            "- each packet is compared with the lines in order;",
-                            "- the first match permits or denies it, and checking stops;",
-                            "- every list ends with an implicit deny any, so unmatched packets "
-                            "are dropped."},
+            .explanation = {"Study Guide, Chapter 9, page 479",
+                            "any is shorthand for the address 0.0.0.0 with the wildcard mask "
+                            "255.255.255.255.",
+                            "Every wildcard bit is 1, so no bit is checked and all addresses "
+                            "match.",
+                            "0.0.0.0 0.0.0.0 matches only 0.0.0.0, and 255.255.255.255 0.0.0.0 "
+                            "only the broadcast address.",
+                            "0.0.0.0 0.0.0.255 matches 0.0.0.0 to 0.0.0.255, and 0.0.0.0 "
+                            "255.255.255.0 addresses ending in .0."},
         },
 
         // Record 199
         {
             .question = {"Which of the following are true about applying IP access lists to "
-                         "interfaces?"},
+                         "interfaces? (Choose three.)"},
             .choices = {"Only one list per protocol, per direction, per interface is allowed",
                         "Standard lists should be placed as close to the source as possible",
                         "An outbound list filters packets arriving on the interface",
@@ -751,7 +872,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "The access-list command can insert a line in the middle of a numbered "
                         "list"},
             .correct = "ADE",
-            .explanation = {"Study Guide, Chapter 9, page 470",
+            .explanation = {"Study Guide, Chapter 9, page 510",
                             "One list per protocol, per direction, per interface.",
                             "ip access-group with a number and in or out applies a list; in "
                             "filters arriving packets.",
@@ -763,15 +884,18 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 203
         {
-            .question = {"Which command shows the router's access lists and how many packets "
-                         "matched each entry?"},
-            .choices = {"show ip interface", "show running-config", "show ip protocols",
-                        "show access-lists", "show ip route"},
+            .question = {"How does the router compare a packet with the lines of an access list?"},
+            .choices = {"It checks every line and applies the most specific match",
+                        "It checks every line and applies the last line that matches",
+                        "It checks the deny lines first, then the permit lines",
+                        "It checks the lines from the top down and stops at the first line that "
+                        "matches",
+                        "It checks the lines from the bottom up, starting with the newest line"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 9, page 482",
-                            "show access-lists displays every list with a match count for each "
-                            "line. show ip interface only shows which lists are applied, and "
-                            "show running-config shows the lines without counters."},
+            .explanation = {"Study Guide, Chapter 9, page 470",
+                            "The router reads the list from the first line down and acts on the "
+                            "first match, ignoring the lines below it, so order matters: put "
+                            "specific lines above general ones."},
         },
 
         // WAN: PPP, HDLC, Frame Relay, ISDN
@@ -782,41 +906,36 @@ std::span<const ContentEntry> quiz_3_content()
                          "interfaces?"},
             .choices = {"PPP", "Frame Relay", "HDLC", "SDLC", "X.25"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 10, page 552",
+            .explanation = {"Study Guide, Chapter 10, page 536",
                             "Serial interfaces use HDLC by default. The router's HDLC adds a "
-                            "proprietary protocol field, so it works only between routers of "
-                            "the same make; PPP is used to connect equipment of different "
-                            "makes."},
+                            "proprietary protocol field, so it works only between routers of the "
+                            "same make; PPP is used to connect equipment of different makes."},
         },
 
         // Record 211
         {
-            .question = {"Which part of PPP establishes, configures and tests the data link "
-                         "connection?"},
-            .choices = {"NCP", "LCP", "HDLC", "CHAP", "IPCP"},
+            .question = {"Which protocol does PPP use to negotiate IP and its addresses on a "
+                         "link?"},
+            .choices = {"IPXCP", "IPCP", "CHAP", "Inverse ARP", "DHCP"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 10, page 554",
-                            "LCP builds and tests the link and negotiates options such as "
-                            "authentication, compression and multilink. NCPs such as IPCP then "
-                            "set up each network layer protocol, CHAP is an authentication "
-                            "method and HDLC is the framing PPP is based on."},
+            .explanation = {"Study Guide, Chapter 10, page 543",
+                            "IPCP is PPP's Network Control Protocol for IP; IPXCP does the same "
+                            "for IPX, CHAP only authenticates, Inverse ARP belongs to Frame "
+                            "Relay and DHCP is not part of PPP."},
         },
 
         // Record 215
         {
-            .question = {"Which of the following are true about Frame Relay DLCIs?"},
-            .choices = {"A DLCI is a globally unique network layer address",
-                        "DLCIs are set with the ip address command on the serial interface",
-                        "A DLCI identifies a virtual circuit on the local access link",
-                        "A DLCI selects the LMI type used with the provider's switch",
-                        "A DLCI normally has only local significance"},
+            .question = {"Which of the following are LMI types that the frame-relay lmi-type "
+                         "command accepts? (Choose two.)"},
+            .choices = {"ietf", "hdlc", "ansi", "lapd", "q933a"},
             .correct = "CE",
-            .explanation = {"Study Guide, Chapter 10, page 589",
-                            "A DLCI is a layer 2 number that names a virtual circuit on the "
-                            "local link; the provider assigns it, and each end of a circuit "
-                            "may use a different DLCI.",
-                            "The router maps DLCIs to next-hop addresses with Inverse ARP or "
-                            "frame-relay map commands."},
+            .explanation = {"Study Guide, Chapter 10, page 561",
+                            "Besides the default type, frame-relay lmi-type accepts ansi (ANSI "
+                            "T1.617 Annex D) and q933a (ITU-T Q.933 Annex A); router and switch "
+                            "must agree.",
+                            "ietf is a Frame Relay encapsulation, hdlc a serial encapsulation, "
+                            "and LAPD the ISDN D-channel link protocol."},
         },
 
         // Record 219
@@ -825,7 +944,7 @@ std::span<const ContentEntry> quiz_3_content()
                          "into the four-wire S/T interface?"},
             .choices = {"TE1", "TE2", "TA", "NT1", "NT2"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 585",
+            .explanation = {"Study Guide, Chapter 10, page 582",
                             "The NT1 terminates the two-wire local loop at the U reference point "
                             "and provides the four-wire S/T interface.",
                             "A TE1 is an ISDN-ready device that connects at S/T; a TE2 is a "
@@ -836,19 +955,23 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 223
         {
-            .question = {"Which interface command enables CHAP authentication on a PPP serial "
-                         "link?"},
-            .choices = {"authentication ppp chap", "ppp authentication chap", "encapsulation chap",
-                        "chap enable", "ppp chap authenticate"},
+            .question = {"Routers named R1 and R2 with the hostname command must authenticate "
+                         "each other with CHAP, using the shared password Link55. Which global "
+                         "command does R1 need?"},
+            .choices = {"username R1 password Link55",
+                        "username R2 password Link55",
+                        "enable secret Link55",
+                        "hostname R2",
+                        "password R2 Link55"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 10, page 575",
-                            "ppp authentication chap is entered after encapsulation ppp, for "
-                            "example:",
-                            "hostname RouterA",
-                            "username RouterB password Shared1",
-                            "interface serial 0",
-                            "encapsulation ppp",
-                            "ppp authentication chap"},
+            .explanation = {"Study Guide, Chapter 10, page 549",
+                            "CHAP looks up the peer's host name in the local username list.",
+                            "Each router names the OTHER router, with the same password on both:",
+                            "R1: username R2 password Link55",
+                            "R2: username R1 password Link55",
+                            "Both also need encapsulation ppp and ppp authentication chap.",
+                            "enable secret guards privileged mode, and hostname R2 would rename "
+                            "R1."},
         },
     };
     // clang-format on

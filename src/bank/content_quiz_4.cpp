@@ -9,14 +9,15 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 4
         {
-            .question = {"Which of the following are functions of the data link layer?"},
+            .question = {"Which of the following are functions of the data link layer? (Choose "
+                         "two.)"},
             .choices = {"Routing packets between logical networks",
                         "Framing data and adding a trailer with a frame check sequence",
                         "Physical (hardware) addressing with MAC addresses",
                         "Establishing and ending sessions between applications",
                         "Encoding bits as voltages or light pulses on the medium"},
             .correct = "BC",
-            .explanation = {"Study Guide, Chapter 1, page 48",
+            .explanation = {"Study Guide, Chapter 1, page 35",
                             "The data link layer builds frames, adds the FCS trailer and delivers "
                             "frames by MAC address.",
                             "Routing by logical address is the network layer's job, and sessions "
@@ -26,20 +27,26 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 8
         {
-            .question = {"Which layer of the seven-layer model is responsible for data "
-                         "translation, compression and encryption formats?"},
-            .choices = {"Application", "Session", "Transport", "Network", "Presentation"},
+            .question = {"What does the Logical Link Control (LLC) sublayer, defined by IEEE "
+                         "802.2, do?"},
+            .choices = {"It controls access to the shared medium and adds the hardware addresses",
+                        "It encodes the bits as voltages on the cable",
+                        "It chooses the best path to a remote network",
+                        "It gives each host a logical address such as an IP address",
+                        "It identifies the network-layer protocol carried in the frame"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 1, page 24",
-                            "The presentation layer handles data formats, translation, "
-                            "compression and encryption so the application layer receives "
-                            "data it can use."},
+            .explanation = {"Study Guide, Chapter 1, page 36",
+                            "LLC is the upper sublayer of the data link layer; it tells the "
+                            "receiving host which network-layer protocol, such as IP or IPX, is "
+                            "inside the frame. Media access and hardware addresses belong to the "
+                            "MAC sublayer below it, logical addresses and path selection to the "
+                            "network layer, and signaling to the physical layer."},
         },
 
         // Record 12
         {
-            .question = {"What is the correct order of data encapsulation as data moves down "
-                         "the layers of the sending host?"},
+            .question = {"What is the correct order of data encapsulation as data moves down the "
+                         "layers of the sending host?"},
             .choices = {"Data, packets, segments, frames, bits",
                         "Data, segments, frames, packets, bits",
                         "Data, segments, packets, frames, bits",
@@ -47,7 +54,7 @@ std::span<const ContentEntry> quiz_4_content()
                         "Data, frames, segments, packets, bits",
                         "Segments, data, packets, bits, frames"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 1, page 17",
+            .explanation = {"Study Guide, Chapter 1, page 15",
                             "The upper layers create data, the transport layer makes segments, "
                             "the network layer packets, the data link layer frames, and the "
                             "physical layer sends bits."},
@@ -58,7 +65,7 @@ std::span<const ContentEntry> quiz_4_content()
             .question = {"Which device breaks up broadcast domains by default?"},
             .choices = {"Router", "Switch", "Bridge", "Hub", "Repeater"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 1, page 11",
+            .explanation = {"Study Guide, Chapter 1, page 2",
                             "A router does not forward broadcasts by default, so each router "
                             "interface is its own broadcast domain; switches and bridges only "
                             "break up collision domains."},
@@ -76,30 +83,32 @@ std::span<const ContentEntry> quiz_4_content()
                         "1 collision domain and 8 broadcast domains",
                         "48 collision domains and 8 broadcast domains"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 38",
+            .explanation = {"Study Guide, Chapter 1, page 5",
                             "Each switch port is a separate collision domain.",
                             "A hub shares one collision domain among all its hosts, so each hub "
                             "segment is one collision domain: 8 in all.",
-                            "A switch floods broadcasts out all ports in the same VLAN,",
-                            "so with one VLAN the whole network is 1 broadcast domain."},
+                            "A switch floods broadcasts out all ports in the same VLAN.",
+                            "With one VLAN, the whole network is therefore 1 broadcast domain."},
         },
 
         // Record 24
         {
-            .question = {"Which of the following is true of full-duplex Ethernet?"},
-            .choices = {"It works on a hub as long as only two hosts are attached",
-                        "It uses CSMA/CD to detect collisions on the link",
-                        "It needs a point-to-point link, such as a host to a dedicated switch port",
-                        "It sends and receives on the same wire pair, taking turns",
-                        "It can be used only on coaxial cable",
-                        "It gives each station 50 percent of the link bandwidth"},
+            .question = {"Which range of TCP and UDP port numbers is the well-known range?"},
+            .choices = {"0 to 511",
+                        "1 to 100",
+                        "0 to 1023",
+                        "1024 to 49151",
+                        "49152 to 65535",
+                        "0 to 65535"},
             .correct = "C",
-            .explanation = {"Full-duplex Ethernet sends on one pair and receives on another at "
-                            "the same time.",
-                            "It needs a point-to-point connection, such as host to switch port or "
-                            "switch to switch; hubs are half-duplex only.",
-                            "Because there are no collisions, collision detection is turned off.",
-                            "Each direction gets the full bandwidth of the link."},
+            .explanation = {"Ports 0 to 1023 are the well-known ports, set aside for common "
+                            "server applications.",
+                            "Ports 1024 to 49151 are registered ports, and 49152 to 65535 are "
+                            "dynamic (private) ports.",
+                            "A client normally picks a source port above 1023 for each session it "
+                            "opens.",
+                            "The port field has 16 bits, so 0 to 65535 is the whole range, not "
+                            "just the well-known part."},
         },
 
         // TCP/IP protocol suite
@@ -107,8 +116,7 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 28
         {
             .question = {"Which transport protocol and port number does TFTP use?"},
-            .choices = {"TCP port 21", "TCP port 23", "UDP port 161", "TCP port 25",
-                        "UDP port 69"},
+            .choices = {"TCP port 21", "TCP port 23", "UDP port 161", "TCP port 25", "UDP port 69"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 2, page 74",
                             "TFTP runs over UDP port 69; FTP uses TCP 21, Telnet TCP 23, SMTP "
@@ -117,34 +125,32 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 32
         {
-            .question = {"Which protocol does a host use to find the hardware address of a "
-                         "local device when it knows only its IP address?"},
-            .choices = {"RARP", "ICMP", "ARP", "DHCP", "BootP", "DNS"},
+            .question = {"On which port does a web server listen for secure HTTP (HTTPS) "
+                         "connections?"},
+            .choices = {"TCP 80", "TCP 110", "TCP 443", "TCP 8080", "UDP 53", "TCP 22"},
             .correct = "C",
-            .explanation = {"ARP broadcasts a request for the IP address and the owner replies "
-                            "with its MAC address.",
-                            "RARP does the opposite, finding an IP address for a known MAC "
-                            "address.",
-                            "DNS resolves names to IP addresses, and ICMP carries error and "
-                            "control messages."},
+            .explanation = {"HTTPS is HTTP carried inside an encrypted SSL/TLS session, and web "
+                            "servers accept it on TCP port 443.",
+                            "TCP 80 is plain HTTP, and TCP 8080 is a common alternative port for "
+                            "plain HTTP.",
+                            "TCP 22 is SSH, TCP 110 is POP3 and UDP 53 carries DNS queries."},
         },
 
         // Record 36
         {
-            .question = {"Which of the following correctly describes the TCP three-way "
-                         "handshake?"},
+            .question = {"Which of the following correctly describes the TCP three-way handshake?"},
             .choices = {"The client sends SYN, the server replies with SYN/ACK, and the client "
                         "sends ACK",
-                        "The client sends ACK, the server replies with SYN, and the client "
-                        "sends SYN/ACK",
-                        "The client sends SYN, the server replies with ACK, and the client "
-                        "sends FIN",
-                        "The server sends SYN, the client replies with ACK, and the server "
-                        "sends FIN",
+                        "The client sends ACK, the server replies with SYN, and the client sends "
+                        "SYN/ACK",
+                        "The client sends SYN, the server replies with ACK, and the client sends "
+                        "FIN",
+                        "The server sends SYN, the client replies with ACK, and the server sends "
+                        "FIN",
                         "The client sends SYN/ACK, the server replies with SYN, and the client "
                         "sends ACK"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 2, page 99",
+            .explanation = {"Study Guide, Chapter 2, page 59",
                             "1. The client sends a segment with SYN set and its initial sequence "
                             "number.",
                             "2. The server acknowledges it and sends its own SYN in one SYN/ACK "
@@ -155,65 +161,78 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 40
         {
-            .question = {"Which of the following fields is found in a TCP header but not in a "
-                         "UDP header?"},
-            .choices = {"Sequence number", "Source port", "Destination port", "Checksum",
-                        "Length", "Time to live"},
+            .question = {"Which DoD model layer covers the functions of both the data link and "
+                         "the physical layers of the seven-layer model?"},
+            .choices = {"Network Access",
+                        "Internet",
+                        "Host-to-Host",
+                        "Process/Application",
+                        "Data Link",
+                        "Physical"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 2, page 79",
-                            "TCP uses sequence and acknowledgment numbers and a window for "
-                            "reliable, ordered delivery; UDP has none of them.",
-                            "Both carry source port, destination port and checksum; the Length "
-                            "field is in UDP only, and TTL is in the IP header."},
+            .explanation = {"Study Guide, Chapter 2, page 55",
+                            "Network Access is the bottom DoD layer: it handles framing, hardware "
+                            "addresses and the physical medium, the work of the data link and "
+                            "physical layers.",
+                            "Internet, Host-to-Host and Process/Application sit higher in the "
+                            "stack, and Data Link and Physical are seven-layer names that each "
+                            "cover only one of the two layers."},
         },
 
         // Record 44
         {
-            .question = {"Which type of ICMP message does the ping command send?"},
-            .choices = {"Destination unreachable", "Source quench", "Time exceeded",
-                        "Echo request", "Redirect"},
+            .question = {"A host with no default gateway configured still reaches hosts on other "
+                         "subnets because the router answers for them. Which router feature "
+                         "makes this possible?"},
+            .choices = {"RARP", "Inverse ARP", "Gratuitous ARP", "Proxy ARP", "BootP"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 2, page 55",
-                            "Ping sends ICMP echo request messages and waits for echo replies, "
-                            "testing reachability and round-trip time."},
+            .explanation = {"Study Guide, Chapter 2, page 96",
+                            "With proxy ARP the router answers the host's ARP request for a "
+                            "remote host with the router's own MAC address, so the host sends "
+                            "those frames to the router, which forwards them; gratuitous ARP "
+                            "announces a host's own address, Inverse ARP learns a Frame Relay "
+                            "neighbour's address, and RARP and BootP hand out IP addresses."},
         },
 
         // Record 48
         {
-            .question = {"Which layer of the DoD model corresponds to the transport layer of "
-                         "the seven-layer model?"},
-            .choices = {"Host-to-Host", "Process/Application", "Internet", "Network Access",
-                        "Session"},
+            .question = {"How many bytes long is the UDP header?"},
+            .choices = {"8 bytes", "20 bytes", "12 bytes", "24 bytes", "4 bytes"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 2, page 105",
-                            "The DoD model has four layers:",
-                            "Process/Application maps to application, presentation and session.",
-                            "Host-to-Host maps to transport; Internet maps to network.",
-                            "Network Access maps to data link and physical."},
+            .explanation = {"Study Guide, Chapter 2, page 68",
+                            "The UDP header is 8 bytes, four fields of 2 bytes each:",
+                            "source port and destination port;",
+                            "length and checksum.",
+                            "A TCP header is at least 20 bytes because it adds sequence and "
+                            "acknowledgment numbers, flags and a window."},
         },
 
         // IP addressing and subnetting
 
         // Record 52
         {
-            .question = {"What is the broadcast address of the subnet that contains host "
-                         "172.16.45.14/20?"},
-            .choices = {"172.16.45.255", "172.16.32.255", "172.16.63.255", "172.16.47.254",
-                        "172.16.47.255"},
+            .question = {"Which range of first-octet values identifies Class D addresses, the "
+                         "addresses used for multicast?"},
+            .choices = {"240 to 255", "192 to 239", "224 to 255", "225 to 254", "224 to 239"},
             .correct = "E",
-            .explanation = {"A /20 mask (255.255.240.0) gives blocks of 16 in the third octet; "
-                            "45 is in 32-47, so the subnet is 172.16.32.0 and the broadcast is "
-                            "172.16.47.255."},
+            .explanation = {"Class D addresses begin with the bits 1110, so their first octet "
+                            "runs from 224 to 239, and each identifies a multicast group; first "
+                            "octets from 240 up (bits 1111) are Class E, reserved for "
+                            "experimental use."},
         },
 
         // Record 56
         {
             .question = {"Which mask gives a Class B network at least 50 subnets while leaving "
                          "the most hosts per subnet?"},
-            .choices = {"255.255.248.0", "255.255.255.0", "255.255.254.0", "255.255.252.0",
-                        "255.255.240.0", "255.255.255.192"},
+            .choices = {"255.255.248.0",
+                        "255.255.255.0",
+                        "255.255.254.0",
+                        "255.255.252.0",
+                        "255.255.240.0",
+                        "255.255.255.192"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 3, page 160",
+            .explanation = {"Study Guide, Chapter 3, page 162",
                             "Five subnet bits give only 32 subnets; six give 64 (62 without the "
                             "zero and all-ones subnets) and leave 10 host bits for 1022 hosts "
                             "each: 255.255.252.0."},
@@ -221,45 +240,49 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 60
         {
-            .question = {"Which of the following is a valid host address in the subnet "
-                         "192.168.10.64/27?"},
-            .choices = {"192.168.10.64", "192.168.10.95", "192.168.10.96", "192.168.10.90",
-                        "192.168.10.63"},
+            .question = {"What is the hexadecimal value of the decimal number 172?"},
+            .choices = {"A2", "CA", "AB", "AC", "BC"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 3, page 152",
-                            "A /27 gives blocks of 32, so the subnet runs from 192.168.10.64 "
-                            "(network) to .95 (broadcast); valid hosts are .65 to .94, and only "
-                            ".90 is in that range."},
+            .explanation = {"Study Guide, Chapter 3, page 116",
+                            "172 / 16 = 10 remainder 12; 10 is written A and 12 is written C, so "
+                            "172 = AC (10 x 16 + 12 = 172). CA is 202, AB is 171, BC is 188 and "
+                            "A2 is 162."},
         },
 
         // Record 64
         {
-            .question = {"How many usable host addresses does each subnet have when the mask "
-                         "is 255.255.255.240?"},
-            .choices = {"14", "16", "30", "6", "15"},
+            .question = {"Which address does a host ping to test its own TCP/IP stack without "
+                         "sending anything onto the network?"},
+            .choices = {"127.0.0.1", "0.0.0.0", "255.255.255.255", "169.254.0.1", "224.0.0.1"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 3, page 124",
-                            "255.255.255.240 leaves 4 host bits: 2^4 = 16 addresses.",
-                            "Subtract the network and broadcast addresses: 16 - 2 = 14 hosts."},
+            .explanation = {"Study Guide, Chapter 3, page 129",
+                            "127.0.0.1 is the loopback address: packets sent to it are turned "
+                            "around inside the host's own TCP/IP software and never reach the "
+                            "network, so a reply proves the stack works.",
+                            "0.0.0.0 means this host or the default route, 255.255.255.255 is "
+                            "the local broadcast, 169.254.0.1 is link-local and 224.0.0.1 is the "
+                            "all-hosts multicast group."},
         },
 
         // Record 68
         {
-            .question = {"A host is configured with the address 10.20.35.200 and the mask "
-                         "255.255.248.0.",
-                         "Which of the following are true?"},
-            .choices = {"The host is on subnet 10.20.32.0",
-                        "The broadcast address of its subnet is 10.20.35.255",
-                        "10.20.40.1 is on the same subnet as the host",
-                        "The subnet has 254 usable host addresses",
-                        "The last usable host address of the subnet is 10.20.39.254"},
+            .question = {"The network 192.168.10.0/24 is subnetted with variable-length masks, "
+                         "and the subnet 192.168.10.64/26 is already in use.",
+                         "Which of the following subnets can also be assigned without "
+                         "overlapping it? (Choose two.)"},
+            .choices = {"192.168.10.32/27",
+                        "192.168.10.96/27",
+                        "192.168.10.0/25",
+                        "192.168.10.120/29",
+                        "192.168.10.128/25"},
             .correct = "AE",
-            .explanation = {"Study Guide, Chapter 3, page 146",
-                            "255.255.248.0 is /21: block size 8 in the third octet.",
-                            "35 falls in 32-39, so the subnet is 10.20.32.0.",
-                            "Broadcast 10.20.39.255; valid hosts 10.20.32.1 to 10.20.39.254.",
-                            "11 host bits give 2^11 - 2 = 2046 hosts; 10.20.40.1 is in the next "
-                            "subnet."},
+            .explanation = {"Study Guide, Chapter 3, page 174",
+                            "192.168.10.64/26 covers 192.168.10.64 to 192.168.10.127.",
+                            "192.168.10.32/27 (.32 to .63) and 192.168.10.128/25 (.128 to .255) "
+                            "lie outside it, so both can be used.",
+                            "192.168.10.0/25 (.0 to .127) contains the whole /26.",
+                            "192.168.10.96/27 (.96 to .127) and 192.168.10.120/29 (.120 to .127) "
+                            "lie inside it."},
         },
 
         // Record 72
@@ -274,7 +297,7 @@ std::span<const ContentEntry> quiz_4_content()
                         "Subnet 192.168.50.77, broadcast .95, hosts .78 to .94",
                         "Subnet 192.168.50.96, broadcast .127, hosts .97 to .126"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 3, page 163",
+            .explanation = {"Study Guide, Chapter 3, page 143",
                             "255.255.255.224 is /27, leaving 5 host bits.",
                             "Block size: 256 - 224 = 32.",
                             "Subnets: .0, .32, .64, .96, .128 and so on.",
@@ -285,25 +308,28 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 76
         {
-            .question = {"Which single route summarizes exactly the eight networks "
-                         "172.16.8.0/24 through 172.16.15.0/24?"},
-            .choices = {"172.16.0.0/20", "172.16.8.0/22", "172.16.8.0/24", "172.16.0.0/16",
+            .question = {"Which single route summarizes exactly the eight networks 172.16.8.0/24 "
+                         "through 172.16.15.0/24?"},
+            .choices = {"172.16.0.0/20",
+                        "172.16.8.0/22",
+                        "172.16.8.0/24",
+                        "172.16.0.0/16",
                         "172.16.8.0/21"},
             .correct = "E",
             .explanation = {"Eight /24 networks take 3 bits of the third octet: 24 - 3 = /21 "
                             "(255.255.248.0).",
                             "8 is a multiple of 8, so the block 8-15 starts on a boundary: "
                             "172.16.8.0/21.",
-                            "A /20 or /16 also covers other networks, and a /22 covers only 8 "
-                            "to 11."},
+                            "A /20 or /16 also covers other networks, and a /22 covers only 8 to "
+                            "11."},
         },
 
         // IPX protocols and addressing
 
         // Record 80
         {
-            .question = {"How does IPX RIP choose the best route when it knows more than one path "
-                         "to a network?"},
+            .question = {"How does IPX RIP choose the best route when it knows more than one "
+                         "path to a network?"},
             .choices = {"By hop count only",
                         "By ticks first, with hop count as the tie-breaker",
                         "By bandwidth and delay",
@@ -312,16 +338,16 @@ std::span<const ContentEntry> quiz_4_content()
                         "By load and reliability"},
             .correct = "B",
             .explanation = {"IPX RIP prefers the route with the fewest ticks, a delay measured in "
-                            "units of 1/18 second; if two routes have the same tick count, the one "
-                            "with fewer hops wins.",
+                            "units of 1/18 second; if two routes have the same tick count, the "
+                            "one with fewer hops wins.",
                             "Hop count alone is the IP RIP metric, bandwidth and delay are the "
                             "IGRP defaults, and a bandwidth-based cost is used by OSPF."},
         },
 
         // Record 84
         {
-            .question = {"Which of the following commands are needed to enable basic IPX "
-                         "routing on a router's interfaces?"},
+            .question = {"Which of the following commands are needed to enable basic IPX routing "
+                         "on a router's interfaces? (Choose two.)"},
             .choices = {"ipx router eigrp 10",
                         "ipx maximum-paths 2",
                         "ipx sap-interval 0",
@@ -329,13 +355,12 @@ std::span<const ContentEntry> quiz_4_content()
                         "ipx delay 1",
                         "ipx network 2a (in interface configuration mode)"},
             .correct = "DF",
-            .explanation = {"Study Guide, Chapter 4, page 211",
-                            "ipx routing in global configuration mode starts IPX, along with "
-                            "IPX RIP and SAP.",
+            .explanation = {"Study Guide, Chapter 4, page 206",
+                            "ipx routing in global configuration mode starts IPX, along with IPX "
+                            "RIP and SAP.",
                             "ipx network in each interface assigns the network number and "
                             "activates IPX there.",
-                            "Load balancing, EIGRP for IPX, delay and timer changes are "
-                            "optional."},
+                            "Load balancing, EIGRP for IPX, delay and timer changes are optional."},
         },
 
         // Record 88
@@ -347,7 +372,7 @@ std::span<const ContentEntry> quiz_4_content()
                         "It assigns network numbers to clients when they boot",
                         "It carries file and print requests between client and server"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 4, page 208",
+            .explanation = {"Study Guide, Chapter 4, page 196",
                             "Servers broadcast SAP advertisements of their services every 60 "
                             "seconds, and routers keep them in a SAP table.",
                             "IPX RIP chooses routes by ticks and hops, and NCP carries file and "
@@ -356,36 +381,38 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 92
         {
-            .question = {"Which command shows the IPX servers the router has learned through "
-                         "SAP?"},
-            .choices = {"show ipx route", "show ipx servers", "show ipx interface",
-                        "show ipx traffic", "show sap table"},
+            .question = {"Which command shows the IPX network number and the frame type "
+                         "configured on each of the router's interfaces?"},
+            .choices = {"show ipx route",
+                        "show ipx interface",
+                        "show ipx servers",
+                        "show ipx traffic",
+                        "show ipx cache"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 4, page 203",
-                            "show ipx servers lists the services in the SAP table with type, "
-                            "name, address and hops.",
-                            "show ipx route displays the IPX routing table, show ipx interface "
-                            "the interface settings,",
-                            "and show ipx traffic counts packets sent and received."},
+            .explanation = {"Study Guide, Chapter 4, page 211",
+                            "show ipx interface reports, for each interface, its IPX network "
+                            "number, node address and encapsulation (frame type).",
+                            "show ipx route shows the IPX routing table and show ipx servers the "
+                            "SAP table.",
+                            "show ipx traffic counts IPX packets, and show ipx cache lists "
+                            "fast-switching entries."},
         },
 
         // Router command line: modes, show commands, configuration, startup
 
         // Record 96
         {
-            .question = {"Which command saves the running configuration so it is used at the "
-                         "next reload?"},
-            .choices = {"copy startup-config running-config", "write erase",
-                        "copy running-config startup-config", "show startup-config",
-                        "copy running-config tftp"},
+            .question = {"What is the factory default value of the router's configuration "
+                         "register, the value for a normal startup?"},
+            .choices = {"0x2142", "0x2100", "0x2102", "0x2101", "0x2141"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 231",
-                            "copy running-config startup-config copies the configuration in RAM "
-                            "to NVRAM, which is read at boot.",
-                            "copy startup-config running-config merges NVRAM into RAM; write "
-                            "erase deletes the startup configuration.",
-                            "Copying to TFTP makes a backup on a server but does not change "
-                            "what loads at boot."},
+            .explanation = {"Study Guide, Chapter 5, page 243",
+                            "0x2102 is the default: a boot field (last hex digit) of 2 follows "
+                            "any boot system commands, or else loads the first image in flash.",
+                            "Bit 6 (0x0040) is clear, so the startup configuration in NVRAM is "
+                            "read.",
+                            "0x2142 and 0x2141 set bit 6 and skip NVRAM; 0x2100 stops at the ROM "
+                            "monitor and 0x2101 boots the ROM image."},
         },
 
         // Record 100
@@ -394,7 +421,7 @@ std::span<const ContentEntry> quiz_4_content()
                          "contents of NVRAM at bootup?"},
             .choices = {"0x2102", "0x2100", "0x2142", "0x2101", "0x2002", "0x2120"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 235",
+            .explanation = {"Study Guide, Chapter 5, page 244",
                             "Bit 6 (0x0040) tells the router to ignore NVRAM; 0x2142 sets it and "
                             "is used for password recovery.",
                             "0x2102 is the normal default, 0x2100 boots to ROM monitor and "
@@ -403,34 +430,35 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 104
         {
-            .question = {"Which command shows the router's software version, uptime, memory "
-                         "and configuration register setting?"},
-            .choices = {"show version", "show running-config", "show flash",
-                        "show interfaces", "show startup-config"},
+            .question = {"Which command shows the router's software version, uptime, memory and "
+                         "configuration register setting?"},
+            .choices = {"show version",
+                        "show running-config",
+                        "show flash",
+                        "show interfaces",
+                        "show startup-config"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 285",
-                            "show version displays the software version, uptime, image file, "
-                            "RAM and NVRAM size and the configuration register.",
-                            "show flash lists the files in flash memory and the free space,",
-                            "and show running-config shows the active configuration."},
+            .explanation = {"Study Guide, Chapter 5, page 258",
+                            "show version displays the software version, uptime, image file, RAM "
+                            "and NVRAM size and the configuration register.",
+                            "show flash lists the files in flash memory and the free space.",
+                            "show running-config shows the active configuration."},
         },
 
         // Record 108
         {
             .question = {"Which of the following are true about the router's normal startup "
-                         "sequence?"},
+                         "sequence? (Choose four.)"},
             .choices = {"The POST tests the hardware",
-                        "The startup configuration is loaded from flash before the software "
-                        "image",
-                        "The bootstrap program in ROM locates and loads the operating system "
-                        "image",
+                        "The startup configuration is loaded from flash before the software image",
+                        "The bootstrap program in ROM locates and loads the operating system image",
                         "By default the operating system image is loaded from flash memory",
                         "If no startup configuration is found in NVRAM, setup mode starts"},
             .correct = "ACDE",
-            .explanation = {"Study Guide, Chapter 5, page 237",
+            .explanation = {"Study Guide, Chapter 5, page 238",
                             "1. POST in ROM checks the hardware.",
                             "2. The bootstrap in ROM loads the operating system.",
-                            "3. By default the image comes from flash;",
+                            "3. By default the image comes from flash.",
                             "boot system commands can point elsewhere (TFTP).",
                             "4. The NVRAM configuration is loaded into RAM.",
                             "5. With no startup configuration, setup starts.",
@@ -440,7 +468,7 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 112
         {
             .question = {"Which of the following commands set a password that protects "
-                         "privileged EXEC mode?"},
+                         "privileged EXEC mode? (Choose two.)"},
             .choices = {"password mypass (in line console 0 mode)",
                         "password mypass (in line vty 0 4 mode)",
                         "service password-encryption",
@@ -450,8 +478,8 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "DF",
             .explanation = {"enable secret and enable password both protect privileged mode; if "
                             "both are set, the encrypted enable secret is used.",
-                            "password under line console 0 protects console access,",
-                            "and under line vty 0 4 protects Telnet access (with login).",
+                            "password under line console 0 protects console access.",
+                            "Under line vty 0 4, password (with login) protects Telnet access.",
                             "service password-encryption only encrypts passwords in the "
                             "configuration."},
         },
@@ -460,15 +488,18 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Which command displays a one-line summary of each interface's IP "
                          "address and status?"},
-            .choices = {"show interfaces", "show ip route", "show ip interface brief",
-                        "show controllers serial 0", "show hosts"},
+            .choices = {"show interfaces",
+                        "show ip route",
+                        "show ip interface brief",
+                        "show controllers serial 0",
+                        "show hosts"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 243",
-                            "show ip interface brief lists each interface, its IP address, "
-                            "status and protocol on one line.",
-                            "show interfaces gives detailed statistics for each interface,",
-                            "show controllers shows the physical interface and cable (DTE/DCE),",
-                            "and show ip route displays the routing table."},
+            .explanation = {"Study Guide, Chapter 5, page 260",
+                            "show ip interface brief lists each interface, its IP address, status "
+                            "and protocol on one line.",
+                            "show interfaces gives detailed statistics for each interface.",
+                            "show controllers shows the physical interface and cable (DTE/DCE).",
+                            "show ip route displays the routing table."},
         },
 
         // Record 120
@@ -482,9 +513,9 @@ std::span<const ContentEntry> quiz_4_content()
                         "The router's NVRAM is empty",
                         "The interface has the wrong subnet mask"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 279",
-                            "Up/down means the physical layer works but the data link layer "
-                            "does not: look for an encapsulation mismatch, missing clocking or "
+            .explanation = {"Study Guide, Chapter 5, page 287",
+                            "Up/down means the physical layer works but the data link layer does "
+                            "not: look for an encapsulation mismatch, missing clocking or "
                             "keepalive problems.",
                             "A shut interface shows administratively down; no cable shows "
                             "down/down.",
@@ -495,24 +526,20 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 124
         {
-            .question = {"Which of the following is a characteristic of a classic "
-                         "distance-vector routing protocol such as RIP?"},
-            .choices = {"Each router floods link-state advertisements to all routers in the "
-                        "area",
-                        "Each router builds a complete map of the network topology",
-                        "Updates are sent only on change, with hello packets to find "
-                        "neighbors",
-                        "Each router periodically sends its entire routing table to its "
-                        "neighbors",
-                        "Routes are chosen with the shortest path first (SPF) algorithm"},
+            .question = {"Under router rip, what does the command network 10.0.0.0 do?"},
+            .choices = {"It advertises only the subnet 10.0.0.0/24 to the neighbors",
+                        "It sends 10.0.0.0 to the neighbors as a default route",
+                        "It lets RIP learn routes to 10.0.0.0 but never advertise them",
+                        "It runs RIP on every interface in the classful network 10.0.0.0 and "
+                        "advertises that network",
+                        "It sends RIP updates only to a neighbor at address 10.0.0.0"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 6, page 296",
-                            "Distance-vector protocols such as RIP and IGRP send the whole table",
-                            "to directly connected neighbors (every 30 s for RIP, 90 s for IGRP).",
-                            "Each router knows only distance and direction to each network.",
-                            "Flooding LSAs, a topology map and SPF are link-state features,",
-                            "and hellos with change-only updates belong to link-state and "
-                            "hybrid protocols."},
+            .explanation = {"Study Guide, Chapter 6, page 316",
+                            "The RIP network command takes a classful network and no mask.",
+                            "Every interface in 10.0.0.0/8 sends and receives RIP updates.",
+                            "The connected subnets of 10.0.0.0 are advertised to neighbors.",
+                            "Interfaces in other networks need their own network command.",
+                            "It sets no default route, names no neighbor and means no /24."},
         },
 
         // Record 128
@@ -521,7 +548,7 @@ std::span<const ContentEntry> quiz_4_content()
                          "considered reachable?"},
             .choices = {"255", "100", "16", "15", "30"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 6, page 337",
+            .explanation = {"Study Guide, Chapter 6, page 320",
                             "RIP allows a maximum of 15 hops.",
                             "A metric of 16 means infinity (unreachable), which limits RIP to "
                             "small networks.",
@@ -530,30 +557,32 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 132
         {
-            .question = {"Which command creates a static route to network 172.20.16.0/20 "
-                         "through the next-hop router 10.1.1.2?"},
+            .question = {"Which command creates a static route to network 172.20.16.0/20 through "
+                         "the next-hop router 10.1.1.2?"},
             .choices = {"ip route 172.20.16.0 0.0.15.255 10.1.1.2",
                         "ip route 10.1.1.2 255.255.240.0 172.20.16.0",
                         "route ip 172.20.16.0 255.255.240.0 10.1.1.2",
                         "ip route 172.20.16.0 255.255.240.0 10.1.1.2",
                         "ip route 172.20.16.0 255.255.255.0 10.1.1.2"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 6, page 330",
-                            "In global configuration mode: ip route network mask next-hop "
-                            "(or exit interface).",
+            .explanation = {"Study Guide, Chapter 6, page 292",
+                            "In global configuration mode: ip route network mask next-hop (or "
+                            "exit interface).",
                             "A /20 mask is 255.255.240.0; a wildcard mask is not used here.",
-                            "A 255.255.255.0 mask would match only 172.20.16.0/24, not the "
-                            "whole /20."},
+                            "A 255.255.255.0 mask would match only 172.20.16.0/24, not the whole "
+                            "/20."},
         },
 
         // Record 136
         {
-            .question = {"Which values does IGRP use by default to calculate its metric?"},
-            .choices = {"Hop count only", "Bandwidth and delay",
-                        "Bandwidth, delay, load and reliability", "Cost based on bandwidth",
+            .question = {"What does IGRP use by default to calculate its metric?"},
+            .choices = {"Hop count only",
+                        "Bandwidth and delay",
+                        "Bandwidth, delay, load and reliability",
+                        "Cost based on bandwidth",
                         "Ticks and hops"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 6, page 324",
+            .explanation = {"Study Guide, Chapter 6, page 329",
                             "IGRP can weigh bandwidth, delay, load and reliability, but by "
                             "default only bandwidth and delay are used.",
                             "RIP uses hop count, OSPF a cost based on bandwidth, and IPX RIP "
@@ -564,25 +593,28 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Which feature stops a router from advertising a route back out the "
                          "interface it learned the route on?"},
-            .choices = {"Route poisoning", "Hold-down timers", "Triggered updates",
-                        "Split horizon", "Maximum hop count"},
+            .choices = {"Route summarization",
+                        "Administrative distance",
+                        "Equal-cost load balancing",
+                        "Split horizon",
+                        "Route redistribution"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 6, page 312",
+            .explanation = {"Study Guide, Chapter 6, page 309",
                             "Split horizon stops a router from sending routing information back "
                             "in the direction it came from, which helps prevent routing loops.",
-                            "Route poisoning advertises a failed route as unreachable, and "
-                            "hold-downs ignore worse updates for a time."},
+                            "Summarization merges many routes into one, administrative distance "
+                            "ranks the sources of routes, load balancing spreads traffic over "
+                            "several paths and redistribution passes routes between protocols."},
         },
 
         // Routing protocols: EIGRP and OSPF
 
         // Record 144
         {
-            .question = {"What is the default administrative distance of internal EIGRP "
-                         "routes?"},
+            .question = {"What is the default administrative distance of internal EIGRP routes?"},
             .choices = {"100", "110", "120", "90", "170"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 369",
+            .explanation = {"Study Guide, Chapter 7, page 348",
                             "Internal EIGRP routes have AD 90 and external EIGRP 170; IGRP is "
                             "100, OSPF 110 and RIP 120."},
         },
@@ -601,31 +633,37 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 152
         {
-            .question = {"Which command, under router ospf 1, enables OSPF on all interfaces "
-                         "in 10.1.0.0/16 and puts them in area 0?"},
-            .choices = {"network 10.1.0.0 0.0.255.255 area 0",
-                        "ip ospf network 10.1.0.0 area 0",
-                        "network 10.1.0.0 area 0",
-                        "network 10.1.0.0 0.0.255.255",
-                        "ospf network 10.1.0.0 0.0.255.255 area 0",
-                        "network 10.1.0.0 0.0.0.255 area 0"},
+            .question = {"Why does OSPF elect a designated router on a broadcast multiaccess "
+                         "network such as Ethernet?"},
+            .choices = {"The other routers form full adjacencies only with the DR and BDR, so "
+                        "less flooding is needed",
+                        "The DR is the only router on the network allowed to forward user traffic",
+                        "The DR assigns router IDs to the other routers on the network",
+                        "The DR runs the SPF calculation for every router on the network",
+                        "The DR sends a default route to the other routers",
+                        "The DR blocks redundant links to stop routing loops"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 390",
-                            "The OSPF network command takes an address, a wildcard mask and an "
-                            "area: network 10.1.0.0 0.0.255.255 area 0.",
-                            "Wildcard 0.0.0.255 would match only 10.1.0.0/24, and the area is "
-                            "required."},
+            .explanation = {"Study Guide, Chapter 7, page 385",
+                            "Without a DR, n routers on one segment would need n(n-1)/2 full "
+                            "adjacencies and would flood every change to one another; with a DR "
+                            "and BDR each of the other routers keeps only two, and the DR passes "
+                            "updates on to the rest.",
+                            "Every router still runs SPF, forwards its own traffic and chooses "
+                            "its own router ID."},
         },
 
         // Record 156
         {
             .question = {"Which algorithm does EIGRP use to choose loop-free routes and keep "
                          "backup routes?"},
-            .choices = {"Shortest path first (SPF)", "Classic distance-vector algorithm of RIP",
-                        "Spanning Tree Algorithm", "DUAL",
-                        "Split horizon with poison reverse", "Round-robin load balancing"},
+            .choices = {"Shortest path first (SPF)",
+                        "Classic distance-vector algorithm of RIP",
+                        "Spanning Tree Algorithm",
+                        "DUAL",
+                        "Split horizon with poison reverse",
+                        "Round-robin load balancing"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 349",
+            .explanation = {"Study Guide, Chapter 7, page 344",
                             "EIGRP uses the Diffusing Update Algorithm (DUAL) to pick a "
                             "successor and keep feasible successors as loop-free backup routes."},
         },
@@ -640,39 +678,44 @@ std::span<const ContentEntry> quiz_4_content()
                         "The IP address of the first interface configured",
                         "A random number chosen at startup"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 7, page 388",
-                            "Unless set by configuration, OSPF uses the highest IP address on "
-                            "an active interface.",
-                            "A loopback address is preferred when one exists, because a "
-                            "loopback interface never goes down."},
+            .explanation = {"Study Guide, Chapter 7, page 383",
+                            "Unless set by configuration, OSPF uses the highest IP address on an "
+                            "active interface.",
+                            "A loopback address is preferred when one exists, because a loopback "
+                            "interface never goes down."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking
 
         // Record 164
         {
-            .question = {"Which switching method reads only the destination address before it "
-                         "starts forwarding the frame?"},
-            .choices = {"Store-and-forward", "Cut-through", "Fragment-free",
-                        "Process switching", "Transparent bridging", "Source-route bridging"},
+            .question = {"How much of a frame does a switch using fragment-free switching "
+                         "receive before it starts to forward the frame?"},
+            .choices = {"The first 6 bytes, which hold the destination address",
+                        "The first 64 bytes",
+                        "The first 14 bytes, the whole Ethernet header",
+                        "The first 512 bytes",
+                        "The whole frame, so that it can check the CRC",
+                        "Only the preamble"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 407",
-                            "Cut-through reads the destination MAC address and starts "
-                            "forwarding at once; fragment-free waits for the first 64 bytes and "
-                            "store-and-forward for the whole frame."},
+            .explanation = {"Study Guide, Chapter 8, page 413",
+                            "Fragment-free switching waits for the first 64 bytes, where any "
+                            "collision shows up, so collision fragments are not forwarded. "
+                            "Reading only the destination address is cut-through, and receiving "
+                            "the whole frame is store-and-forward."},
         },
 
         // Record 168
         {
-            .question = {"Five switches all use the default bridge priority of 32768. Which "
-                         "one is elected the root bridge?"},
+            .question = {"Five switches all use the default bridge priority of 32768. Which one "
+                         "is elected the root bridge?"},
             .choices = {"SW1 with MAC address 00-E0-1E-44-10-01",
                         "SW2 with MAC address 00-10-7B-3A-52-C8",
                         "SW3 with MAC address 00-60-47-01-02-03",
                         "SW4 with MAC address 00-D0-BA-00-00-01",
                         "SW5 with MAC address 00-90-27-FF-00-0A"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 8, page 433",
+            .explanation = {"Study Guide, Chapter 8, page 430",
                             "The root bridge is the switch with the lowest bridge ID.",
                             "Bridge ID = 2-byte priority + 6-byte MAC address.",
                             "All priorities are equal (32768), so the lowest MAC wins.",
@@ -683,28 +726,34 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 172
         {
-            .question = {"In which spanning tree port state does a port build its MAC address "
-                         "table but not yet forward data frames?"},
-            .choices = {"Blocking", "Listening", "Forwarding", "Disabled", "Learning",
-                        "Flooding"},
+            .question = {"What is the default spanning-tree forward delay, the time a port "
+                         "spends in each of the listening and learning states?"},
+            .choices = {"5 seconds",
+                        "10 seconds",
+                        "20 seconds",
+                        "30 seconds",
+                        "15 seconds",
+                        "50 seconds"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 8, page 455",
-                            "Blocking: forwards nothing, only receives BPDUs.",
-                            "Listening: sends and receives BPDUs, learns no addresses.",
-                            "Learning: builds the MAC table but forwards no data frames.",
-                            "Forwarding: sends and receives data; disabled ports take no part."},
+            .explanation = {"Study Guide, Chapter 8, page 446",
+                            "The forward delay is 15 seconds by default.",
+                            "A port spends one forward delay listening and another learning, 30 "
+                            "seconds in all.",
+                            "A blocked port may first wait up to the max age of 20 seconds for "
+                            "stored root information to expire.",
+                            "So a blocked port can take up to 50 seconds to reach forwarding."},
         },
 
         // Record 176
         {
-            .question = {"Which of the following are true about VLANs?"},
+            .question = {"Which of the following are true about VLANs? (Choose two.)"},
             .choices = {"A VLAN makes a broadcast domain larger",
                         "Each VLAN is a separate broadcast domain",
                         "Hosts in different VLANs can communicate without a router",
                         "VLANs can group users by function regardless of physical location",
                         "An access port can belong to several VLANs at once"},
             .correct = "BD",
-            .explanation = {"Study Guide, Chapter 8, page 413",
+            .explanation = {"Study Guide, Chapter 8, page 450",
                             "Each VLAN is its own broadcast domain,",
                             "so VLANs make broadcast domains smaller.",
                             "Users can be grouped by department or function, not by location.",
@@ -714,86 +763,102 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 180
         {
-            .question = {"Which of the following are frame tagging methods used on trunk "
-                         "links between switches?"},
-            .choices = {"VTP", "IEEE 802.1Q", "IEEE 802.1D", "ISL", "IEEE 802.2 LLC"},
+            .question = {"Which of the following are true about ISL frame tagging on trunk "
+                         "links? (Choose two.)"},
+            .choices = {"It is an IEEE open standard supported by switches of every maker",
+                        "It encapsulates the whole frame in a new header and trailer",
+                        "It sends the frames of the native VLAN without any tag",
+                        "It is proprietary to one maker of network equipment",
+                        "It marks the VLAN by changing the frame's destination MAC address"},
             .correct = "BD",
-            .explanation = {"Study Guide, Chapter 8, page 452",
-                            "ISL encapsulates each frame in a 26-byte header and 4-byte CRC; "
-                            "IEEE 802.1Q inserts a 4-byte tag into the frame.",
-                            "VTP shares VLAN information, 802.1D is spanning tree and 802.2 is "
-                            "LLC."},
+            .explanation = {"Study Guide, Chapter 8, page 457",
+                            "ISL wraps every frame, unchanged, in a 26-byte header that carries "
+                            "the VLAN number and a 4-byte CRC trailer; it was developed by one "
+                            "maker and works only between its devices.",
+                            "It is not an IEEE standard, has no untagged native VLAN and leaves "
+                            "the frame's own addresses alone."},
         },
 
         // Access lists: standard, extended, IPX, wildcard masks
 
         // Record 184
         {
-            .question = {"Which wildcard mask matches all addresses in the subnet "
-                         "172.16.32.0/19?"},
-            .choices = {"0.0.31.255", "0.0.32.255", "255.255.224.0", "0.0.63.255",
-                        "0.0.15.255"},
+            .question = {"Which command adds a comment line to access list 110 that describes "
+                         "what the list is for?"},
+            .choices = {"access-list 110 remark Stop web access to the lab",
+                        "access-list 110 description Stop web access to the lab",
+                        "access-list 110 comment Stop web access to the lab",
+                        "description access-list 110 Stop web access to the lab",
+                        "! access-list 110 Stop web access to the lab"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 9, page 470",
-                            "Wildcard mask = 255.255.255.255 minus the subnet mask.",
-                            "/19 mask: 255.255.224.0.",
-                            "First octet: 255 - 255 = 0",
-                            "Second octet: 255 - 255 = 0",
-                            "Third octet: 255 - 224 = 31",
-                            "Fourth octet: 255 - 0 = 255",
-                            "Wildcard 0.0.31.255 matches 172.16.32.0 to 172.16.63.255."},
+            .explanation = {"Study Guide, Chapter 9, page 502",
+                            "remark stores a comment line in a numbered list:",
+                            "access-list 110 remark Stop web access to the lab",
+                            "access-list 110 deny tcp any 10.9.9.0 0.0.0.255 eq 80",
+                            "access-list 110 permit ip any any",
+                            "It shows in the configuration but matches no packets.",
+                            "description labels an interface, not a list.",
+                            "A typed line starting with ! is not saved."},
         },
 
         // Record 188
         {
-            .question = {"Access list 10 contains only this line:",
-                         "access-list 10 deny 192.168.5.0 0.0.0.255",
-                         "What happens when the list is applied inbound on an interface?"},
-            .choices = {"Hosts in 192.168.5.0/24 are denied and all other hosts are permitted",
-                        "All IP traffic is denied because of the implicit deny at the end of "
-                        "the list",
-                        "Only hosts in 192.168.5.0/24 are permitted",
-                        "Only the address 192.168.5.0 itself is denied",
-                        "The list is rejected because standard lists cannot deny a subnet"},
+            .question = {"access-list 110 deny tcp any any eq 23",
+                         "access-list 110 permit ip any any",
+                         "What does list 110 do to traffic arriving on an interface where it is "
+                         "applied inbound?"},
+            .choices = {"It blocks all IP traffic, because the implicit deny overrides the permit "
+                        "line",
+                        "It blocks TCP traffic to port 23 and permits all other IP traffic",
+                        "It permits only TCP traffic to port 23 and blocks everything else",
+                        "It blocks TCP port 23 and all UDP traffic, because the permit line names "
+                        "only IP",
+                        "It blocks port 23 only for sessions to the router itself, not for "
+                        "traffic passing through"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 9, page 504",
-                            "Every access list ends with an implicit deny any, so a list with no "
-                            "permit denies all traffic; add access-list 10 permit any after the "
-                            "deny to let other hosts through."},
+            .explanation = {"Study Guide, Chapter 9, page 500",
+                            "Lines are read from the top: TCP segments to port 23 match the deny "
+                            "line and are dropped, and every other IP packet, UDP and ICMP "
+                            "included, matches permit ip any any, so the implicit deny is never "
+                            "reached; an inbound list checks all arriving packets, whether for "
+                            "the router or passing through."},
         },
 
         // Record 192
         {
-            .question = {"Which line denies HTTP traffic from subnet 192.168.10.0/24 to the "
-                         "web server 172.16.1.10?"},
-            .choices = {"access-list 110 deny tcp host 172.16.1.10 192.168.10.0 0.0.0.255 eq 80",
-                        "access-list 10 deny tcp 192.168.10.0 0.0.0.255 host 172.16.1.10 eq 80",
-                        "access-list 110 deny udp 192.168.10.0 0.0.0.255 host 172.16.1.10 eq 80",
-                        "access-list 110 deny tcp 192.168.10.0 0.0.0.255 host 172.16.1.10 eq 80",
-                        "access-list 110 deny tcp 192.168.10.0 255.255.255.0 host 172.16.1.10 "
-                        "eq 80",
-                        "access-list 110 deny ip 192.168.10.0 0.0.0.255 host 172.16.1.10 eq 80"},
+            .question = {"Which global configuration command creates a named extended IP access "
+                         "list called WEB?"},
+            .choices = {"access-list extended WEB",
+                        "ip access-list WEB extended",
+                        "ip access-list named WEB",
+                        "ip access-list extended WEB",
+                        "access-list 100 name WEB",
+                        "ip access-group extended WEB"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 9, page 470",
-                            "Extended lists (100-199) give protocol, source and wildcard, "
-                            "destination, then port: tcp ... eq 80 for HTTP.",
-                            "Source comes before destination, HTTP runs over TCP, a wildcard is "
-                            "not a subnet mask, and lists 1-99 cannot filter by port."},
+            .explanation = {"Study Guide, Chapter 9, page 508",
+                            "ip access-list extended WEB (or ip access-list standard NAME) "
+                            "creates the list and opens named-list configuration mode, where each "
+                            "line starts with permit or deny.",
+                            "The type comes before the name; access-list takes only a number, "
+                            "and ip access-group applies a list to an interface."},
         },
 
         // Record 196
         {
-            .question = {"Which command applies access list 101 to packets coming into "
-                         "interface Ethernet0?"},
-            .choices = {"ip access-group 101 in", "access-class 101 in",
-                        "ip access-list 101 in", "ip access-group 101 out",
-                        "access-list 101 in"},
+            .question = {"Which command shows which access lists are applied to an interface and "
+                         "in which direction?"},
+            .choices = {"show ip interface",
+                        "show access-lists",
+                        "show ip route",
+                        "show interfaces",
+                        "show ip protocols"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 9, page 487",
-                            "In interface configuration mode, ip access-group number in or out "
-                            "applies an IP access list to the interface.",
-                            "access-class applies a list to vty lines, and out filters packets "
-                            "leaving the interface."},
+            .explanation = {"Study Guide, Chapter 9, page 515",
+                            "show ip interface reports, for each interface, its outgoing and "
+                            "inbound access lists, or that none is set.",
+                            "show access-lists shows the lines of every list and their match "
+                            "counts but not where the lists are applied, and show interfaces "
+                            "shows status and counters only."},
         },
 
         // Record 200
@@ -801,23 +866,27 @@ std::span<const ContentEntry> quiz_4_content()
             .question = {"Which range of numbers identifies IPX standard access lists?"},
             .choices = {"800-899", "900-999", "1000-1099", "100-199", "1-99"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 9, page 483",
+            .explanation = {"Study Guide, Chapter 9, page 520",
                             "IPX standard lists use 800-899, IPX extended 900-999 and SAP "
                             "filters 1000-1099; IP uses 1-99 (standard) and 100-199 (extended)."},
         },
 
         // Record 204
         {
-            .question = {"Which command displays every access list on the router together "
-                         "with the number of packets matched by each line?"},
-            .choices = {"show ip interface", "show running-config", "show access-lists",
-                        "show ip access-group", "show access-list interface", "show ip route"},
+            .question = {"Which command displays every access list on the router together with "
+                         "the number of packets matched by each line?"},
+            .choices = {"show ip interface",
+                        "show running-config",
+                        "show access-lists",
+                        "show ip access-group",
+                        "show access-list interface",
+                        "show ip route"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 9, page 515",
-                            "show access-lists displays every access list with its lines and "
-                            "the match count of each line.",
-                            "show ip interface shows which lists are applied to an interface,",
-                            "and show running-config shows the lists but no match counts."},
+            .explanation = {"Study Guide, Chapter 9, page 514",
+                            "show access-lists displays every access list with its lines and the "
+                            "match count of each line.",
+                            "show ip interface shows which lists are applied to an interface.",
+                            "show running-config shows the lists but no match counts."},
         },
 
         // WAN: PPP, HDLC, Frame Relay, ISDN
@@ -828,7 +897,7 @@ std::span<const ContentEntry> quiz_4_content()
                          "connection?"},
             .choices = {"NCP", "LCP", "CHAP", "HDLC", "IPCP", "LAPD"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 10, page 536",
+            .explanation = {"Study Guide, Chapter 10, page 542",
                             "The Link Control Protocol sets up, configures and tests the PPP "
                             "link and negotiates options such as authentication; NCPs such as "
                             "IPCP then configure each network layer protocol."},
@@ -840,12 +909,12 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"A virtual circuit on the local access link, usually only locally "
                         "significant",
                         "The IP address of the remote router",
-                        "The LMI signaling type used between the router and the switch",
+                        "The physical port on the provider's switch that the router connects to",
                         "The committed information rate of the link",
                         "A globally unique hardware address of the router's serial port",
                         "The encapsulation type, either IETF or the default"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 10, page 552",
+            .explanation = {"Study Guide, Chapter 10, page 558",
                             "A Data Link Connection Identifier names a virtual circuit on the "
                             "local link; Inverse ARP or a frame-relay map statement maps it to "
                             "the remote IP address."},
@@ -853,46 +922,47 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 216
         {
-            .question = {"Which channels make up an ISDN Basic Rate Interface (BRI)?"},
-            .choices = {"23 B channels and 1 D channel of 64 kbps",
-                        "30 B channels and 1 D channel of 64 kbps",
-                        "1 B channel of 64 kbps and 2 D channels of 16 kbps",
-                        "2 B channels of 56 kbps and 1 D channel of 64 kbps",
-                        "2 B channels of 64 kbps and 1 D channel of 16 kbps"},
+            .question = {"Which ISDN reference point lies between a non-ISDN terminal (TE2) and "
+                         "its terminal adapter (TA)?"},
+            .choices = {"S", "T", "U", "S/T", "R"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 10, page 544",
-                            "BRI: 2 B channels x 64 kbps = 128 kbps for data.",
-                            "D channel: 16 kbps for signaling.",
-                            "Total: 144 kbps (192 kbps on the line with framing).",
-                            "PRI in North America: 23 B + 1 D (64 kbps), 1.544 Mbps.",
-                            "PRI in Europe: 30 B + 1 D, 2.048 Mbps."},
+            .explanation = {"Study Guide, Chapter 10, page 583",
+                            "R: between a TE2 (non-ISDN device) and its TA.",
+                            "S: between a TE1 or TA and an NT2.",
+                            "T: between an NT2 and the NT1.",
+                            "U: the two-wire line between the NT1 and the provider's switch.",
+                            "S/T: S and T as one point, where no separate NT2 is used."},
         },
 
         // Record 220
         {
-            .question = {"Which of the following are true about PPP?"},
-            .choices = {"It can carry several network layer protocols over one link",
-                        "It can be used only on synchronous serial links",
-                        "It supports PAP and CHAP authentication",
-                        "It is an open standard that works between routers of different makers",
-                        "It uses a proprietary frame format, so both ends need the same software",
-                        "It can run over ISDN B channels and asynchronous dial-up links"},
+            .question = {"Which of the following WAN services are packet-switched or "
+                         "cell-switched? (Choose four.)"},
+            .choices = {"Frame Relay",
+                        "ISDN",
+                        "X.25",
+                        "ATM",
+                        "Analog dial-up over the telephone network",
+                        "SMDS"},
             .correct = "ACDF",
-            .explanation = {"Study Guide, Chapter 10, page 547",
-                            "PPP is a standard encapsulation for synchronous and asynchronous "
-                            "links, including ISDN and dial-up; LCP negotiates PAP or CHAP "
-                            "authentication, and NCPs let one link carry IP, IPX and other "
-                            "protocols."},
+            .explanation = {"Study Guide, Chapter 10, page 534",
+                            "X.25 and Frame Relay switch packets or frames over shared virtual "
+                            "circuits, and ATM and SMDS switch fixed 53-byte cells; ISDN and "
+                            "analog dial-up set up a dedicated circuit for each call, so they "
+                            "are circuit-switched."},
         },
 
         // Record 224
         {
             .question = {"On a back-to-back serial link between two routers, which interface "
                          "command on the DCE end supplies clocking at 64 kbps?"},
-            .choices = {"bandwidth 64", "speed 64000", "dce rate 64000", "clock rate 64000",
+            .choices = {"bandwidth 64",
+                        "speed 64000",
+                        "dce rate 64000",
+                        "clock rate 64000",
                         "line speed 64000"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 542",
+            .explanation = {"Study Guide, Chapter 10, page 532",
                             "The router with the DCE end of the cable must supply the clock; "
                             "clock rate 64000 sets it in bits per second.",
                             "bandwidth 64 only changes the value, in kbps, that routing protocols "
