@@ -231,26 +231,28 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 53
         {
-            .question = {"A technician at the branch.example site configures the first Ethernet "
-                         "interface of the branch router with the commands below and then checks "
-                         "that both the interface and its line protocol are up:",
+            .question = {"The branch router at branch.example has its first Ethernet interface "
+                         "set up as shown, and the interface and its line protocol are up:",
                          "",
                          "interface ethernet 0",
                          "ip address 192.168.5.61 255.255.255.240",
                          "no shutdown",
-                         "Which subnet is this router interface connected to?"},
-            .choices = {"192.168.5.0",
-                        "192.168.5.48",
-                        "192.168.5.56",
-                        "192.168.5.60",
-                        "192.168.5.64",
-                        "192.168.5.32"},
+                         "A PC on that LAN segment has address 192.168.5.66, mask "
+                         "255.255.255.240 and gateway 192.168.5.61. What is wrong?"},
+            .choices = {"192.168.5.66 is the broadcast address of the PC's subnet",
+                        "The PC is in subnet 192.168.5.64, so its gateway is not on its own subnet",
+                        "The mask 255.255.255.240 cannot be used with a Class C address",
+                        "192.168.5.61 is the broadcast address of the router's subnet",
+                        "The gateway must be the first host address of the subnet, 192.168.5.49",
+                        "Nothing: the PC and the router interface are both in subnet 192.168.5.48"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 3, page 141",
-                            "255.255.255.240 gives a block size of 16: subnets .0, .16, .32, .48, "
-                            ".64, .80 and so on.",
-                            ".61 falls between .48 and .63, so the subnet is 192.168.5.48 (hosts "
-                            ".49 to .62, broadcast .63)."},
+            .explanation = {"Study Guide, Chapter 3, page 148",
+                            "The mask .240 makes blocks of 16: the router's .61 is in subnet "
+                            "192.168.5.48 (hosts .49 to .62, broadcast .63), and the PC's .66 is "
+                            "in 192.168.5.64 (hosts .65 to .78, broadcast .79).",
+                            "A host's default gateway must be on the host's own subnet, so the "
+                            "PC needs an address from .49 to .62; any host address can be a "
+                            "gateway, and .240 is a valid mask."},
         },
 
         // Record 57

@@ -770,7 +770,7 @@ std::span<const ContentEntry> quiz_2_content()
             .choices = {"They can filter traffic by destination port number",
                         "They filter only on the source IP address",
                         "They use the numbers 1 through 99",
-                        "They should be placed as close to the source as possible",
+                        "Each address in their entries must be followed by a wildcard mask",
                         "They end with an implicit deny of all traffic",
                         "They can filter by protocol, such as TCP or UDP"},
             .correct = "BCE",
@@ -778,8 +778,7 @@ std::span<const ContentEntry> quiz_2_content()
                             "Standard IP lists are numbered 1 to 99.",
                             "They match only the source address of a packet.",
                             "Like every access list, they end with an implicit deny any.",
-                            "As they cannot check the destination, place them near the "
-                            "destination.",
+                            "A wildcard may be left out, and then only that exact address matches.",
                             "Filtering by protocol or port needs an extended list (100 to 199).",
                             "Example: access-list 10 permit 172.16.0.0 0.0.255.255"},
         },

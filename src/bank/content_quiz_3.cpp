@@ -215,19 +215,19 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which of the following is a valid host address on a subnet that uses "
                          "the mask 255.255.255.224?"},
-            .choices = {"172.16.5.95",
-                        "172.16.5.100",
-                        "172.16.5.127",
-                        "172.16.5.160",
+            .choices = {"172.16.5.160",
+                        "172.16.5.176",
                         "172.16.5.191",
+                        "172.16.5.192",
+                        "172.16.5.63",
                         "172.16.5.224"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 3, page 146",
-                            "Mask .224 gives blocks of 32, so 172.16.5.100 lies inside the "
-                            "subnet that runs from .96 to .127, four above its subnet address "
-                            "and well below its broadcast; every other choice sits on the edge "
-                            "of a block: .95, .127 and .191 are broadcasts and .160 and .224 are "
-                            "subnet addresses."},
+                            "Mask .224 gives blocks of 32, so only multiples of 32 are subnet "
+                            "addresses (.160, .192, .224) and one less than a multiple of 32 is "
+                            "a broadcast (.63, .191); 172.16.5.176 is a multiple of 16, a subnet "
+                            "address only under the mask .240, and here it lies inside "
+                            "172.16.5.160 to .191, so it is a valid host."},
         },
 
         // Record 55
@@ -576,18 +576,22 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 135
         {
-            .question = {"Which command starts IGRP on the router for autonomous system 10?"},
-            .choices = {"router igrp",
-                        "router igrp network 10",
-                        "igrp 10",
-                        "router rip 10",
-                        "router igrp 10"},
+            .question = {"What does the command variance 2 do when it is entered under router "
+                         "igrp?"},
+            .choices = {"It doubles the metric of every route that IGRP advertises",
+                        "It lets IGRP use at most two equal-cost paths to each network",
+                        "It makes IGRP send its routing updates every 2 minutes",
+                        "It marks any network more than 2 hops away as unreachable",
+                        "It lets IGRP share traffic over routes whose metric is less than twice "
+                        "the best metric"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 328",
-                            "IGRP needs an autonomous system number: router igrp 10 enters "
-                            "router configuration mode, where network commands name the directly "
-                            "connected classful networks. Routers must use the same AS number to "
-                            "share updates."},
+            .explanation = {"Study Guide, Chapter 6, page 334",
+                            "variance 2 turns on unequal-cost load balancing: besides the best "
+                            "route, IGRP uses any route whose metric is less than twice the best "
+                            "one, if its next hop is closer to the destination, and sends less "
+                            "traffic over the costlier routes. The default variance of 1 allows "
+                            "equal-cost paths only; variance sets no timer, hop limit or "
+                            "advertised metric."},
         },
 
         // Record 139

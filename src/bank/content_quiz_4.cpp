@@ -223,19 +223,21 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 56
         {
-            .question = {"Which mask gives a Class B network at least 50 subnets while leaving "
+            .question = {"Which mask gives a Class B network at least 200 subnets while leaving "
                          "the most hosts per subnet?"},
-            .choices = {"255.255.248.0",
-                        "255.255.255.0",
-                        "255.255.254.0",
+            .choices = {"255.255.254.0",
+                        "255.255.255.128",
                         "255.255.252.0",
+                        "255.255.255.0",
                         "255.255.240.0",
                         "255.255.255.192"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 3, page 162",
-                            "Five subnet bits give only 32 subnets; six give 64 (62 without the "
-                            "zero and all-ones subnets) and leave 10 host bits for 1022 hosts "
-                            "each: 255.255.252.0."},
+                            "Seven subnet bits give only 128 subnets; eight give 256 (254 "
+                            "without the zero and all-ones subnets), enough for 200, and leave 8 "
+                            "host bits for 254 hosts each: 255.255.255.0. The masks .128 and "
+                            ".192 borrow 9 and 10 bits and leave fewer hosts, and .254.0, .252.0 "
+                            "and .240.0 give too few subnets."},
         },
 
         // Record 60
@@ -594,17 +596,18 @@ std::span<const ContentEntry> quiz_4_content()
             .question = {"Which feature stops a router from advertising a route back out the "
                          "interface it learned the route on?"},
             .choices = {"Route summarization",
-                        "Administrative distance",
-                        "Equal-cost load balancing",
+                        "Poison reverse",
+                        "Triggered updates",
                         "Split horizon",
-                        "Route redistribution"},
+                        "Administrative distance"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 6, page 309",
-                            "Split horizon stops a router from sending routing information back "
-                            "in the direction it came from, which helps prevent routing loops.",
-                            "Summarization merges many routes into one, administrative distance "
-                            "ranks the sources of routes, load balancing spreads traffic over "
-                            "several paths and redistribution passes routes between protocols."},
+                            "Split horizon never sends a route back out the interface it was "
+                            "learned on, so a neighbor cannot hear its own route back as if it "
+                            "were new.",
+                            "Poison reverse instead sends the route back with an infinite "
+                            "metric, triggered updates send changes at once, summarization "
+                            "merges routes and administrative distance ranks route sources."},
         },
 
         // Routing protocols: EIGRP and OSPF
