@@ -3,6 +3,7 @@
 #include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/message_box.h"
 #include "windows/welcome_window.h"
 
 #include <QApplication>
@@ -26,4 +27,9 @@ void prepare_application(QApplication& app)
 void start_program()
 {
     CenterForm(*Welcome.load());
+}
+
+void show_bank_refusal(const QString& refusal)
+{
+    message_box(nullptr, QStringLiteral("Orlin Quiz"), refusal);
 }

@@ -43,10 +43,31 @@ void fill(QuestionRecord& record, const ContentEntry& entry)
     }
 }
 
+std::optional<BankContent> chosen;
+
+void load_from(const BankContent& content)
+{
+    bank.test_title = content.test_title;
+    const int count = static_cast<int>(content.records.size());
+    for (int n = 1; n <= count; ++n)
+        bank.record(n) = content.records[static_cast<std::size_t>(n - 1)];
+    bank.author_contact = content.author_contact;
+    bank.question_count = static_cast<std::int16_t>(count);
+}
+
 } // namespace
+
+void use_bank_content(std::optional<BankContent> content)
+{
+    chosen = std::move(content);
+}
 
 void load_bank()
 {
+    if (chosen) {
+        load_from(*chosen);
+        return;
+    }
     const std::array quizzes{quiz_1_content(), quiz_2_content(), quiz_3_content(),
                              quiz_4_content()};
     // The quizzes interleave, so only as many rows as the shortest quiz has make whole records.

@@ -20,3 +20,10 @@ struct QuestionRecord {
 
     bool operator==(const QuestionRecord&) const = default;
 };
+
+// Removes leading and trailing space characters (code 32) only.
+QString trim_spaces(const QString& text);
+// Empty once trimmed: a blank choice, clue or path switches its control off.
+bool is_blank(const QString& text);
+// True when the first four characters of the type code, upper-cased, are "FILL".
+bool is_typed_answer(const QString& question_type);

@@ -1,5 +1,6 @@
 #include "quiz/quiz_rules.h"
 
+#include "bank/question_bank.h"
 #include "quiz/random_source.h"
 
 #include <algorithm>
@@ -49,35 +50,6 @@ bool gauge_shown(float height)
     return height >= gauge_minimum_height;
 }
 
-QString trim_spaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
-bool is_blank(const QString& text)
-{
-    return trim_spaces(text).isEmpty();
-}
-
-bool is_typed_answer(const QString& question_type)
-{
-    return question_type.left(4).toUpper() == QLatin1String("FILL");
-}
-
-std::int16_t questions_per_quiz(int question_count)
-{
-    // Never negative; a length above max_quiz_length is left for the quiz start to refuse.
-    const double quarter = std::floor(question_count / 4.0);
-    return static_cast<std::int16_t>(std::max(quarter, 0.0));
-}
 
 int count_choices(const QuestionRecord& record)
 {

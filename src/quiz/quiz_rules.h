@@ -11,8 +11,6 @@ class RandomSource;
 
 inline constexpr std::int16_t answer_right = 1;
 inline constexpr std::int16_t answer_wrong = 99;
-// The question order holds positions 1 to 200.
-inline constexpr int max_quiz_length = 200;
 
 // Entries 1 to 6 by display position; entry 0 is unused.
 using ChoiceFlags = std::array<bool, 7>;
@@ -27,13 +25,6 @@ int percent_right(int right, int total);
 float gauge_height(int right, int total, float full_height);
 // The red bar is hidden when it is lower than 20 units.
 bool gauge_shown(float height);
-// Removes leading and trailing space characters (code 32) only.
-QString trim_spaces(const QString& text);
-bool is_blank(const QString& text);
-// True when the first four characters of the type code, upper-cased, are "FILL".
-bool is_typed_answer(const QString& question_type);
-// A quarter of the bank's question count, fraction discarded; never negative.
-std::int16_t questions_per_quiz(int question_count);
 // Number of non-blank choice texts 1 to 6.
 int count_choices(const QuestionRecord& record);
 // Fills entries 1..n with 1..n, then shuffles if asked; entry 0 and entries above n untouched.

@@ -26,11 +26,6 @@ std::int16_t ticked(const QWidget& window, const char* name)
                                                                                               : 0;
 }
 
-bool quiz_length_usable(int length)
-{
-    return length >= 1 && length <= max_quiz_length;
-}
-
 } // namespace
 
 PickAQuizWindow::PickAQuizWindow() : Form(pick_a_quiz_design)
@@ -51,7 +46,7 @@ void PickAQuizWindow::focus_start_button()
 void PickAQuizWindow::Command1_Click()
 {
     // A bank that cannot make a quiz of 1 to 200 questions is refused before anything closes.
-    if (!quiz_length_usable(quiz_state.questions_per_quiz)) {
+    if (!divides_into_quizzes(bank.question_count)) {
         message_box(this, windowTitle(),
                     QStringLiteral("The question bank holds %1 questions, which cannot be "
                                    "divided into four quizzes of 1 to %2 questions each.")

@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -114,6 +117,42 @@ std::vector<double> time_load_bank(int runs)
         load_bank();
         times.push_back(seconds_since(start));
     }
+    return times;
+}
+
+BankFileTimes time_bank_file(int runs)
+{
+    // The built-in records, over and over, as a file of the largest bank there can be.
+    use_bank_content(std::nullopt);
+    load_bank();
+    QJsonObject root = QJsonDocument::fromJson(bank_json(bank)).object();
+    const QJsonArray built_in = root.value(QLatin1String("records")).toArray();
+    QJsonArray records;
+    for (int n = 0; n < QuestionBank::capacity; ++n) {
+        QJsonObject record = built_in.at(n % built_in.size()).toObject();
+        record.remove(QLatin1String("number"));
+        records.append(record);
+    }
+    root.remove(QLatin1String("question_count"));
+    root.insert(QLatin1String("records"), records);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.json"));
+    QFile file(path);
+    BankFileTimes times;
+    if (!file.open(QIODevice::WriteOnly))
+        return times;
+    times.bytes = file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    file.close();
+
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        BankFileRead read = read_bank_file(path);
+        use_bank_content(std::move(read.content));
+        load_bank();
+        times.seconds.push_back(seconds_since(start));
+    }
+    use_bank_content(std::nullopt);
+    load_bank();
     return times;
 }
 
