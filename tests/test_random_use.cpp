@@ -2,9 +2,12 @@
 // are open, blocked ones included, with what must always hold checked after every action. When the
 // program ends it is started anew. A failure prints the seed and the actions that led to it.
 #include "app/program.h"
+#include "bank/question_bank.h"
+#include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
 #include "screens/modal_block.h"
+#include "screens/window_builder.h"
 #include "shell/form_ref.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
@@ -18,7 +21,10 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -35,7 +41,10 @@
 
 namespace {
 
-constexpr std::array<std::uint32_t, 5> seeds{11, 23, 37, 41, 53};
+// The example bank brings the clue box, the viewers, typed answers and quizzes of five questions.
+constexpr std::array<std::pair<std::uint32_t, bool>, 5> seeds{
+    {{11, false}, {23, true}, {37, false}, {41, true}, {53, false}}};
+const char* const example_bank = ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json";
 constexpr int actions_per_seed = 4000;
 
 // The actions since the last start, written out if the test dies before it can report.
@@ -338,6 +347,69 @@ private:
                             .arg(state.right_count)
                             .arg(state.current_question)
                             .arg(state.questions_per_quiz));
+        if (const QWidget* focus = QApplication::focusWidget();
+            focus && (focus->objectName() == QLatin1String("Q1") ||
+                      focus->objectName() == QLatin1String("Text1")))
+            return fail(QStringLiteral("a text that passes the focus on kept it"));
+        if (quest.is_open() && !QApplication::activeModalWidget() && state.current_question >= 1)
+            check_question_window(*quest.get());
+    }
+
+    // What the question window shows and tells screen readers follows the quiz: the progress
+    // labels, the gauge, each answer button's name, NEXT's description and the aid buttons.
+    void check_question_window(const QWidget& window)
+    {
+        const QuizState& state = quiz_state;
+        const QuestionRecord& shown = state.current_record;
+        const int graded = state.current_question - 1;
+        const auto text = [&](const char* name) {
+            return control<QLabel>(window, QString::fromLatin1(name))->text();
+        };
+        const auto visible = [&](const QString& name) {
+            return !control<QWidget>(window, name)->isHidden();
+        };
+        QStringList expected{
+            number_text(state.current_question), number_text(state.current_qid),
+            graded ? number_text(state.right_count) + QLatin1Char('/') + number_text(graded)
+                   : QString(),
+            graded ? number_text(percent_right(state.right_count, graded)) + QLatin1Char('%')
+                   : QString()};
+        QStringList seen{text("question_number"), text("qid"), text("score"),
+                         text("Percent_Right")};
+        const float bar = gauge_height(state.right_count, graded, 1815);
+        expected << QString::number(graded && gauge_shown(bar));
+        seen << QString::number(visible(QStringLiteral("the_gauge")));
+        QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(
+            control<QWidget>(window, QStringLiteral("Gauge1")));
+        expected << QString::number(percent_right(state.right_count, graded));
+        seen << gauge->valueInterface()->currentValue().toString();
+        const QString description =
+            control<QWidget>(window, QStringLiteral("NextButton"))->accessibleDescription();
+        for (int i = 1; i <= 6; ++i) {
+            const QString letter(QChar(u'A' + i - 1));
+            const QString button = control_name("QChoice", i);
+            QString name = letter;
+            if (visible(button)) {
+                name += QLatin1String(": ") +
+                        control<QPlainTextEdit>(window, control_name("abox", i))->toPlainText();
+                if (!description.contains(name))
+                    return fail(QStringLiteral("NEXT does not read out ") + name);
+            }
+            expected << name;
+            seen << control<QWidget>(window, button)->accessibleName();
+        }
+        expected << QString::number(!is_blank(shown.clue));
+        seen << QString::number(visible(QStringLiteral("cluebutton")));
+        for (int i = 1; i <= 3; ++i) {
+            const auto field = static_cast<std::size_t>(i);
+            expected << QString::number(!is_blank(shown.diagram_file[field]))
+                     << QString::number(!is_blank(shown.exhibit_file[field]));
+            seen << QString::number(visible(control_name("diagrambutton", i)))
+                 << QString::number(visible(control_name("exhibitbutton", i)));
+        }
+        if (seen != expected)
+            fail(QStringLiteral("the question window shows %1 where %2 is due")
+                     .arg(seen.join(QLatin1Char('|')), expected.join(QLatin1Char('|'))));
     }
 
     void fail(const QString& what)
@@ -408,13 +480,22 @@ private slots:
     void random_use_keeps_the_program_whole_data()
     {
         QTest::addColumn<std::uint32_t>("seed");
-        for (const std::uint32_t seed : seeds)
-            QTest::addRow("seed %u", seed) << seed;
+        QTest::addColumn<bool>("with_example_bank");
+        for (const auto& [seed, with_example_bank] : seeds)
+            QTest::addRow("seed %u%s", seed, with_example_bank ? ", example bank" : "")
+                << seed << with_example_bank;
     }
 
     void random_use_keeps_the_program_whole()
     {
         QFETCH(std::uint32_t, seed);
+        QFETCH(bool, with_example_bank);
+        if (with_example_bank) {
+            BankFileRead read = read_bank_file(QString::fromUtf8(example_bank));
+            QVERIFY2(read.content, qPrintable(read.refusal));
+            use_bank_content(std::move(read.content));
+        }
+        const auto built_in_again = qScopeGuard([] { use_bank_content(std::nullopt); });
         QElapsedTimer clock;
         clock.start();
         RandomUser user(seed, actions_per_seed);

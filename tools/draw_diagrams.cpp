@@ -14,8 +14,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <tuple>
 
@@ -76,8 +76,10 @@ void draw_device(QPainter& painter, const QJsonObject& device)
             painter.drawLine(c + QPointF(-9, y), c + QPointF(9, y));
     } else {
         QPainterPath cloud;
-        for (const auto& [dx, dy, r] : {std::tuple{-22.0, 4.0, 16.0}, {0.0, -8.0, 20.0},
-                                        {22.0, 4.0, 16.0}, {0.0, 10.0, 16.0}})
+        for (const auto& [dx, dy, r] : {std::tuple{-22.0, 4.0, 16.0},
+                                        {0.0, -8.0, 20.0},
+                                        {22.0, 4.0, 16.0},
+                                        {0.0, 10.0, 16.0}})
             cloud.addEllipse(c + QPointF(dx, dy), r * 1.2, r);
         painter.setBrush(QColor(236, 240, 248));
         painter.drawPath(cloud.simplified());
@@ -146,9 +148,10 @@ QImage draw(const QJsonObject& diagram)
         draw_device(painter, device.toObject());
     for (const QJsonValue& value : diagram[QLatin1String("notes")].toArray()) {
         const QJsonObject note = value.toObject();
-        draw_label(painter,
-                   QPointF(note[QLatin1String("x")].toDouble(), note[QLatin1String("y")].toDouble()),
-                   note[QLatin1String("text")].toString());
+        draw_label(
+            painter,
+            QPointF(note[QLatin1String("x")].toDouble(), note[QLatin1String("y")].toDouble()),
+            note[QLatin1String("text")].toString());
     }
     return image;
 }

@@ -39,15 +39,16 @@ QString with_crlf(QString text)
 class RecordReader {
 public:
     RecordReader(const QJsonObject& object, int number, QString folder)
-        : object_(object), where_(QStringLiteral("record %1").arg(number)),
+        : object_(object),
+          where_(QStringLiteral("record %1").arg(number)),
           folder_(std::move(folder))
     {
         static const std::array<QLatin1String, 10> known = {
-            QLatin1String("number"),         QLatin1String("question_text"),
-            QLatin1String("choice_text"),    QLatin1String("choice_correct"),
-            QLatin1String("explanation"),    QLatin1String("question_type"),
-            QLatin1String("diagram_file"),   QLatin1String("exhibit_file"),
-            QLatin1String("clue"),           QLatin1String("answer_note")};
+            QLatin1String("number"),       QLatin1String("question_text"),
+            QLatin1String("choice_text"),  QLatin1String("choice_correct"),
+            QLatin1String("explanation"),  QLatin1String("question_type"),
+            QLatin1String("diagram_file"), QLatin1String("exhibit_file"),
+            QLatin1String("clue"),         QLatin1String("answer_note")};
         for (const QString& key : object.keys()) {
             if (std::find(known.begin(), known.end(), key) == known.end())
                 refuse(QStringLiteral("%1 has an unknown field \"%2\"").arg(where_, key));
@@ -231,8 +232,8 @@ BankContent read_content(const QString& path)
     const auto count = static_cast<int>(records.size());
     const QJsonValue declared = root.value(QLatin1String("question_count"));
     if (!declared.isUndefined() && declared.toDouble(-1) != count)
-        refuse(QStringLiteral("its question_count does not match the %1 records it holds")
-                   .arg(count));
+        refuse(
+            QStringLiteral("its question_count does not match the %1 records it holds").arg(count));
     if (count > QuestionBank::capacity)
         refuse(QStringLiteral("it holds %1 records, and a bank holds at most %2")
                    .arg(count)
@@ -290,8 +291,9 @@ BankFileRead read_bank_file(const QString& path)
     try {
         return {read_content(path), {}};
     } catch (const Refusal& refusal) {
-        return {std::nullopt,
-                QStringLiteral("The question bank %1 cannot be used: %2.").arg(path, refusal.reason)};
+        return {
+            std::nullopt,
+            QStringLiteral("The question bank %1 cannot be used: %2.").arg(path, refusal.reason)};
     }
 }
 

@@ -50,7 +50,6 @@ bool gauge_shown(float height)
     return height >= gauge_minimum_height;
 }
 
-
 int count_choices(const QuestionRecord& record)
 {
     int count = 0;
