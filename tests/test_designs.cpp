@@ -530,25 +530,6 @@ private slots:
                       ":/assets/band@2x.png");
     }
 
-    void a_diagram_is_stretched_once_from_its_own_pixels()
-    {
-        // Fine stripes: any scaling done twice would smear them.
-        QImage picture(300, 200, QImage::Format_RGB32);
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y,
-                                 (x / 2 + y / 3) % 2 ? qRgb(20, 40, 160) : qRgb(240, 230, 90));
-        }
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("stripes.png"));
-        QVERIFY(picture.save(path));
-        show_diagram(path);
-        const QImage shot = grab_pixels(*control<QWidget>(*Diagram.get(), "Image1"));
-        QVERIFY(!shot.isNull());
-        const double once = difference(shot, stretched(picture, shot.size()));
-        QVERIFY2(once < 1.0, qPrintable(QString::number(once)));
-    }
-
     void the_window_icon_comes_in_both_sizes()
     {
         const QIcon icon = QApplication::windowIcon();

@@ -1,5 +1,7 @@
+#include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
+#include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/answer_window.h"
@@ -95,6 +97,30 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
         QCOMPARE(text->toPlainText(), QStringLiteral("router ospf 1"));
         QCOMPARE(text->grab().toImage(), unfocused);
+    }
+
+    // The feedback opens with the focus on Close, Enter closes it, and the question window takes
+    // the keys again with no click: Alt+N presses NEXT.
+    void after_the_feedback_the_keys_go_back_to_the_question_window()
+    {
+        start_quiz(1, {in_order});
+        QuestWindow& window = *quest.get();
+        QVERIFY(activate(window));
+        QString focus_in_feedback;
+        ModalWatcher watcher([&](QWidget& modal) {
+            modal.activateWindow();
+            if (QTest::qWaitFor([&] { return modal.isAncestorOf(QApplication::focusWidget()); }))
+                focus_in_feedback = focused();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        type_key(Qt::Key_Return); // NEXT with nothing pressed: wrong, and the feedback opens
+        QCOMPARE(focus_in_feedback, QStringLiteral("Closeb"));
+        QVERIFY(!theanswer.is_open());
+        QTRY_VERIFY(window.isActiveWindow());
+        press_correct_answer();
+        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(quiz_state.current_question, std::int16_t(3));
+        QCOMPARE(watcher.seen().size(), 1U);
     }
 
     void texts_shown_for_reading_take_no_drop_and_no_paste()

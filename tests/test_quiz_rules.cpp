@@ -1,5 +1,5 @@
-#include "quiz/exhibit_text.h"
 #include "bank/question_bank.h"
+#include "quiz/exhibit_text.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/random_source.h"
 

@@ -167,42 +167,6 @@ private slots:
         QDir::setCurrent(start_dir_);
     }
 
-    void buttons_follow_their_fields_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("spaces only") << QStringLiteral("    ") << false;
-        QTest::newRow("leading space") << QStringLiteral(" x.txt") << true;
-        QTest::newRow("trailing space") << QStringLiteral("x.txt ") << true;
-        QTest::newRow("a tab is not a space") << QStringLiteral("\t") << true;
-        QTest::newRow("plain") << QStringLiteral("x.txt") << true;
-    }
-
-    // Each button is shown for its own field of the question on screen.
-    void buttons_follow_their_fields()
-    {
-        QFETCH(QString, field);
-        QFETCH(bool, shown);
-        const QString a = QStringLiteral("a");
-        QVERIFY(
-            start_quiz({{field, {"", field, ""}, {"", "", field}}, {"", {a, "", ""}, {a, a, ""}}}));
-        const auto buttons = [] {
-            QString seen = quest_button("cluebutton")->isVisible() ? "c" : "-";
-            for (const char* name : {"diagrambutton", "exhibitbutton"}) {
-                for (int i = 1; i <= 3; ++i)
-                    seen += QLatin1Char(quest_button(name, i)->isVisible() ? name[0] : '-');
-            }
-            return seen;
-        };
-        QCOMPARE(buttons(), shown ? QStringLiteral("c-d---e") : QStringLiteral("-------"));
-        quiz_driver::press_next();
-        QCOMPARE(buttons(), QStringLiteral("-d--ee-"));
-        // The built-in content carries no aids.
-        quiz_driver::press_next();
-        QCOMPARE(buttons(), QStringLiteral("-------"));
-    }
-
     void clue_box_shows_the_clue_as_stored_data()
     {
         QTest::addColumn<QString>("clue");
@@ -326,20 +290,6 @@ private slots:
         QVERIFY(!program_ended());
         run_in_event_loop([] { Welcome.get()->close(); });
         QVERIFY(!Welcome.is_open() && !Diagram.is_open() && !Exhibit.is_open());
-        QVERIFY(program_ended());
-    }
-
-    void an_open_viewer_outlives_the_question_window()
-    {
-        QVERIFY(write_picture(in_dir("last.png"), {10, 10}, Qt::red));
-        QVERIFY(start_quiz({{"", {in_dir("last.png"), "", ""}, {}}}));
-        QVERIFY(open_diagram(1));
-        run_in_event_loop([] { quest.get()->close(); });
-        QVERIFY(!quest.is_open());
-        QVERIFY(Diagram.get() && Diagram.get()->isVisible());
-        QVERIFY(!program_ended());
-        // Its "Close" hides it, and nothing visible is left to end the program from.
-        QVERIFY(click(control<QPushButton>(*Diagram.get(), "Command1")));
         QVERIFY(program_ended());
     }
 

@@ -87,14 +87,6 @@ private slots:
         QVERIFY(pick_a_quiz.is_open());
     }
 
-    void closing_the_welcome_window_ends_the_program()
-    {
-        run_in_event_loop(start_program);
-        run_in_event_loop([] { Welcome.get()->close(); });
-        QVERIFY(!Welcome.is_open());
-        QVERIFY(program_ended());
-    }
-
     void i_agree_hides_the_welcome_window_and_closing_the_options_ends_the_program()
     {
         quiz_driver::open_options();

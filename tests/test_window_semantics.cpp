@@ -64,19 +64,6 @@ private slots:
         QCOMPARE(loads, 1);
     }
 
-    void close_sequence_runs_once_even_when_closed_again_from_inside_it()
-    {
-        main_form.show();
-        other_form.show();
-        // Each window's close sequence closes the other, as the welcome and options windows do.
-        main_form.get()->on_unload = [] { other_form.unload(); };
-        other_form.get()->on_unload = [] { main_form.unload(); };
-        run_in_event_loop([] { main_form.unload(); });
-        QCOMPARE(unloads, 2);
-        QVERIFY(!main_form.is_open());
-        QVERIFY(!other_form.is_open());
-    }
-
     // Closed from its own handler, a window lives until the handler returns; shown again, it is
     // built and loaded afresh. The close box runs the close sequence as well.
     void a_closed_window_goes_after_its_handler_and_comes_back_afresh()
