@@ -121,7 +121,7 @@ QImage draw(const QJsonObject& diagram)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const QJsonValue& value : diagram[QLatin1String("areas")].toArray()) {
+    for (const QJsonValue value : diagram[QLatin1String("areas")].toArray()) {
         const QJsonObject area = value.toObject();
         const QRectF box(area[QLatin1String("x")].toDouble(), area[QLatin1String("y")].toDouble(),
                          area[QLatin1String("w")].toDouble(), area[QLatin1String("h")].toDouble());
@@ -134,19 +134,19 @@ QImage draw(const QJsonObject& diagram)
                          area[QLatin1String("label")].toString());
     }
     std::map<QString, QPointF> centres;
-    for (const QJsonValue& value : diagram[QLatin1String("devices")].toArray()) {
+    for (const QJsonValue value : diagram[QLatin1String("devices")].toArray()) {
         const QJsonObject device = value.toObject();
         centres[device[QLatin1String("name")].toString()] =
             QPointF(device[QLatin1String("x")].toDouble(), device[QLatin1String("y")].toDouble());
     }
-    for (const QJsonValue& value : diagram[QLatin1String("links")].toArray()) {
+    for (const QJsonValue value : diagram[QLatin1String("links")].toArray()) {
         const QJsonObject link = value.toObject();
         draw_link(painter, centres.at(link[QLatin1String("from")].toString()),
                   centres.at(link[QLatin1String("to")].toString()), link);
     }
-    for (const QJsonValue& device : diagram[QLatin1String("devices")].toArray())
+    for (const QJsonValue device : diagram[QLatin1String("devices")].toArray())
         draw_device(painter, device.toObject());
-    for (const QJsonValue& value : diagram[QLatin1String("notes")].toArray()) {
+    for (const QJsonValue value : diagram[QLatin1String("notes")].toArray()) {
         const QJsonObject note = value.toObject();
         draw_label(
             painter,
@@ -173,7 +173,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QDir folder(QString::fromLocal8Bit(argv[2]));
-    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
+    for (const QJsonValue value : QJsonDocument::fromJson(file.readAll()).array()) {
         const QJsonObject diagram = value.toObject();
         const QString name = diagram[QLatin1String("file")].toString();
         if (!draw(diagram).save(folder.filePath(name), "PNG")) {
