@@ -64,21 +64,10 @@ class TestQuizRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void number_text_forms_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("single digit") << 9 << " 9";
-        QTest::newRow("zero") << 0 << " 0";
-        QTest::newRow("hundred") << 100 << " 100";
-        QTest::newRow("negative") << -3 << "-3";
-    }
-
     void number_text_forms()
     {
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        QCOMPARE(number_text(value), text);
+        for (const auto& [value, text] : {std::pair{9, " 9"}, {0, " 0"}, {100, " 100"}, {-3, "-3"}})
+            QCOMPARE(number_text(value), QString::fromLatin1(text));
     }
 
     void percent_rule_data()
@@ -130,64 +119,27 @@ private slots:
         QCOMPARE(gauge_shown(actual), shown);
     }
 
-    void blank_text_data()
+    // Only spaces are trimmed, and only outer ones; the question kind reads the first four letters.
+    void blank_texts_and_question_kinds()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("trimmed");
-        QTest::addColumn<bool>("blank");
-        QTest::newRow("empty") << "" << QString() << true;
-        QTest::newRow("spaces only") << "    " << QString() << true;
-        QTest::newRow("tab is not trimmed") << "\t" << QStringLiteral("\t") << false;
-        QTest::newRow("line break is not trimmed") << " \r\n " << QStringLiteral("\r\n") << false;
-        QTest::newRow("outer spaces go, inner stay") << "  a  b \t "
-                                                     << "a  b \t" << false;
-    }
-
-    void blank_text()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, trimmed);
-        QFETCH(bool, blank);
-        QCOMPARE(trim_spaces(text), trimmed);
-        QCOMPARE(is_blank(text), blank);
-    }
-
-    void question_kind_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<bool>("typed");
-        QTest::newRow("fill") << "fill" << true;
-        QTest::newRow("FiLL_in") << "FiLL_in" << true;
-        QTest::newRow("too short") << "FIL" << false;
-        QTest::newRow("leading space") << " FILL" << false;
-        QTest::newRow("single_answer") << "single_answer" << false;
-        QTest::newRow("empty") << "" << false;
-    }
-
-    void question_kind()
-    {
-        QFETCH(QString, type);
-        QFETCH(bool, typed);
-        QCOMPARE(is_typed_answer(type), typed);
-    }
-
-    void quiz_length_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("length");
-        QTest::newRow("224") << 224 << 56;
-        QTest::newRow("7") << 7 << 1;
-        QTest::newRow("3") << 3 << 0;
-        QTest::newRow("803 is the largest that fits") << 803 << 200;
-        QTest::newRow("a larger bank is not cut short") << 1000 << 250;
-        QTest::newRow("negative") << -8 << 0;
-    }
-
-    void quiz_length()
-    {
-        QFETCH(int, count);
-        QFETCH(int, length);
-        QCOMPARE(int(questions_per_quiz(count)), length);
+        for (const auto& [text, trimmed] : {std::pair{"", ""},
+                                            {"    ", ""},
+                                            {"\t", "\t"},
+                                            {" \r\n ", "\r\n"},
+                                            {"  a  b \t ", "a  b \t"}}) {
+            QCOMPARE(trim_spaces(QString::fromLatin1(text)), QString::fromLatin1(trimmed));
+            QCOMPARE(is_blank(QString::fromLatin1(text)), *trimmed == '\0');
+        }
+        for (const auto& [type, typed] : {std::pair{"fill", true},
+                                          {"FiLL_in", true},
+                                          {"FIL", false},
+                                          {" FILL", false},
+                                          {"single_answer", false},
+                                          {"", false}})
+            QCOMPARE(is_typed_answer(QString::fromLatin1(type)), typed);
+        for (const auto& [count, length] :
+             {std::pair{224, 56}, {7, 1}, {3, 0}, {803, 200}, {1000, 250}, {-8, 0}})
+            QCOMPARE(int(questions_per_quiz(count)), length);
     }
 
     void choice_count_ignores_blank_texts()

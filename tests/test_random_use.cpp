@@ -30,7 +30,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <csignal>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -47,30 +46,24 @@ constexpr std::array<std::pair<std::uint32_t, bool>, 5> seeds{
 const char* const example_bank = ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json";
 constexpr int actions_per_seed = 4000;
 
-// The actions since the last start, written out if the test dies before it can report.
+// The actions since the last start, written out if a sanitizer stops the test before it can
+// report.
 std::string crash_log;
 
+#if defined(__SANITIZE_ADDRESS__)
 void write_crash_log()
 {
     const std::string text = "\nActions before the crash:\n" + crash_log;
     [[maybe_unused]] const auto written = ::write(STDERR_FILENO, text.data(), text.size());
 }
 
-void on_fatal_signal(int signal)
-{
-    write_crash_log();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 void install_crash_log()
 {
-    std::signal(SIGSEGV, on_fatal_signal);
-    std::signal(SIGABRT, on_fatal_signal);
-#if defined(__SANITIZE_ADDRESS__)
     __sanitizer_set_death_callback(write_crash_log);
-#endif
 }
+#else
+void install_crash_log() {}
+#endif
 
 QString name_of(const QWidget& widget)
 {

@@ -176,16 +176,6 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         QVERIFY(child.readAll().contains("no_such_control"));
     }
-
-    void end_program_runs_no_close_sequence()
-    {
-        main_form.show();
-        end_program();
-        QVERIFY(program_ended());
-        QCOMPARE(unloads, 0);
-        FormSlot::discard_all();
-        QCOMPARE(unloads, 0);
-    }
 };
 
 QTEST_MAIN(TestWindowSemantics)
