@@ -3,9 +3,7 @@
 // gain pixels, drawn from their double-size twins.
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "screens/answer_button.h"
 #include "screens/designs.h"
-#include "screens/stretched_image.h"
 #include "screens/window_builder.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
@@ -18,7 +16,6 @@
 #include "windows/welcome_window.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -27,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
