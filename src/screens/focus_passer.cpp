@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -39,7 +40,8 @@ private:
 
 } // namespace
 
-void pass_focus_on(QWidget& from, QWidget& to)
+void pass_focus_on(QPlainTextEdit& from, QWidget& to)
 {
+    from.setReadOnly(true);
     from.installEventFilter(new FocusPasser(from, to));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+class QPlainTextEdit;
 class QWidget;
 
-// Whenever `from` receives the keyboard focus, it passes it on to `to`: for read-only texts that
-// must never keep the focus.
-void pass_focus_on(QWidget& from, QWidget& to);
+// Makes `from` a text that is only read: read-only, so no typing, drop or paste replaces it, and
+// whenever it receives the keyboard focus it passes it on to `to`.
+void pass_focus_on(QPlainTextEdit& from, QWidget& to);

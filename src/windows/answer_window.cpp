@@ -16,8 +16,6 @@ AnswerWindow::AnswerWindow()
 {
     on_click(Closeb, [this] { Closeb_Click(); });
     pass_focus_on(*Text1, *Closeb);
-    // Never typed into, so a dropped or pasted text cannot replace the feedback either.
-    Text1->setReadOnly(true);
 }
 
 void AnswerWindow::set_text(const QString& text)

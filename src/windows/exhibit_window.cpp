@@ -37,8 +37,6 @@ ExhibitWindow::ExhibitWindow()
 {
     on_click(Command1, [this] { Command1_Click(); });
     pass_focus_on(*Text1, *Command1);
-    // Never typed into, so a dropped or pasted text cannot replace the exhibit either.
-    Text1->setReadOnly(true);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);
 }
