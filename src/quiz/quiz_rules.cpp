@@ -4,7 +4,6 @@
 #include "quiz/random_source.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {

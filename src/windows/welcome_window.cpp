@@ -1,7 +1,6 @@
 #include "windows/welcome_window.h"
 
 #include "bank/question_bank.h"
-#include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
