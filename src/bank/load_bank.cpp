@@ -45,6 +45,14 @@ void fill(QuestionRecord& record, const ContentEntry& entry)
 
 std::optional<BankContent> chosen;
 
+// Records above the count are blank, also those a bank loaded before had filled.
+void set_question_count(int count)
+{
+    for (int n = count + 1; n <= bank.question_count; ++n)
+        bank.record(n) = QuestionRecord{};
+    bank.question_count = static_cast<std::int16_t>(count);
+}
+
 void load_from(const BankContent& content)
 {
     bank.test_title = content.test_title;
@@ -52,7 +60,7 @@ void load_from(const BankContent& content)
     for (int n = 1; n <= count; ++n)
         bank.record(n) = content.records[static_cast<std::size_t>(n - 1)];
     bank.author_contact = content.author_contact;
-    bank.question_count = static_cast<std::int16_t>(count);
+    set_question_count(count);
 }
 
 } // namespace
@@ -83,5 +91,5 @@ void load_bank()
         fill(bank.record(n), quizzes[quiz][row]);
     }
     bank.author_contact = QString::fromLatin1(contact);
-    bank.question_count = static_cast<std::int16_t>(count);
+    set_question_count(count);
 }
