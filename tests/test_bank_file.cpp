@@ -174,7 +174,8 @@ private slots:
         QVERIFY(write_file(dir_.filePath(QStringLiteral("bank/pics/net.png")), {}));
         const QString path = dir_.filePath(QStringLiteral("bank/lab.json"));
         QVERIFY(write_file(path, bank_text(5, R"("question_text": "one\ntwo\r\nthree",
-                                                 "diagram_file": ["pics/net.png", "/abs/x.png", "  "])",
+                                                 "diagram_file": ["pics/net.png", "/abs/x.png", "  "],
+                                                 "topic": "Routing")",
                                            R"("author_contact": "lab@orlin.example")")));
         const QString start_dir = QDir::currentPath();
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
@@ -189,6 +190,7 @@ private slots:
         const QuestionRecord& first = bank.record(1);
         QCOMPARE(first.question_text, QStringLiteral("one\r\ntwo\r\nthree"));
         QCOMPARE(first.question_type, QStringLiteral("single_answer"));
+        QCOMPARE(first.topic, QStringLiteral("Routing"));
         QCOMPARE(first.diagram_file[1], dir_.filePath(QStringLiteral("bank/pics/net.png")));
         QCOMPARE(first.diagram_file[2], QStringLiteral("/abs/x.png"));
         QCOMPARE(first.diagram_file[3], QStringLiteral("  "));

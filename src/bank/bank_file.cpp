@@ -43,12 +43,13 @@ public:
           where_(QStringLiteral("record %1").arg(number)),
           folder_(std::move(folder))
     {
-        static const std::array<QLatin1String, 10> known = {
+        static const std::array<QLatin1String, 11> known = {
             QLatin1String("number"),       QLatin1String("question_text"),
             QLatin1String("choice_text"),  QLatin1String("choice_correct"),
             QLatin1String("explanation"),  QLatin1String("question_type"),
             QLatin1String("diagram_file"), QLatin1String("exhibit_file"),
-            QLatin1String("clue"),         QLatin1String("answer_note")};
+            QLatin1String("clue"),         QLatin1String("answer_note"),
+            QLatin1String("topic")};
         for (const QString& key : object.keys()) {
             if (std::find(known.begin(), known.end(), key) == known.end())
                 refuse(QStringLiteral("%1 has an unknown field \"%2\"").arg(where_, key));
@@ -68,6 +69,7 @@ public:
         record.question_type = text("question_type", QStringLiteral("single_answer"));
         record.clue = with_crlf(text("clue"));
         record.answer_note = with_crlf(text("answer_note"));
+        record.topic = text("topic");
         const QJsonArray choices = list("choice_text", 6);
         const QJsonArray flags = list("choice_correct", 6);
         for (std::size_t i = 1; i <= 6; ++i) {
@@ -270,7 +272,7 @@ QJsonObject to_json(int number, const QuestionRecord& record)
     QJsonArray correct;
     for (std::size_t i = 1; i < record.choice_correct.size(); ++i)
         correct.append(record.choice_correct[i]);
-    return {
+    QJsonObject object{
         {"number", number},
         {"question_text", record.question_text},
         {"choice_text", from_one(record.choice_text)},
@@ -282,6 +284,9 @@ QJsonObject to_json(int number, const QuestionRecord& record)
         {"clue", record.clue},
         {"answer_note", record.answer_note},
     };
+    if (!is_blank(record.topic))
+        object.insert(QLatin1String("topic"), record.topic);
+    return object;
 }
 
 } // namespace

@@ -28,6 +28,7 @@ void fill(QuestionRecord& record, const ContentEntry& entry)
     record.explanation = join_lines(entry.explanation);
     record.clue = QString();
     record.answer_note = QString();
+    record.topic = QString();
     record.question_type = QStringLiteral("single_answer");
     for (int i = 1; i <= 6; ++i) {
         const char* choice = entry.choices[static_cast<std::size_t>(i - 1)];

@@ -17,6 +17,8 @@ struct QuestionRecord {
     std::array<QString, 4> exhibit_file;
     QString clue;
     QString answer_note;
+    // Where a bank file groups its questions; blank for the built-in records.
+    QString topic;
 
     bool operator==(const QuestionRecord&) const = default;
 };
