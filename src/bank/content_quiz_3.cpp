@@ -656,10 +656,9 @@ std::span<const ContentEntry> quiz_3_content()
             .correct = "C",
             .explanation = {"Study Guide, Chapter 7, page 386",
                             "With every priority at the default of 1:",
+                            "- the highest router ID becomes DR and the next highest BDR;",
                             "- the priority is compared first, and the router ID only breaks a "
                             "tie;",
-                            "- the router ID is the highest loopback address, else the highest "
-                            "active interface IP;",
                             "- priority 0 stops a router from ever becoming DR;",
                             "- the election is not preemptive, so a later router does not take "
                             "over."},

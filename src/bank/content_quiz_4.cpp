@@ -876,8 +876,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 9, page 515",
                             "show ip interface reports, for each interface, its outgoing and "
                             "inbound access lists, or that none is set.",
-                            "show access-lists shows the lines of the lists but not where they "
-                            "are applied, and show interfaces shows status and counters only."},
+                            "show access-lists does not tell where a list is applied, and show "
+                            "interfaces shows status and counters only."},
         },
 
         // Record 200
