@@ -90,7 +90,8 @@ struct ContentEntry {
 //    417-424 duplex on switched links
 //    425-440 spanning tree: BPDUs, root bridge, root and designated ports, path cost
 //    441-448 spanning-tree port states and timers
-//    449-456 VLANs and their benefits; VLAN membership
+//    449-456 VLANs and their benefits; static and dynamic VLAN membership; a switch's
+//            management address
 //    457-466 trunking (802.1Q, ISL), the native VLAN, VTP modes and pruning, routing between
 //            VLANs
 //

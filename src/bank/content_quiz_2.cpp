@@ -586,20 +586,23 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 138
         {
-            .question = {"Which command shows the RIP updates as the router sends and receives "
-                         "them?"},
-            .choices = {"show ip protocols",
-                        "show ip route rip",
-                        "debug ip rip",
-                        "show debugging",
-                        "undebug all"},
+            .question = {"Router R1 reaches network 172.16.50.0/24 over its point-to-point link "
+                         "on serial 0/0. Which command adds a static route to that network that "
+                         "names the exit interface rather than a next-hop address?"},
+            .choices = {"ip route 172.16.50.0 0.0.0.255 serial0/0",
+                        "ip route serial0/0 172.16.50.0 255.255.255.0",
+                        "ip route 172.16.50.0 255.255.255.0 serial0/0",
+                        "ip route 172.16.50.0/24 serial0/0",
+                        "ip route 172.16.50.0 255.255.255.0 exit serial0/0"},
             .correct = "C",
-            .explanation = {"debug ip rip prints each RIP update sent or received.",
-                            "Each line shows the interface, address and routes with metrics.",
-                            "no debug ip rip or undebug all turns the output off.",
-                            "show ip route rip lists the RIP routes now in the table.",
-                            "show ip protocols shows RIP timers and networks, not updates.",
-                            "show debugging only lists which debugging is on."},
+            .explanation = {"A static route names the network, its mask, and then the way out:",
+                            "- a next-hop address, such as 10.1.1.2;",
+                            "- or, on a point-to-point link, the exit interface, such as "
+                            "serial0/0.",
+                            "So: ip route 172.16.50.0 255.255.255.0 serial0/0.",
+                            "The mask is a subnet mask written out in full, not a wildcard and not "
+                            "/24.",
+                            "The network comes before the interface, and exit is not a keyword."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -751,9 +754,9 @@ std::span<const ContentEntry> quiz_2_content()
             .explanation = {"Study Guide, Chapter 8, page 462",
                             "A VTP server creates, changes and deletes VLANs and advertises them "
                             "to its domain; a client takes its VLANs from the advertisements but "
-                            "cannot change them, and a transparent switch keeps its own local "
-                            "VLANs and only passes advertisements on. Access and dynamic are "
-                            "port modes, and there is no master mode."},
+                            "cannot change them, and a transparent switch does not advertise the "
+                            "VLANs it keeps. Access and dynamic are port modes, and there is no "
+                            "master mode."},
         },
 
         // Record 178

@@ -123,21 +123,18 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 31
         {
-            .question = {"On which port does an SNMP agent listen for requests from the "
-                         "management station?"},
-            .choices = {"UDP port 162",
-                        "TCP port 161",
-                        "UDP port 161",
-                        "UDP port 69",
-                        "TCP port 23"},
+            .question = {"A Frame Relay switch is congested in the direction from R1 to R2. Which "
+                         "bit does it set in frames travelling from R2 back to R1, to warn R1?"},
+            .choices = {"DE", "FECN", "BECN", "C/R", "EA"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 74",
-                            "An SNMP agent listens on UDP port 161 for get and set requests from "
-                            "the management station.",
-                            "UDP port 162 is the other direction: agents send traps (unsolicited "
-                            "alerts) to the station on it.",
-                            "SNMP runs over UDP, so TCP port 161 is wrong.",
-                            "UDP port 69 and TCP port 23 belong to other applications."},
+            .explanation = {"Study Guide, Chapter 10, page 570",
+                            "FECN (forward) rides frames going the same way as the congestion, "
+                            "toward R2, the receiver.",
+                            "BECN (backward) rides frames going the other way, so it warns R1, the "
+                            "sender, to slow down.",
+                            "DE marks frames, often those above the CIR, that may be dropped "
+                            "first.",
+                            "C/R and EA are address-field bits that report no congestion."},
         },
 
         // Record 35

@@ -166,22 +166,26 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 40
         {
-            .question = {"Which DoD model layer covers the functions of both the data link and "
-                         "the physical layers of the seven-layer model?"},
-            .choices = {"Network Access",
-                        "Internet",
-                        "Host-to-Host",
-                        "Process/Application",
-                        "Data Link",
-                        "Physical"},
+            .question = {"Which statement about the ways a switch port can be given its VLAN is "
+                         "true?"},
+            .choices = {"With dynamic membership, a port's VLAN follows the MAC address of the "
+                        "host on it",
+                        "With static membership, a port's VLAN follows the host's MAC address to "
+                        "any port",
+                        "With dynamic membership, the administrator sets every port's VLAN by hand",
+                        "With static membership, a host keeps its VLAN when it moves to another "
+                        "port",
+                        "With dynamic membership, one port carries every VLAN, as a trunk does",
+                        "With static membership, a port joins the VLAN of the first frame it "
+                        "receives"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 2, page 55",
-                            "Network Access is the bottom DoD layer: it handles framing, hardware "
-                            "addresses and the physical medium, the work of the data link and "
-                            "physical layers.",
-                            "Internet, Host-to-Host and Process/Application sit higher in the "
-                            "stack, and Data Link and Physical are seven-layer names that each "
-                            "cover only one of the two layers."},
+            .explanation = {"Study Guide, Chapter 8, page 452",
+                            "A static VLAN is set on each port by the administrator and stays with "
+                            "the port, so a host that moves to another port lands in that port's "
+                            "VLAN.",
+                            "A dynamic VLAN is chosen for each host, usually by its MAC address "
+                            "looked up in a server's database, so the host keeps its VLAN when it "
+                            "moves; neither kind makes a port a trunk."},
         },
 
         // Record 44
@@ -498,20 +502,20 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 116
         {
-            .question = {"Which command displays a one-line summary of each interface's IP "
-                         "address and status?"},
-            .choices = {"show interfaces",
-                        "show ip route",
-                        "show ip interface brief",
-                        "show controllers serial 0",
-                        "show hosts"},
+            .question = {"Why does a layer 2 switch need an IP address of its own?"},
+            .choices = {"So that it can forward frames between hosts in the same VLAN",
+                        "So that it can learn the MAC addresses of the hosts on its ports",
+                        "So that it can be managed over the network, with Telnet or SNMP",
+                        "So that it can route packets between its VLANs",
+                        "So that it can run spanning tree with its neighbours"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 260",
-                            "show ip interface brief lists each interface, its IP address, status "
-                            "and protocol on one line.",
-                            "show interfaces gives detailed statistics for each interface.",
-                            "show controllers shows the physical interface and cable (DTE/DCE).",
-                            "show ip route displays the routing table."},
+            .explanation = {"Study Guide, Chapter 8, page 455",
+                            "A layer 2 switch forwards, learns and runs spanning tree by MAC "
+                            "addresses and BPDUs alone.",
+                            "It needs an IP address only to be managed over the network.",
+                            "The address goes on the management VLAN, VLAN 1 by default, with a "
+                            "default gateway for managers on other subnets.",
+                            "Routing between VLANs needs a layer 3 device."},
         },
 
         // Record 120
