@@ -355,11 +355,11 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 81
         {
-            .question = {"An Ethernet segment carries IPX clients that use two different frame "
-                         "types. What must be configured on the router interface so that it "
-                         "serves both?"},
+            .question = {"IPX clients on one Ethernet segment use two frame types, Ethernet II "
+                         "and 802.3 SNAP. What must be configured on the router interface so that "
+                         "it serves both?"},
             .choices = {"One IPX network number, with both frame types named in one command",
-                        "A different IPX network number for each frame type",
+                        "A separate IPX network number for each frame type",
                         "The same IPX network number twice, once with each frame type",
                         "The sap encapsulation, which also accepts the other frame types",
                         "No command, since an interface serves every frame type by default"},
@@ -1017,7 +1017,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "Relay subinterface, all in one subnet. The branches learn the hub's "
                          "networks but not one another's RIP routes. Which change fixes this "
                          "while leaving split horizon on?"},
-            .choices = {"Add the keyword broadcast to each frame-relay map statement",
+            .choices = {"Add the keyword broadcast to each map on the subinterface",
                         "Change the LMI type on the hub to ansi",
                         "Set frame-relay ietf encapsulation on every router",
                         "Give each PVC a point-to-point subinterface and subnet of its own",

@@ -508,9 +508,9 @@ std::span<const ContentEntry> quiz_2_content()
                          "native VLAN 99. What happens to a frame that SW1 sends across the trunk "
                          "from VLAN 1?"},
             .choices = {"SW2 drops it, because every frame on a trunk must carry a tag",
-                        "SW2 puts it in VLAN 1, the VLAN it was sent from",
+                        "SW2 puts it in VLAN 1",
                         "SW2 returns it to SW1 with a tag for VLAN 99",
-                        "SW2 puts it in VLAN 99, its own native VLAN",
+                        "SW2 puts it in VLAN 99",
                         "SW2 floods it into every VLAN that the trunk carries"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 8, page 459",
@@ -613,7 +613,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "entered under router ospf 1. When does the router start to use 10.0.0.1 "
                          "as its router ID?"},
             .choices = {"At once, and its neighbours keep their adjacencies with it",
-                        "When the OSPF process is cleared or the router reloads",
+                        "When the process is cleared or the router reloads",
                         "Only after 10.0.0.1 is configured on one of its interfaces",
                         "Only after a loopback interface with that address is created",
                         "As soon as it sends its next hello on each interface",

@@ -394,7 +394,7 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 92
         {
             .question = {"Which command shows the IPX network number, node address and frame type "
-                         "of the router's Ethernet 0 interface?"},
+                         "of Ethernet 0 on the router?"},
             .choices = {"show ipx route",
                         "show ipx interface ethernet 0",
                         "show ipx servers",
