@@ -23,7 +23,8 @@ struct ContentEntry {
 //    15-18  encapsulation and protocol data units (data, segment, packet, frame, bits)
 //    19-24  application, presentation and session layers
 //    25-30  transport layer: connection-oriented service, acknowledgments, flow control, windowing
-//    31-34  network layer: logical addressing, routing, routed vs routing protocols
+//    31-34  network layer: logical addressing, routing, routed vs routing protocols; a new
+//           frame at each routed hop while the IP addresses stay
 //    35-42  data link layer: LLC and MAC sublayers, MAC addresses, framing, FCS, bridges
 //           and switches
 //    43-50  physical layer and Ethernet: cabling (straight-through, crossover, rollover),
@@ -66,10 +67,11 @@ struct ContentEntry {
 //    285-290 troubleshooting interface status
 //
 // Chapter 6  IP routing: static, default and distance-vector routing ... pages 291-340
-//    291-298 static and default routes; administrative distance
+//    291-298 static and default routes; administrative distance; floating static routes
 //    299-306 distance-vector principles
 //    307-314 routing loops: counting to infinity, split horizon, route poisoning, hold-downs
-//    315-326 RIP: configuration, timers, hop count, show and debug
+//    315-326 RIP: configuration, timers, hop count, show and debug; version 2 and classless
+//            routing
 //    327-336 IGRP: configuration, metric, timers, administrative distance, variance
 //    337-340 the routing table (show ip route)
 //
@@ -78,7 +80,8 @@ struct ContentEntry {
 //    351-360 EIGRP: metric, successors and feasible successors, the feasibility condition
 //    361-368 EIGRP: configuration, summarisation, show commands
 //    369-378 OSPF: link-state principles, features, areas, the backbone and ABRs
-//    379-388 OSPF: hellos, router ID, DR and BDR election, priorities, multicast addresses
+//    379-388 OSPF: hellos, router ID and the router-id command, DR and BDR election,
+//            priorities, multicast addresses, neighbour states
 //    389-400 OSPF: cost, administrative distance, configuration (network ... area)
 //
 // Chapter 8  Switching, spanning tree and VLANs ............... pages 401-466
@@ -87,8 +90,10 @@ struct ContentEntry {
 //    417-424 duplex on switched links
 //    425-440 spanning tree: BPDUs, root bridge, root and designated ports, path cost
 //    441-448 spanning-tree port states and timers
-//    449-456 VLANs and their benefits; VLAN membership
-//    457-466 trunking (802.1Q, ISL), VTP, routing between VLANs
+//    449-456 VLANs and their benefits; static and dynamic VLAN membership; a switch's
+//            management address
+//    457-466 trunking (802.1Q, ISL), the native VLAN, VTP modes and pruning, routing between
+//            VLANs
 //
 // Chapter 9  Access lists ..................................... pages 467-526
 //    467-474 number ranges; processing order, first match, implicit deny
@@ -101,10 +106,11 @@ struct ContentEntry {
 //
 // Chapter 10 Wide-area networks ............................... pages 527-596
 //    527-534 WAN terms: demarcation, CPE, DTE/DCE, clocking; circuit and packet switching
-//    535-540 HDLC
+//    535-540 HDLC: framing, flags and bit stuffing; the default serial encapsulation
 //    541-556 PPP: LCP, NCPs, authentication (PAP, CHAP), configuration
 //    557-576 Frame Relay: DLCIs, LMI and its types, encapsulation, Inverse ARP and maps,
-//            subinterfaces, CIR and congestion bits, show commands
+//            point-to-point and multipoint subinterfaces, split horizon, CIR and congestion
+//            bits, show commands
 //    577-596 ISDN: BRI and PRI, channels, devices and reference points, protocols, DDR
 
 // Quiz k holds bank records k, k + 4, k + 8, ... in this order.

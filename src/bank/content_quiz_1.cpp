@@ -49,8 +49,8 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 13
         {
-            .question = {"Which transport-layer function keeps a fast sender from overrunning "
-                         "the buffers of a slower receiver?"},
+            .question = {"Which transport-layer function keeps a fast sender from overrunning the "
+                         "buffers of a slower receiver?"},
             .choices = {"Segmentation",
                         "Port multiplexing",
                         "Connection setup",
@@ -58,9 +58,8 @@ std::span<const ContentEntry> quiz_1_content()
                         "Path determination"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 1, page 27",
-                            "With flow control the receiver buffers short bursts, can send a "
-                            "\"not ready\" indicator to pause the sender, and can shrink the "
-                            "window the sender may use.",
+                            "With flow control the receiver buffers short bursts and can send a "
+                            "\"not ready\" indicator to pause the sender until it has caught up.",
                             "Segmentation splits data into segments, port numbers keep "
                             "applications' conversations apart, connection setup only opens the "
                             "session, and path determination is a network-layer job."},
@@ -91,19 +90,20 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"What does the window size of a connection-oriented transport session "
                          "control?"},
-            .choices = {"The amount of data the sender may transmit before it must receive an "
+            .choices = {"The amount of data the sender may transmit before it must wait for an "
                         "acknowledgment",
-                        "The maximum size of a frame on the physical medium",
-                        "The number of hops a packet may cross before it is discarded",
-                        "The number of sessions a host may open at the same time",
-                        "The time a host waits before it closes an idle session"},
+                        "The largest frame the sender may put on the physical medium at one time",
+                        "The number of routers a packet may cross before it is discarded",
+                        "The number of sessions a host may keep open with one server at a time",
+                        "The time the sender waits for an acknowledgment before it sends again"},
             .correct = "A",
-            .explanation = {"Windowing is a flow-control method of the transport layer.",
-                            "The window tells the sender how much data it may send before it must "
-                            "stop and wait for an acknowledgment.",
+            .explanation = {"The receiver advertises the window in the segments it sends back.",
+                            "It tells the sender how much data it may send before it must stop and "
+                            "wait for an acknowledgment.",
                             "The receiver can shrink the window to slow the sender down.",
-                            "The largest frame size is the MTU, and the hop limit is the IP "
-                            "time-to-live field."},
+                            "The largest frame is set by the MTU, the hop limit by the IP "
+                            "time-to-live field, and the wait before resending by the "
+                            "retransmission timer."},
         },
 
         // TCP/IP protocol suite
@@ -121,17 +121,17 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 29
         {
-            .question = {"Which protocol does a host use to learn the hardware (MAC) address of "
-                         "a local device when it knows only that device's IP address?"},
+            .question = {"Which protocol does a host use to learn the hardware (MAC) address of a "
+                         "local device when it knows only that device's IP address?"},
             .choices = {"RARP", "ICMP", "BootP", "ARP", "DNS"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 94",
                             "ARP broadcasts a request for the IP address, and the owner replies "
                             "with its MAC address.",
-                            "RARP and BootP work the other way: a host that knows its MAC address "
-                            "learns its IP address.",
-                            "ICMP carries error and control messages, and DNS resolves host "
-                            "names to IP addresses."},
+                            "The reply is kept in the host's ARP cache, so later packets to that "
+                            "address need no new request.",
+                            "RARP and BootP do not find a MAC address, ICMP carries error and "
+                            "control messages, and DNS resolves host names to IP addresses."},
         },
 
         // Record 33
@@ -143,11 +143,11 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"The workstation broadcasts a RARP request carrying its MAC address, "
                             "and a RARP server replies with the IP address assigned to that MAC "
                             "address.",
-                            "ARP works the other way, finding the MAC address for a known IP "
-                            "address; proxy ARP is a router answering ARP requests for other "
+                            "ARP and proxy ARP cannot help a host that does not yet know its own "
+                            "IP address; proxy ARP is a router answering ARP requests for other "
                             "hosts.",
-                            "ICMP carries error and control messages, DNS resolves names and "
-                            "SNMP manages devices."},
+                            "ICMP carries error and control messages, DNS resolves names and SNMP "
+                            "manages devices."},
         },
 
         // Record 37
@@ -266,7 +266,7 @@ std::span<const ContentEntry> quiz_1_content()
                         "255.255.255.252"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 3, page 160",
-                            "Need 10 subnets, 12 hosts each.",
+                            "Need: 10 subnets, 12 hosts.",
                             "Subnets 2^s - 2, hosts 2^h - 2:",
                             ".192: 2 subnets, 62 hosts",
                             ".224: 6 subnets, 30 hosts",
@@ -276,7 +276,7 @@ std::span<const ContentEntry> quiz_1_content()
                             ".192, .224: too few subnets.",
                             ".248, .252: too few hosts.",
                             "Only .240 meets both needs.",
-                            "With subnet zero, .224 gives 8.",
+                            "With subnet zero, .224 has 8 subnets.",
                             "Answer: 255.255.255.240"},
         },
 
@@ -355,15 +355,14 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 81
         {
-            .question = {"An Ethernet segment carries IPX clients that use two different frame "
-                         "types. What must be configured on the router interface so that it "
-                         "serves both?"},
-            .choices = {"One IPX network number followed by both frame types in a single command",
-                        "A separate IPX network number for each frame type, as a secondary "
-                        "network or on a subinterface",
+            .question = {"IPX clients on one Ethernet segment use two frame types, Ethernet II "
+                         "and 802.3 SNAP. What must be configured on the router interface so that "
+                         "it serves both?"},
+            .choices = {"One IPX network number, with both frame types named in one command",
+                        "A separate IPX network number for each frame type",
                         "The same IPX network number twice, once with each frame type",
-                        "The sap encapsulation, which also accepts frames of every other type",
-                        "Nothing: an interface answers clients of every frame type by default"},
+                        "The sap encapsulation, which also accepts the other frame types",
+                        "No command, since an interface serves every frame type by default"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 4, page 192",
                             "Each frame type on a segment forms its own logical IPX network, so "
@@ -394,7 +393,8 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 89
         {
-            .question = {"Which command lists the IPX servers known to the router?"},
+            .question = {"Which command shows the router's SAP table: each service it has heard "
+                         "advertised, with its type, name, network.node address and hop count?"},
             .choices = {"show ipx route",
                         "show ipx interface",
                         "show ipx traffic",
@@ -403,9 +403,9 @@ std::span<const ContentEntry> quiz_1_content()
                         "show protocols"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 4, page 212",
-                            "show ipx servers lists the service type, name, network.node address "
-                            "and hop count of each known server; show ipx route shows the IPX "
-                            "routing table and show ipx traffic the packet counters."},
+                            "show ipx servers displays the SAP table, one line per known service; "
+                            "show ipx route shows the IPX routing table and show ipx traffic the "
+                            "packet counters."},
         },
 
         // Router command line: modes, show commands, configuration, startup
@@ -491,21 +491,22 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 109
         {
-            .question = {"Which command lists the directly connected neighbour devices with "
-                         "their device ID, local interface, platform and remote port?"},
-            .choices = {"show ip route",
-                        "show cdp neighbors",
-                        "show interfaces",
-                        "show arp",
-                        "show sessions"},
+            .question = {"Switches SW1 and SW2 are joined by a trunk, VTP pruning is on, and no "
+                         "port of SW2 is in VLAN 30. What happens to a broadcast sent by a host "
+                         "in VLAN 30 on SW1?"},
+            .choices = {"SW1 floods it across the trunk, and SW2 floods it out all its ports",
+                        "SW1 floods it to its own VLAN 30 ports but not across the trunk",
+                        "SW1 floods it across the trunk, and SW2 discards it there",
+                        "SW1 discards it and sends it out no port at all",
+                        "SW1 sends it across the trunk untagged, in the native VLAN"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 5, page 278",
-                            "show cdp neighbors lists each directly connected device heard by the "
-                            "layer-2 neighbour discovery protocol: device ID, local interface, "
-                            "hold time, platform and remote port.",
-                            "Running at layer 2, it works before IP is configured.",
-                            "show arp maps IP to MAC addresses, show sessions lists Telnet "
-                            "sessions, and the others show routes and interfaces."},
+            .explanation = {"Study Guide, Chapter 8, page 464",
+                            "VTP pruning keeps a VLAN's broadcasts, multicasts and unknown "
+                            "unicasts off a trunk that leads to no switch with ports in that VLAN, "
+                            "which saves trunk bandwidth.",
+                            "SW1 still floods the broadcast to its own ports in VLAN 30.",
+                            "Without pruning the broadcast would cross the trunk, and SW2, with "
+                            "no port in VLAN 30, would discard it."},
         },
 
         // Record 113
@@ -570,16 +571,23 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 125
         {
-            .question = {"What is the default administrative distance of IGRP routes?"},
-            .choices = {"0", "90", "110", "120", "100"},
+            .question = {"A router learns 10.5.0.0/16 through OSPF. A static route to it through "
+                         "192.168.9.2 must be used only while the OSPF route is missing. Which "
+                         "command adds this route?"},
+            .choices = {"ip route 10.5.0.0 255.255.0.0 192.168.9.2 100",
+                        "ip route 10.5.0.0 255.255.0.0 192.168.9.2 1",
+                        "ip route 10.5.0.0 0.0.255.255 192.168.9.2 130",
+                        "ip route 10.5.0.0 255.255.0.0 192.168.9.2 backup",
+                        "ip route 10.5.0.0 255.255.0.0 192.168.9.2 130"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 331",
-                            "IGRP routes have a default administrative distance of 100.",
-                            "When two sources offer the same network, the router trusts the lower "
-                            "distance.",
-                            "An IGRP route therefore wins over an OSPF (110) or RIP (120) route.",
-                            "Connected networks (0) and internal EIGRP routes (90) are trusted "
-                            "more."},
+            .explanation = {"Study Guide, Chapter 6, page 295",
+                            "A number after the next hop sets the route's administrative distance.",
+                            "At the default of 1, or at 100, it beats OSPF's 110 and is always "
+                            "used.",
+                            "At 130 it loses to OSPF and enters the table only when the OSPF route "
+                            "is gone: a floating static route.",
+                            "A static route takes a subnet mask, not a wildcard, and backup is "
+                            "not a keyword."},
         },
 
         // Record 129
@@ -689,8 +697,8 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 153
         {
-            .question = {"Which command displays the EIGRP topology table, with the best and "
-                         "backup routes to each destination?"},
+            .question = {"Which command lists, for each destination, EIGRP's successors and "
+                         "feasible successors with their feasible and reported distances?"},
             .choices = {"show ip eigrp neighbors",
                         "show ip eigrp traffic",
                         "show ip route eigrp",
@@ -699,11 +707,12 @@ std::span<const ContentEntry> quiz_1_content()
                         "show ip eigrp interfaces"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 367",
-                            "show ip eigrp topology lists each destination with its successors "
-                            "and feasible successors and their feasible and reported distances.",
+                            "show ip eigrp topology displays the EIGRP topology table, which holds "
+                            "the backup routes as well as the best ones.",
                             "show ip eigrp neighbors lists the adjacent routers, show ip route "
-                            "eigrp only the EIGRP routes in use, show ip eigrp traffic the "
-                            "packet counts, and show ip protocols the routing process settings."},
+                            "eigrp the EIGRP routes in use, show ip eigrp traffic packet counts, "
+                            "show ip eigrp interfaces the EIGRP interfaces and show ip protocols "
+                            "the process settings."},
         },
 
         // Record 157
@@ -882,18 +891,18 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"When does the router check a packet against an access list applied "
                          "inbound on an interface?"},
-            .choices = {"After it has chosen the outgoing interface for the packet",
-                        "As the packet arrives, before the routing decision",
-                        "Only when the packet is addressed to the router itself",
-                        "After the packet has been queued on the outgoing interface",
-                        "Only when the routing table has no route for the packet",
-                        "Once per session, on its first packet only"},
+            .choices = {"After the router has chosen the outgoing interface for it",
+                        "As it arrives, before the router looks up a route for it",
+                        "As it arrives, but only if it is addressed to the router itself",
+                        "After it has been queued on the outgoing interface",
+                        "As it arrives, but only if the router has no route for it",
+                        "As the first packet of a session arrives, and not for later ones"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 9, page 509",
                             "An inbound list is checked as the packet arrives, before the router "
                             "looks up a route, so a denied packet is never routed; an outbound "
-                            "list is checked after routing, as the packet leaves, and lists "
-                            "judge packets one at a time, not once per session."},
+                            "list is checked after routing, as the packet leaves, and lists judge "
+                            "packets one at a time, not once per session."},
         },
 
         // Record 197
@@ -907,9 +916,8 @@ std::span<const ContentEntry> quiz_1_content()
                             "service type.",
                             "ipx input-sap-filter and ipx output-sap-filter apply them to an "
                             "interface.",
-                            "800 to 899 and 900 to 999 filter IPX packets rather than "
-                            "advertisements; 100 to 199 is extended IP, and 1100 to 1199 is not "
-                            "an IPX range."},
+                            "The other ranges filter IPX packets rather than advertisements, or "
+                            "belong to IP or to no list type at all."},
         },
 
         // Record 201
@@ -925,7 +933,8 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Study Guide, Chapter 9, page 521",
                             "Standard IP: 1 to 99; extended IP: 100 to 199.",
                             "Standard IPX: 800 to 899; extended IPX: 900 to 999.",
-                            "IPX SAP filters: 1000 to 1099."},
+                            "An extended IPX list can also test the IPX protocol type and socket "
+                            "numbers."},
         },
 
         // WAN: PPP, HDLC, Frame Relay, ISDN
@@ -1004,21 +1013,24 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 221
         {
-            .question = {"Which command shows the status and traffic counters of each permanent "
-                         "virtual circuit on a Frame Relay interface?"},
-            .choices = {"show frame-relay lmi",
-                        "show frame-relay map",
-                        "show interfaces serial 0",
-                        "show frame-relay pvc",
-                        "show frame-relay traffic"},
+            .question = {"A hub router reaches three branch routers through one multipoint Frame "
+                         "Relay subinterface, all in one subnet. The branches learn the hub's "
+                         "networks but not one another's RIP routes. Which change fixes this "
+                         "while leaving split horizon on?"},
+            .choices = {"Add the keyword broadcast to each map on the subinterface",
+                        "Change the LMI type on the hub to ansi",
+                        "Set frame-relay ietf encapsulation on every router",
+                        "Give each PVC a point-to-point subinterface and subnet of its own",
+                        "Raise the CIR of each PVC to the speed of the access link"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 10, page 572",
-                            "show frame-relay pvc lists each DLCI with its status (active, "
-                            "inactive or deleted) and its counters.",
-                            "show frame-relay map shows which remote address maps to which DLCI.",
-                            "show frame-relay lmi shows the LMI messages sent and received.",
-                            "show interfaces serial 0 shows the encapsulation, LMI type and line "
-                            "status."},
+            .explanation = {"Study Guide, Chapter 10, page 568",
+                            "Split horizon keeps the hub from sending a route back out the "
+                            "subinterface it came in on, which all three branches share.",
+                            "With one point-to-point subinterface and subnet per PVC, the hub "
+                            "relays routes between them.",
+                            "broadcast is set already, or no branch would learn the hub's "
+                            "networks.",
+                            "LMI, encapsulation and CIR do not affect split horizon."},
         },
     };
     // clang-format on

@@ -39,15 +39,18 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"Which of the following are advantages of using a layered reference "
                          "model for networking? (Choose four.)"},
             .choices = {"It divides network communication into smaller, simpler parts",
-                        "It allows equipment from different manufacturers to interoperate",
+                        "It cuts header overhead, since only one layer adds a header",
                         "A change in one layer does not require changes in the other layers",
-                        "It makes networking easier to teach and to learn",
-                        "It guarantees that every frame is delivered without errors"},
-            .correct = "ABCD",
+                        "It allows equipment from different manufacturers to interoperate",
+                        "It lets a layer reach its remote peer without the layers below",
+                        "It makes networking easier to teach and to learn"},
+            .correct = "ACDF",
             .explanation = {"Study Guide, Chapter 1, page 7",
                             "A layered model reduces complexity, standardizes interfaces, allows "
-                            "interoperability and modular change, and eases learning; it does "
-                            "not itself guarantee error-free delivery."},
+                            "interoperability and modular change, and eases learning. It adds "
+                            "overhead rather than cutting it, since several layers each add a "
+                            "header of their own, and a layer reaches its peer on the remote host "
+                            "only through the layers below it."},
         },
 
         // Record 14
@@ -95,7 +98,7 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"At which layer of the seven-layer model does a hub work?"},
             .choices = {"Data link", "Physical", "Network", "Transport", "Presentation"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 47",
+            .explanation = {"Study Guide, Chapter 1, page 12",
                             "A hub is a multiport repeater: it regenerates the electrical signal "
                             "and sends it out every other port without reading any address, so it "
                             "works at the physical layer and all its ports share one collision "
@@ -118,8 +121,8 @@ std::span<const ContentEntry> quiz_2_content()
             .explanation = {"Study Guide, Chapter 2, page 72",
                             "FTP opens its control connection to TCP port 21, and in active mode "
                             "the server sends the data from TCP port 20.",
-                            "Port 22 is SSH, 23 Telnet, 25 SMTP and 110 POP3; 69 belongs to "
-                            "TFTP, which runs over UDP, not TCP."},
+                            "Ports 22, 23, 25 and 110 belong to other TCP applications, and 69 is "
+                            "a UDP port, used by TFTP."},
         },
 
         // Record 30
@@ -136,8 +139,8 @@ std::span<const ContentEntry> quiz_2_content()
             .explanation = {"Study Guide, Chapter 2, page 74",
                             "Ordinary DNS queries and replies travel in single UDP datagrams to "
                             "port 53; TCP port 53 is used for zone transfers between servers and "
-                            "for replies too large for UDP, UDP 67 is DHCP/BootP, UDP 161 SNMP, "
-                            "TCP 23 Telnet and TCP 80 HTTP."},
+                            "for replies too large for UDP, and the other ports belong to other "
+                            "applications."},
         },
 
         // Record 34
@@ -173,12 +176,11 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"What does a receiving host use the sequence numbers of TCP segments "
                          "for?"},
-            .choices = {"To tell the sender how much more data it may send",
-                        "To find which application should receive the data",
-                        "To put segments back in their original order and notice any that are "
-                        "missing",
-                        "To detect bits damaged in transit",
-                        "To choose the path the segments take through the network"},
+            .choices = {"To tell the sender how much more data it may send before it must wait",
+                        "To find which application on the host should receive the data",
+                        "To put segments back in order and notice any that are missing",
+                        "To detect bits that were damaged on the way across the network",
+                        "To choose the path that the segments take through the network"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 2, page 60",
                             "A segment's sequence number gives the position of its first byte in "
@@ -220,7 +222,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "10.10.10.160",
                         "10.10.10.191"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 3, page 145",
+            .explanation = {"Study Guide, Chapter 3, page 144",
                             "Mask .224 gives a block size of 256 - 224 = 32.",
                             "Subnets start at .0, .32, .64, .96, .128, .160, .192 and .224.",
                             "Subnet 10.10.10.128 ends with the broadcast 10.10.10.159, one below "
@@ -259,7 +261,7 @@ std::span<const ContentEntry> quiz_2_content()
         // Record 62
         {
             .question = {"Which of the following networks are covered by the summary route "
-                         "10.1.32.0/20? (Choose five.)"},
+                         "10.1.32.0/20? (Choose all that apply.)"},
             .choices = {"10.1.32.0/24",
                         "10.1.35.0/24",
                         "10.1.40.0/24",
@@ -347,7 +349,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 82
         {
-            .question = {"Which command displays the IPX routing table on the router?"},
+            .question = {"Which command lists each IPX network the router knows, with the ticks "
+                         "and hops to reach it and the interface and next hop used?"},
             .choices = {"show ipx servers",
                         "show ipx traffic",
                         "show ip route",
@@ -355,8 +358,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "show ipx cache"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 4, page 210",
-                            "show ipx route lists each known IPX network with the ticks and hops "
-                            "to reach it and the interface and next hop used; show ipx servers "
+                            "show ipx route displays the IPX routing table; show ipx servers "
                             "lists the services learned through SAP, show ipx traffic counts "
                             "packets, show ipx cache shows fast-switching entries and show ip "
                             "route holds only IP routes."},
@@ -434,8 +436,9 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 102
         {
-            .question = {"Which command shows the name and size of the image file in flash "
-                         "memory and how much flash is still free?"},
+            .question = {"Before you copy a new operating-system image to the router, which "
+                         "command tells you whether it will fit, by listing the stored files with "
+                         "their sizes and the space still free?"},
             .choices = {"show version",
                         "show memory",
                         "show startup-config",
@@ -501,19 +504,20 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 118
         {
-            .question = {"Which command shows whether a DTE or a DCE cable is attached to the "
-                         "router's first serial interface?"},
-            .choices = {"show interface serial 0",
-                        "show ip interface brief",
-                        "show running-config",
-                        "show controllers serial 0",
-                        "show protocols",
-                        "show line"},
+            .question = {"The two ends of an 802.1Q trunk disagree: SW1 has native VLAN 1 and SW2 "
+                         "native VLAN 99. What happens to a frame that SW1 sends across the trunk "
+                         "from VLAN 1?"},
+            .choices = {"SW2 drops it, because every frame on a trunk must carry a tag",
+                        "SW2 puts it in VLAN 1",
+                        "SW2 returns it to SW1 with a tag for VLAN 99",
+                        "SW2 puts it in VLAN 99",
+                        "SW2 floods it into every VLAN that the trunk carries"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 5, page 262",
-                            "show controllers serial 0 reports the cable type (DTE or DCE) and, "
-                            "on a DCE, the clock rate; show interface gives status and counters "
-                            "only."},
+            .explanation = {"Study Guide, Chapter 8, page 459",
+                            "802.1Q sends the frames of the native VLAN untagged, and a switch "
+                            "puts every untagged frame it receives on a trunk into its own native "
+                            "VLAN: the frame leaves VLAN 1 on SW1 and arrives in VLAN 99 on SW2, "
+                            "joining the two VLANs, so both ends must agree."},
         },
 
         // Routing protocols: static, RIP, IGRP
@@ -582,34 +586,44 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 138
         {
-            .question = {"Which command shows the RIP updates as the router sends and receives "
-                         "them?"},
-            .choices = {"show ip protocols",
-                        "show ip route rip",
-                        "debug ip rip",
-                        "show debugging",
-                        "undebug all"},
+            .question = {"Router R1 reaches network 172.16.50.0/24 over its point-to-point link "
+                         "on serial 0/0. Which command adds a static route to that network that "
+                         "names the exit interface rather than a next-hop address?"},
+            .choices = {"ip route 172.16.50.0 0.0.0.255 serial0/0",
+                        "ip route serial0/0 172.16.50.0 255.255.255.0",
+                        "ip route 172.16.50.0 255.255.255.0 serial0/0",
+                        "ip route 172.16.50.0/24 serial0/0",
+                        "ip route 172.16.50.0 255.255.255.0 exit serial0/0"},
             .correct = "C",
-            .explanation = {"debug ip rip prints each RIP update sent or received.",
-                            "Each line shows the interface, address and routes with metrics.",
-                            "no debug ip rip or undebug all turns the output off.",
-                            "show ip route rip lists the RIP routes now in the table.",
-                            "show ip protocols shows RIP timers and networks, not updates.",
-                            "show debugging only lists which debugging is on."},
+            .explanation = {"A static route names the network, its mask, and then the way out:",
+                            "- a next-hop address, such as 10.1.1.2;",
+                            "- or, on a point-to-point link, the exit interface, such as "
+                            "serial0/0.",
+                            "So: ip route 172.16.50.0 255.255.255.0 serial0/0.",
+                            "The mask is a subnet mask written out in full, not a wildcard and not "
+                            "/24.",
+                            "The network comes before the interface, and exit is not a keyword."},
         },
 
         // Routing protocols: EIGRP and OSPF
 
         // Record 142
         {
-            .question = {"What is the default administrative distance of OSPF routes?"},
-            .choices = {"90", "110", "100", "120", "170", "1"},
+            .question = {"An OSPF router already has neighbours when router-id 10.0.0.1 is "
+                         "entered under router ospf 1. When does the router start to use 10.0.0.1 "
+                         "as its router ID?"},
+            .choices = {"At once, and its neighbours keep their adjacencies with it",
+                        "When the process is cleared or the router reloads",
+                        "Only after 10.0.0.1 is configured on one of its interfaces",
+                        "Only after a loopback interface with that address is created",
+                        "As soon as it sends its next hello on each interface",
+                        "Never, because a loopback address always takes precedence"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 7, page 393",
-                            "OSPF routes have a default administrative distance of 110: the "
-                            "router prefers them to RIP routes (120) but prefers IGRP (100) and "
-                            "internal EIGRP (90) routes to them; 170 is external EIGRP and 1 a "
-                            "static route."},
+            .explanation = {"Study Guide, Chapter 7, page 384",
+                            "The router-id command overrides the loopback and interface addresses "
+                            "and need not be an address of the router, but a running OSPF process "
+                            "keeps its old ID until it restarts, with clear ip ospf process or a "
+                            "reload, because a new ID drops every adjacency."},
         },
 
         // Record 146
@@ -720,13 +734,14 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 170
         {
-            .question = {"Which spanning-tree port state learns MAC addresses but does not yet "
-                         "forward data frames?"},
+            .question = {"A port is moving from blocking to forwarding. In which state does it "
+                         "spend the last forward delay before it starts to forward data frames?"},
             .choices = {"Listening", "Learning", "Blocking", "Forwarding", "Disabled"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 442",
-                            "Blocking and listening: BPDUs only, no learning or forwarding.",
-                            "Learning: builds the MAC address table but forwards no data frames.",
+                            "Blocking, then listening: BPDUs only, no learning or forwarding.",
+                            "Learning, the last forward delay: builds the MAC address table but "
+                            "forwards no data frames.",
                             "Forwarding: sends and receives data frames."},
         },
 
@@ -739,9 +754,9 @@ std::span<const ContentEntry> quiz_2_content()
             .explanation = {"Study Guide, Chapter 8, page 462",
                             "A VTP server creates, changes and deletes VLANs and advertises them "
                             "to its domain; a client takes its VLANs from the advertisements but "
-                            "cannot change them, and a transparent switch keeps its own local "
-                            "VLANs and only passes advertisements on. Access and dynamic are "
-                            "port modes, and there is no master mode."},
+                            "cannot change them, and a transparent switch does not advertise the "
+                            "VLANs it keeps. Access and dynamic are port modes, and there is no "
+                            "master mode."},
         },
 
         // Record 178
@@ -943,17 +958,18 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 218
         {
-            .question = {"Which command sets the type of provider switch that the router's ISDN "
-                         "BRI connects to?"},
+            .question = {"The provider says its central office uses National ISDN-1 signaling. "
+                         "Which command makes the router's BRI match it?"},
             .choices = {"isdn spid1 0835866201",
-                        "encapsulation isdn",
+                        "isdn signaling basic-ni",
                         "isdn type basic-ni",
                         "isdn switch-type basic-ni",
                         "dialer switch basic-ni"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 10, page 588",
-                            "isdn switch-type (such as basic-ni or basic-net3) names the "
-                            "provider's switch, globally or on the BRI; isdn spid1 sets a SPID."},
+                            "isdn switch-type names the provider's switch, globally or on the "
+                            "BRI: basic-ni for National ISDN-1, basic-net3 for Euro-ISDN; isdn "
+                            "spid1 sets a SPID, and the other three are not commands."},
         },
 
         // Record 222

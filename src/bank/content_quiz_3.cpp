@@ -22,15 +22,21 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 7
         {
-            .question = {"At which layer of the seven-layer model do bridges and switches make "
-                         "their forwarding decisions?"},
-            .choices = {"Physical", "Data link", "Network", "Transport", "Session"},
+            .question = {"Host A sends a packet to server S on another network, and routers R1 "
+                         "and R2 lie on the path in that order. Which addresses does the packet "
+                         "carry as it crosses the Ethernet link from R1 to R2?"},
+            .choices = {"From A's IP to R2's IP, in a frame from A's MAC to R2's MAC",
+                        "From A's IP to S's IP, in a frame from R1's MAC to R2's MAC",
+                        "From R1's IP to R2's IP, in a frame from R1's MAC to R2's MAC",
+                        "From A's IP to S's IP, in a frame from A's MAC to S's MAC",
+                        "From R1's IP to S's IP, in a frame from R1's MAC to R2's MAC"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 1, page 13",
-                            "Bridges and switches forward frames by the destination MAC "
-                            "(hardware) address, which is a data link layer address; routers "
-                            "decide at the network layer using logical addresses, and hubs and "
-                            "repeaters work at the physical layer."},
+            .explanation = {"Study Guide, Chapter 1, page 33",
+                            "The packet keeps A's and S's IP addresses from end to end, but each "
+                            "router strips the incoming frame and builds a new one for the next "
+                            "link: between R1 and R2 the frame runs from R1's MAC address to "
+                            "R2's, which R1 learned by ARP. A MAC address never leaves its own "
+                            "link."},
         },
 
         // Record 11
@@ -110,47 +116,45 @@ std::span<const ContentEntry> quiz_3_content()
             .choices = {"21", "23", "110", "143", "25"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 2, page 72",
-                            "SMTP carries mail between servers on TCP port 25; 21 is FTP "
-                            "control, 23 Telnet, and 110 (POP3) and 143 (IMAP) are used by "
-                            "clients to collect their mail."},
+                            "SMTP carries mail between servers on TCP port 25; 21, 23, 110 and "
+                            "143 belong to other applications, among them the protocols that "
+                            "clients use to collect their mail."},
         },
 
         // Record 31
         {
-            .question = {"On which port does an SNMP agent listen for requests from the "
-                         "management station?"},
-            .choices = {"UDP port 162",
-                        "TCP port 161",
-                        "UDP port 161",
-                        "UDP port 69",
-                        "TCP port 23"},
+            .question = {"A Frame Relay switch is congested in the direction from R1 to R2. Which "
+                         "bit does it set in frames travelling from R2 back to R1, to warn R1?"},
+            .choices = {"DE", "FECN", "BECN", "C/R", "EA"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 2, page 74",
-                            "An SNMP agent listens on UDP port 161 for get and set requests from "
-                            "the management station.",
-                            "UDP port 162 is the other direction: agents send traps (unsolicited "
-                            "alerts) to the station on it.",
-                            "SNMP runs over UDP, so TCP port 161 is wrong.",
-                            "UDP port 69 is TFTP, and TCP port 23 is Telnet."},
+            .explanation = {"Study Guide, Chapter 10, page 570",
+                            "FECN (forward) rides frames going the same way as the congestion, "
+                            "toward R2, the receiver.",
+                            "BECN (backward) rides frames going the other way, so it warns R1, the "
+                            "sender, to slow down.",
+                            "DE marks frames, often those above the CIR, that may be dropped "
+                            "first.",
+                            "C/R and EA are address-field bits that report no congestion."},
         },
 
         // Record 35
         {
-            .question = {"How does the traceroute utility learn the address of each router on "
-                         "the path to a destination?"},
-            .choices = {"It reads the path from the destination's record in DNS",
-                        "It sends one ARP request for every router along the path",
-                        "It asks each router for its routing table with SNMP",
+            .question = {"How does the traceroute utility learn the address of each router on the "
+                         "path to a destination?"},
+            .choices = {"It reads the list of routers from the destination's record in DNS",
+                        "It sends an ARP request for each router and reads each reply",
+                        "It asks each router on the path for its routing table with SNMP",
                         "It sends probes with TTL 1, 2, 3 and so on and reads each ICMP time "
                         "exceeded reply",
-                        "It sends a single ping and reads the routers listed in its reply"},
+                        "It sends probes with rising sequence numbers and reads each router's "
+                        "echo reply"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 90",
                             "A router that decrements a probe's TTL to zero drops it and returns "
-                            "an ICMP time exceeded message from its own address, so TTL 1 "
-                            "reveals the first router, TTL 2 the second, and so on; DNS, SNMP "
-                            "and an ordinary echo reply carry no path, and ARP never crosses a "
-                            "router."},
+                            "an ICMP time exceeded message from its own address, so TTL 1 reveals "
+                            "the first router, TTL 2 the second, and so on; DNS and SNMP carry no "
+                            "path, ARP never crosses a router, and a router that merely forwards "
+                            "a probe sends no echo reply."},
         },
 
         // Record 39
@@ -166,11 +170,10 @@ std::span<const ContentEntry> quiz_3_content()
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 54",
                             "The Internet layer matches the network layer: IP gives packets "
-                            "logical addresses and routes them between networks, with ICMP "
-                            "reporting problems.",
-                            "Network Access, despite its name, is the bottom DoD layer, below "
-                            "the network layer; Session and Data Link are seven-layer names, not "
-                            "DoD layers."},
+                            "logical addresses and routes them between networks.",
+                            "Network Access, despite its name, is the bottom DoD layer, below the "
+                            "network layer; Session and Data Link are seven-layer names, not DoD "
+                            "layers."},
         },
 
         // Record 43
@@ -222,10 +225,10 @@ std::span<const ContentEntry> quiz_3_content()
                         "172.16.5.63",
                         "172.16.5.224"},
             .correct = "B",
-            .explanation = {"Study Guide, Chapter 3, page 146",
+            .explanation = {"Study Guide, Chapter 3, page 144",
                             "Mask .224 gives blocks of 32, so only multiples of 32 are subnet "
-                            "addresses (.160, .192, .224) and one less than a multiple of 32 is "
-                            "a broadcast (.63, .191); 172.16.5.176 is a multiple of 16, a subnet "
+                            "addresses (.160, .192, .224) and one less than a multiple of 32 is a "
+                            "broadcast (.63, .191); 172.16.5.176 is a multiple of 16, a subnet "
                             "address only under the mask .240, and here it lies inside "
                             "172.16.5.160 to .191, so it is a valid host."},
         },
@@ -375,7 +378,7 @@ std::span<const ContentEntry> quiz_3_content()
             .question = {"By default, how often are IPX SAP updates sent?"},
             .choices = {"10 seconds", "30 seconds", "90 seconds", "5 minutes", "60 seconds"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 4, page 197",
+            .explanation = {"Study Guide, Chapter 4, page 201",
                             "SAP (Service Advertising Protocol) broadcasts the known services "
                             "every 60 seconds by default, and IPX RIP also sends its routing "
                             "updates every 60 seconds."},
@@ -399,20 +402,22 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 95
         {
-            .question = {"Which command shows the configuration that is currently running in the "
-                         "router's RAM?"},
-            .choices = {"show running-config",
-                        "show startup-config",
-                        "show flash",
-                        "show version",
-                        "show memory",
-                        "show interfaces"},
+            .question = {"A switch in VTP transparent mode receives, on a trunk, an advertisement "
+                         "from the VTP server of its own domain with a higher revision number. "
+                         "What does the switch do with it?"},
+            .choices = {"It passes it on out its other trunks without changing its own VLANs",
+                        "It updates its own VLANs from it and passes it on out its other trunks",
+                        "It updates its own VLANs from it but passes it on to no other switch",
+                        "It drops it and passes nothing on to the other switches",
+                        "It answers with its own VLAN list so that the server can merge the two",
+                        "It becomes a VTP client, since its own revision number is lower"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 248",
-                            "show running-config displays the active configuration held in RAM.",
-                            "show startup-config shows the saved configuration in NVRAM, show "
-                            "flash lists the operating system images and show version shows the "
-                            "software version, uptime and configuration register."},
+            .explanation = {"Study Guide, Chapter 8, page 463",
+                            "A transparent switch keeps a VLAN list of its own, which it can "
+                            "change locally and never advertises, and it relays the domain's "
+                            "advertisements out its trunks without applying them.",
+                            "Only servers and clients apply advertisements; no switch merges VLAN "
+                            "lists or changes its VTP mode by itself."},
         },
 
         // Record 99
@@ -479,18 +484,20 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 115
         {
-            .question = {"Which prompt shows that the router is in interface configuration mode?"},
+            .question = {"At which prompt does the router accept the command ip address 10.1.1.1 "
+                         "255.255.255.0?"},
             .choices = {"Router>",
                         "Router#",
                         "Router(config)#",
                         "Router(config-if)#",
                         "Router(config-router)#"},
             .correct = "D",
-            .explanation = {"Router(config-if)# appears after an interface command, such as "
-                            "interface serial 0, is entered in global configuration mode.",
+            .explanation = {"ip address is an interface command: it is accepted at "
+                            "Router(config-if)#, which an interface command such as interface "
+                            "serial 0 opens from global configuration mode.",
                             "Router> is user mode, Router# privileged mode, Router(config)# "
                             "global configuration and Router(config-router)# routing protocol "
-                            "configuration."},
+                            "configuration; none of them takes ip address."},
         },
 
         // Record 119
@@ -517,25 +524,23 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 123
         {
-            .question = {"Which of the following is a characteristic of a distance-vector "
-                         "routing protocol?"},
+            .question = {"Which of the following is a characteristic of a distance-vector routing "
+                         "protocol?"},
             .choices = {"Every router keeps an identical database describing every link in its "
                         "area",
                         "Each router knows the full path, router by router, to every destination",
-                        "Each route is held as a distance, such as a hop count, and a direction, "
-                        "the next hop",
+                        "Changes spread one router at a time, so convergence is slow",
                         "Each router computes a shortest-path tree with itself as the root",
                         "A router advertises only the state of its own directly connected links",
                         "Every router learns the bandwidth of every link in the network"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 6, page 302",
-                            "The name says what a router keeps for each network:",
-                            "- a distance: a metric such as a hop count;",
-                            "- a vector: the direction, meaning the next-hop neighbor and the "
-                            "exit interface.",
-                            "It does not know the full path or the links beyond its neighbors.",
-                            "Link databases, SPF trees and advertising one's own links are "
-                            "link-state features."},
+            .explanation = {"Study Guide, Chapter 6, page 303",
+                            "A distance-vector router learns of a change only from its neighbours:",
+                            "- each passes it on in its own next update;",
+                            "- so news crosses the network one router at a time;",
+                            "- and hold-down timers slow convergence further.",
+                            "Link databases, full paths, SPF trees, advertising one's own links "
+                            "and knowing every link's bandwidth are link-state traits."},
         },
 
         // Record 127
@@ -582,27 +587,34 @@ std::span<const ContentEntry> quiz_3_content()
                         "It lets IGRP use at most two equal-cost paths to each network",
                         "It makes IGRP send its routing updates every 2 minutes",
                         "It marks any network more than 2 hops away as unreachable",
-                        "It lets IGRP share traffic over routes whose metric is less than twice "
-                        "the best metric"},
+                        "It lets IGRP share traffic over routes with up to twice the best metric"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 334",
                             "variance 2 turns on unequal-cost load balancing: besides the best "
-                            "route, IGRP uses any route whose metric is less than twice the best "
-                            "one, if its next hop is closer to the destination, and sends less "
-                            "traffic over the costlier routes. The default variance of 1 allows "
-                            "equal-cost paths only; variance sets no timer, hop limit or "
+                            "route, IGRP uses any route whose metric is no more than twice the "
+                            "best one, if its next hop is closer to the destination, and sends "
+                            "less traffic over the costlier ones. The default variance of 1 "
+                            "allows equal-cost paths only; variance sets no timer, hop limit or "
                             "advertised metric."},
         },
 
         // Record 139
         {
-            .question = {"What is the default administrative distance of a route learned by RIP?"},
-            .choices = {"90", "100", "110", "1", "120"},
+            .question = {"Why can RIP version 2 route for a network whose subnets have masks of "
+                         "different lengths, such as /30 on serial links and /24 on LANs, when "
+                         "RIP version 1 cannot?"},
+            .choices = {"It gives each learned route the mask of the interface that received it",
+                        "It raises the largest usable hop count from 15 to 255",
+                        "It measures each route by bandwidth instead of hop count",
+                        "It sends its whole routing table every 10 seconds instead of every 30",
+                        "Its updates carry the subnet mask of every route they advertise"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 6, page 297",
-                            "RIP routes have an administrative distance of 120. Connected routes "
-                            "have 0, static 1, internal EIGRP 90, IGRP 100 and OSPF 110; the "
-                            "source with the lowest distance wins."},
+            .explanation = {"Study Guide, Chapter 6, page 324",
+                            "RIP version 2, turned on with version 2 under router rip, is "
+                            "classless: each route carries its mask, so variable-length masks "
+                            "work. Version 1 sends no masks and gives a subnet of its own network "
+                            "the mask of the receiving interface. Both keep the hop-count metric, "
+                            "the 15-hop limit and 30-second updates."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -642,8 +654,8 @@ std::span<const ContentEntry> quiz_3_content()
             .explanation = {"Study Guide, Chapter 7, page 386",
                             "With every priority at the default of 1:",
                             "- the highest router ID becomes DR and the next highest BDR;",
-                            "- the router ID is the highest loopback address, else the highest "
-                            "active interface IP;",
+                            "- the priority is compared first, and the router ID only breaks a "
+                            "tie;",
                             "- priority 0 stops a router from ever becoming DR;",
                             "- the election is not preemptive, so a later router does not take "
                             "over."},
@@ -790,8 +802,8 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 183
         {
-            .question = {"Which wildcard mask matches every address in the subnet 172.16.32.0 "
-                         "with the mask 255.255.224.0?"},
+            .question = {"Which wildcard mask, written after the address 172.16.32.0, matches "
+                         "exactly the subnet 172.16.32.0 255.255.224.0 and no other address?"},
             .choices = {"0.0.0.255",
                         "0.0.224.255",
                         "255.255.224.0",
@@ -799,11 +811,13 @@ std::span<const ContentEntry> quiz_3_content()
                         "0.0.31.255",
                         "0.0.63.255"},
             .correct = "E",
-            .explanation = {"A wildcard mask is the subnet mask subtracted from 255.255.255.255.",
-                            "255.255.255.255 - 255.255.224.0 = 0.0.31.255",
-                            "The block is 32 in the third octet, covering 172.16.32.0 to "
-                            "172.16.63.255.",
-                            "Zero bits must match and one bits are ignored."},
+            .explanation = {"A wildcard mask for a subnet is its subnet mask subtracted from "
+                            "255.255.255.255.",
+                            "255.255.255.255 - 255.255.224.0 = 0.0.31.255: the block of 32 in the "
+                            "third octet, 172.16.32.0 to 172.16.63.255.",
+                            "Zero bits must match and one bits are ignored.",
+                            "0.0.63.255 would also match 172.16.0.0 to 172.16.31.255, and "
+                            "0.0.0.255 only 172.16.32.0 to 172.16.32.255."},
         },
 
         // Record 187

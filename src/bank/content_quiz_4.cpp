@@ -115,12 +115,17 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 28
         {
-            .question = {"Which transport protocol and port number does TFTP use?"},
-            .choices = {"TCP port 21", "TCP port 23", "UDP port 161", "TCP port 25", "UDP port 69"},
+            .question = {"Which bit pattern marks the beginning and the end of every HDLC frame "
+                         "on a serial link?"},
+            .choices = {"10101010", "11111111", "10101011", "00000000", "01111110"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 2, page 74",
-                            "TFTP runs over UDP port 69; FTP uses TCP 21, Telnet TCP 23, SMTP "
-                            "TCP 25 and SNMP UDP 161."},
+            .explanation = {"Study Guide, Chapter 10, page 537",
+                            "Every HDLC frame opens and closes with the flag 01111110 (hex 7E); "
+                            "so that the pattern never appears inside a frame, the sender inserts "
+                            "a 0 after any five 1 bits in a row and the receiver removes it. "
+                            "10101010 repeated is the Ethernet preamble and 10101011 its "
+                            "start-of-frame delimiter, and neither all ones nor all zeros is a "
+                            "flag."},
         },
 
         // Record 32
@@ -161,37 +166,42 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 40
         {
-            .question = {"Which DoD model layer covers the functions of both the data link and "
-                         "the physical layers of the seven-layer model?"},
-            .choices = {"Network Access",
-                        "Internet",
-                        "Host-to-Host",
-                        "Process/Application",
-                        "Data Link",
-                        "Physical"},
+            .question = {"Which statement about the ways a switch port can be given its VLAN is "
+                         "true?"},
+            .choices = {"With dynamic membership, a port's VLAN follows the MAC address of the "
+                        "host on it",
+                        "With static membership, a port's VLAN follows the host's MAC address to "
+                        "any port",
+                        "With dynamic membership, the administrator sets every port's VLAN by hand",
+                        "With static membership, a host keeps its VLAN when it moves to another "
+                        "port",
+                        "With dynamic membership, one port carries every VLAN, as a trunk does",
+                        "With static membership, a port joins the VLAN of the first frame it "
+                        "receives"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 2, page 55",
-                            "Network Access is the bottom DoD layer: it handles framing, hardware "
-                            "addresses and the physical medium, the work of the data link and "
-                            "physical layers.",
-                            "Internet, Host-to-Host and Process/Application sit higher in the "
-                            "stack, and Data Link and Physical are seven-layer names that each "
-                            "cover only one of the two layers."},
+            .explanation = {"Study Guide, Chapter 8, page 452",
+                            "A static VLAN is set on each port by the administrator and stays with "
+                            "the port, so a host that moves to another port lands in that port's "
+                            "VLAN.",
+                            "A dynamic VLAN is chosen for each host, usually by its MAC address "
+                            "looked up in a server's database, so the host keeps its VLAN when it "
+                            "moves; neither kind makes a port a trunk."},
         },
 
         // Record 44
         {
-            .question = {"A host with no default gateway configured still reaches hosts on other "
-                         "subnets because the router answers for them. Which router feature "
-                         "makes this possible?"},
-            .choices = {"RARP", "Inverse ARP", "Gratuitous ARP", "Proxy ARP", "BootP"},
+            .question = {"A host has no default gateway set, yet it reaches hosts on other "
+                         "subnets, and its ARP cache lists the router's MAC address for each of "
+                         "their IP addresses. Which router feature explains this?"},
+            .choices = {"RARP", "Inverse ARP", "ICMP redirect", "Proxy ARP", "Gratuitous ARP"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 96",
                             "With proxy ARP the router answers the host's ARP request for a "
-                            "remote host with the router's own MAC address, so the host sends "
-                            "those frames to the router, which forwards them; gratuitous ARP "
-                            "announces a host's own address, Inverse ARP learns a Frame Relay "
-                            "neighbour's address, and RARP and BootP hand out IP addresses."},
+                            "remote host with its own MAC address and forwards the frames the "
+                            "host then sends it. An ICMP redirect only steers a host that already "
+                            "uses a gateway; gratuitous ARP announces a host's own address, "
+                            "Inverse ARP learns a Frame Relay neighbour's address, and RARP "
+                            "assigns IP addresses."},
         },
 
         // Record 48
@@ -290,8 +300,8 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 72
         {
             .question = {"A router interface is configured with 192.168.50.77 255.255.255.224.",
-                         "What are the subnet address, broadcast address and valid host range "
-                         "for this interface?"},
+                         "What are the subnet address, broadcast address and valid host range for "
+                         "this interface?"},
             .choices = {"Subnet 192.168.50.0, broadcast .31, hosts .1 to .30",
                         "Subnet 192.168.50.64, broadcast .127, hosts .65 to .126",
                         "Subnet 192.168.50.64, broadcast .95, hosts .65 to .94",
@@ -299,7 +309,7 @@ std::span<const ContentEntry> quiz_4_content()
                         "Subnet 192.168.50.77, broadcast .95, hosts .78 to .94",
                         "Subnet 192.168.50.96, broadcast .127, hosts .97 to .126"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 3, page 143",
+            .explanation = {"Study Guide, Chapter 3, page 144",
                             "255.255.255.224 is /27, leaving 5 host bits.",
                             "Block size: 256 - 224 = 32.",
                             "Subnets: .0, .32, .64, .96, .128 and so on.",
@@ -330,8 +340,8 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 80
         {
-            .question = {"How does IPX RIP choose the best route when it knows more than one "
-                         "path to a network?"},
+            .question = {"How does IPX RIP choose the best route when it knows more than one path "
+                         "to a network?"},
             .choices = {"By hop count only",
                         "By ticks first, with hop count as the tie-breaker",
                         "By bandwidth and delay",
@@ -340,10 +350,10 @@ std::span<const ContentEntry> quiz_4_content()
                         "By load and reliability"},
             .correct = "B",
             .explanation = {"IPX RIP prefers the route with the fewest ticks, a delay measured in "
-                            "units of 1/18 second; if two routes have the same tick count, the "
-                            "one with fewer hops wins.",
-                            "Hop count alone is the IP RIP metric, bandwidth and delay are the "
-                            "IGRP defaults, and a bandwidth-based cost is used by OSPF."},
+                            "units of 1/18 second; if two routes have the same tick count, the one "
+                            "with fewer hops wins.",
+                            "The other choices describe metrics of IP routing protocols, not of "
+                            "IPX RIP."},
         },
 
         // Record 84
@@ -377,27 +387,27 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 4, page 196",
                             "Servers broadcast SAP advertisements of their services every 60 "
                             "seconds, and routers keep them in a SAP table.",
-                            "IPX RIP chooses routes by ticks and hops, and NCP carries file and "
-                            "print requests."},
+                            "IPX RIP chooses routes by ticks and hops, and the suite's core "
+                            "file-and-print protocol, not SAP, carries file and print requests."},
         },
 
         // Record 92
         {
-            .question = {"Which command shows the IPX network number and the frame type "
-                         "configured on each of the router's interfaces?"},
+            .question = {"Which command shows the IPX network number, node address and frame type "
+                         "of Ethernet 0 on the router?"},
             .choices = {"show ipx route",
-                        "show ipx interface",
+                        "show ipx interface ethernet 0",
                         "show ipx servers",
                         "show ipx traffic",
-                        "show ipx cache"},
+                        "show interfaces ethernet 0"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 4, page 211",
-                            "show ipx interface reports, for each interface, its IPX network "
+                            "show ipx interface ethernet 0 reports the interface's IPX network "
                             "number, node address and encapsulation (frame type).",
-                            "show ipx route shows the IPX routing table and show ipx servers the "
-                            "SAP table.",
-                            "show ipx traffic counts IPX packets, and show ipx cache lists "
-                            "fast-switching entries."},
+                            "show interfaces ethernet 0 gives the line status, MAC address and "
+                            "counters, but no IPX network number.",
+                            "show ipx route shows the IPX routing table, show ipx servers the SAP "
+                            "table and show ipx traffic the packet counters."},
         },
 
         // Router command line: modes, show commands, configuration, startup
@@ -409,48 +419,52 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"0x2142", "0x2100", "0x2102", "0x2101", "0x2141"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 5, page 243",
-                            "0x2102 is the default: a boot field (last hex digit) of 2 follows "
-                            "any boot system commands, or else loads the first image in flash.",
+                            "0x2102 is the default: a boot field (last hex digit) of 2 follows any "
+                            "boot system commands, or else loads the first image in flash.",
                             "Bit 6 (0x0040) is clear, so the startup configuration in NVRAM is "
                             "read.",
-                            "0x2142 and 0x2141 set bit 6 and skip NVRAM; 0x2100 stops at the ROM "
-                            "monitor and 0x2101 boots the ROM image."},
+                            "The other values change the boot field or make the router skip "
+                            "NVRAM."},
         },
 
         // Record 100
         {
-            .question = {"Which configuration register value makes the router ignore the "
-                         "contents of NVRAM at bootup?"},
+            .question = {"Which configuration register value makes the router ignore the contents "
+                         "of NVRAM at bootup?"},
             .choices = {"0x2102", "0x2100", "0x2142", "0x2101", "0x2002", "0x2120"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 5, page 244",
                             "Bit 6 (0x0040) tells the router to ignore NVRAM; 0x2142 sets it and "
                             "is used for password recovery.",
-                            "0x2102 is the normal default, 0x2100 boots to ROM monitor and "
-                            "0x2101 boots the image in ROM."},
+                            "0x2100 boots to ROM monitor and 0x2101 boots the image in ROM; the "
+                            "other values leave bit 6 clear."},
         },
 
         // Record 104
         {
-            .question = {"Which command shows the router's software version, uptime, memory and "
-                         "configuration register setting?"},
-            .choices = {"show version",
-                        "show running-config",
-                        "show flash",
-                        "show interfaces",
-                        "show startup-config"},
+            .question = {"Dial-on-demand routing is set up on a router's ISDN BRI interface, and "
+                         "no call is up. Which event makes the router place a call?"},
+            .choices = {"A packet that the dialer list defines as interesting is routed to the "
+                        "interface",
+                        "Any packet is routed to the interface, whatever the dialer list says",
+                        "A routing update arrives from the router at the remote site",
+                        "The idle timeout set on the interface runs out",
+                        "The provider's switch reports that a B channel has become free"},
             .correct = "A",
-            .explanation = {"Study Guide, Chapter 5, page 258",
-                            "show version displays the software version, uptime, image file, RAM "
-                            "and NVRAM size and the configuration register.",
-                            "show flash lists the files in flash memory and the free space.",
-                            "show running-config shows the active configuration."},
+            .explanation = {"Study Guide, Chapter 10, page 592",
+                            "The router dials only for a packet that matches the dialer list tied "
+                            "to the interface by dialer-group, such as dialer-list 1 protocol ip "
+                            "permit with dialer-group 1.",
+                            "Other packets never place a call, and no update can arrive from the "
+                            "remote site before one is up.",
+                            "The idle timeout hangs up a call that carries no interesting "
+                            "traffic."},
         },
 
         // Record 108
         {
             .question = {"Which of the following are true about the router's normal startup "
-                         "sequence? (Choose four.)"},
+                         "sequence? (Choose all that apply.)"},
             .choices = {"The POST tests the hardware",
                         "The startup configuration is loaded from flash before the software image",
                         "The bootstrap program in ROM locates and loads the operating system image",
@@ -488,20 +502,20 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 116
         {
-            .question = {"Which command displays a one-line summary of each interface's IP "
-                         "address and status?"},
-            .choices = {"show interfaces",
-                        "show ip route",
-                        "show ip interface brief",
-                        "show controllers serial 0",
-                        "show hosts"},
+            .question = {"Why does a layer 2 switch need an IP address of its own?"},
+            .choices = {"So that it can forward frames between hosts in the same VLAN",
+                        "So that it can learn the MAC addresses of the hosts on its ports",
+                        "So that it can be managed over the network, with Telnet or SNMP",
+                        "So that it can route packets between its VLANs",
+                        "So that it can run spanning tree with its neighbours"},
             .correct = "C",
-            .explanation = {"Study Guide, Chapter 5, page 260",
-                            "show ip interface brief lists each interface, its IP address, status "
-                            "and protocol on one line.",
-                            "show interfaces gives detailed statistics for each interface.",
-                            "show controllers shows the physical interface and cable (DTE/DCE).",
-                            "show ip route displays the routing table."},
+            .explanation = {"Study Guide, Chapter 8, page 455",
+                            "A layer 2 switch forwards, learns and runs spanning tree by MAC "
+                            "addresses and BPDUs alone.",
+                            "It needs an IP address only to be managed over the network.",
+                            "The address goes on the management VLAN, VLAN 1 by default, with a "
+                            "default gateway for managers on other subnets.",
+                            "Routing between VLANs needs a layer 3 device."},
         },
 
         // Record 120
@@ -585,10 +599,9 @@ std::span<const ContentEntry> quiz_4_content()
                         "Ticks and hops"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 6, page 329",
-                            "IGRP can weigh bandwidth, delay, load and reliability, but by "
-                            "default only bandwidth and delay are used.",
-                            "RIP uses hop count, OSPF a cost based on bandwidth, and IPX RIP "
-                            "ticks and hops."},
+                            "IGRP can weigh bandwidth, delay, load and reliability, but by default "
+                            "only bandwidth and delay are used.",
+                            "RIP uses hop count, and OSPF a cost based on bandwidth."},
         },
 
         // Record 140
@@ -614,12 +627,20 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 144
         {
-            .question = {"What is the default administrative distance of internal EIGRP routes?"},
-            .choices = {"100", "110", "120", "90", "170"},
+            .question = {"In which order does an OSPF router pass through the neighbour states as "
+                         "it forms an adjacency with a new neighbour?"},
+            .choices = {"Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
+                        "Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
+                        "Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
+                        "Down, Init, 2-Way, ExStart, Exchange, Loading, Full",
+                        "Down, Init, 2-Way, Loading, ExStart, Exchange, Full"},
             .correct = "D",
-            .explanation = {"Study Guide, Chapter 7, page 348",
-                            "Internal EIGRP routes have AD 90 and external EIGRP 170; IGRP is "
-                            "100, OSPF 110 and RIP 120."},
+            .explanation = {"Study Guide, Chapter 7, page 388",
+                            "Init: a hello arrived that does not yet list this router; 2-Way: "
+                            "each sees its own ID in the other's hellos; ExStart: master and "
+                            "slave are chosen; Exchange: database descriptions are swapped; "
+                            "Loading: missing LSAs are requested; Full: the databases match. Two "
+                            "routers that are neither DR nor BDR stay at 2-Way."},
         },
 
         // Record 148
@@ -712,18 +733,18 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Five switches all use the default bridge priority of 32768. Which one "
                          "is elected the root bridge?"},
-            .choices = {"SW1 with MAC address 00-E0-1E-44-10-01",
-                        "SW2 with MAC address 00-10-7B-3A-52-C8",
-                        "SW3 with MAC address 00-60-47-01-02-03",
-                        "SW4 with MAC address 00-D0-BA-00-00-01",
-                        "SW5 with MAC address 00-90-27-FF-00-0A"},
+            .choices = {"SW1 with MAC address 02-E0-1E-44-10-01",
+                        "SW2 with MAC address 02-10-7B-3A-52-C8",
+                        "SW3 with MAC address 02-60-47-01-02-03",
+                        "SW4 with MAC address 02-D0-BA-00-00-01",
+                        "SW5 with MAC address 02-90-27-FF-00-0A"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 430",
                             "The root bridge is the switch with the lowest bridge ID.",
                             "Bridge ID = 2-byte priority + 6-byte MAC address.",
                             "All priorities are equal (32768), so the lowest MAC wins.",
-                            "Byte by byte: all start 00, then 10 < 60 < 90 < D0 < E0.",
-                            "SW2 (00-10-7B-3A-52-C8) has the lowest MAC and becomes root.",
+                            "Byte by byte: all start 02, then 10 < 60 < 90 < D0 < E0.",
+                            "SW2 (02-10-7B-3A-52-C8) has the lowest MAC and becomes root.",
                             "Lowering one switch's priority would make it root instead."},
         },
 
@@ -859,9 +880,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 9, page 515",
                             "show ip interface reports, for each interface, its outgoing and "
                             "inbound access lists, or that none is set.",
-                            "show access-lists shows the lines of every list and their match "
-                            "counts but not where the lists are applied, and show interfaces "
-                            "shows status and counters only."},
+                            "show access-lists does not tell where a list is applied, and show "
+                            "interfaces shows status and counters only."},
         },
 
         // Record 200
@@ -888,7 +908,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 9, page 514",
                             "show access-lists displays every access list with its lines and the "
                             "match count of each line.",
-                            "show ip interface shows which lists are applied to an interface.",
+                            "Other show commands tell where a list is applied, but not its match "
+                            "counts.",
                             "show running-config shows the lists but no match counts."},
         },
 
@@ -957,8 +978,9 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 224
         {
-            .question = {"On a back-to-back serial link between two routers, which interface "
-                         "command on the DCE end supplies clocking at 64 kbps?"},
+            .question = {"Two routers are joined back to back by a serial cable with no CSU/DSU, "
+                         "and the line protocol stays down. Which command, on the router holding "
+                         "the DCE end, brings the link up at 64 kbps?"},
             .choices = {"bandwidth 64",
                         "speed 64000",
                         "dce rate 64000",
@@ -966,8 +988,8 @@ std::span<const ContentEntry> quiz_4_content()
                         "line speed 64000"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 10, page 532",
-                            "The router with the DCE end of the cable must supply the clock; "
-                            "clock rate 64000 sets it in bits per second.",
+                            "The router with the DCE end of the cable must supply the clock; clock "
+                            "rate 64000 sets it in bits per second.",
                             "bandwidth 64 only changes the value, in kbps, that routing protocols "
                             "use in their metrics; it does not set the line speed.",
                             "show controllers serial 0 shows whether a DTE or DCE cable is "
