@@ -113,7 +113,7 @@ public:
 
     QString one_of(const char* field, std::initializer_list<const char*> allowed) const
     {
-        const QString value = text(field);
+        QString value = text(field);
         if (std::none_of(allowed.begin(), allowed.end(),
                          [&value](const char* a) { return value == QLatin1String(a); }))
             refuse(QStringLiteral("in %1, %2 \"%3\" is not a known kind")
