@@ -13,6 +13,7 @@
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 using namespace quiz_driver;
 
@@ -229,6 +231,48 @@ private slots:
         QCOMPARE(refused.status, 1);
         QVERIFY(refused.out.isEmpty());
         QCOMPARE(refused.err, read_bank_file(QStringLiteral("none.json")).refusal.toUtf8() + '\n');
+    }
+
+    // The question box shows four lines at design size, so every question fits in four lines of
+    // its font at the box's inner width; every diagram is drawn at twice the shape of the viewer's
+    // picture box, which stretches it, so that it is neither distorted nor blurred.
+    void the_example_bank_fits_its_windows()
+    {
+        BankFileRead read =
+            read_bank_file(QStringLiteral(ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json"));
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        use_bank_content(std::move(read.content));
+        start_quiz(1, {in_order, answers_in_order});
+        const auto* box = control<QPlainTextEdit>(*quest.get(), "Q1");
+        const QFontMetrics metrics(box->font());
+        const int margin = qCeil(box->document()->documentMargin());
+        const QRect inside = box->viewport()->rect().adjusted(margin, margin, -margin, -margin);
+        QVERIFY(4 * metrics.lineSpacing() <= inside.height());
+        QString refused;
+        for (int n = 1; n <= bank.question_count; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            QString text = record.question_text;
+            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            const int lines =
+                metrics.boundingRect(QRect(0, 0, inside.width(), 100000), Qt::TextWordWrap, text)
+                    .height() /
+                metrics.lineSpacing();
+            if (lines > 4)
+                refused += QStringLiteral(" record %1 takes %2 lines;").arg(n).arg(lines);
+            for (std::size_t i = 1; i <= 3; ++i) {
+                if (is_blank(record.diagram_file[i]))
+                    continue;
+                show_diagram(record.diagram_file[i]);
+                const QSize shape = 2 * control<StretchedImage>(*Diagram.get(), "Image1")->size();
+                const QSize drawn = QImageReader(record.diagram_file[i]).size();
+                if (drawn != shape)
+                    refused += QStringLiteral(" %1 is %2 x %3;")
+                                   .arg(record.diagram_file[i])
+                                   .arg(drawn.width())
+                                   .arg(drawn.height());
+            }
+        }
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
     }
 
     // One walk through quiz 4 of the example bank: a typed answer graded right, a diagram and an

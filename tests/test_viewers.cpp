@@ -10,6 +10,7 @@
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -132,6 +133,45 @@ QColor shown_in_diagram(QPoint at)
     QWidget* window = Diagram.get();
     QWidget* image = window->findChild<StretchedImage*>(QStringLiteral("Image1"));
     return window->grab().toImage().pixelColor(image->mapTo(window, at));
+}
+
+// A chunk as the PNG format lays it out: length, type, data, and the CRC-32 of type and data.
+QByteArray png_chunk(const QByteArray& type, const QByteArray& data)
+{
+    const QByteArray covered = type + data;
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : covered) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ ((crc & 1) ? 0xEDB88320U : 0U);
+    }
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(data.size()), chunk.data());
+    chunk += covered + QByteArray(4, '\0');
+    qToBigEndian<quint32>(~crc, chunk.data() + chunk.size() - 4);
+    return chunk;
+}
+
+// A picture in `format` carrying `text` as its text alternative, put in by hand where the file
+// format puts it: a PNG tEXt chunk keyed Description just before the image data (or just after
+// it, which the format allows too), or a JPEG comment segment right after the start marker.
+QByteArray picture_with_text(const char* format, const QByteArray& text, bool after_data = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!filled({12, 8}, Qt::green).save(&buffer, format))
+        return {};
+    QByteArray file = buffer.data();
+    if (text.isEmpty())
+        return file;
+    if (qstrcmp(format, "jpg") == 0) {
+        QByteArray segment("\xFF\xFE\0\0", 4);
+        qToBigEndian<quint16>(static_cast<quint16>(text.size() + 2), segment.data() + 2);
+        return file.insert(2, segment + text);
+    }
+    const QByteArray chunk = png_chunk("tEXt", "Description" + QByteArray(1, '\0') + text);
+    const qsizetype at = after_data ? file.indexOf("IEND") - 4 : file.indexOf("IDAT") - 4;
+    return file.insert(at, chunk);
 }
 
 // A regular file that even root cannot open for reading.
@@ -352,6 +392,36 @@ private slots:
             QCOMPARE(shown_in_diagram({2, 2}),
                      QColor(opens == Opens::Picture ? Qt::green : Qt::red));
         QVERIFY(quest.get()->isVisible());
+    }
+
+    // What a screen reader hears of the picture: the text alternative the file carries, or the
+    // file's name when it carries none.
+    void diagram_reads_out_the_text_alternative_of_its_picture_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("heard");
+        const QByteArray text = "R1 Fa0/0 10.0.0.1/24 links to switch SW1.";
+        QTest::newRow("PNG Description") << picture_with_text("png", text) << QString(text);
+        QTest::newRow("PNG Description after the image data")
+            << picture_with_text("png", text, true) << QString(text);
+        QTest::newRow("JPEG comment") << picture_with_text("jpg", text) << QString(text);
+        QTest::newRow("none") << picture_with_text("png", "") << QStringLiteral("plain.pic");
+    }
+
+    void diagram_reads_out_the_text_alternative_of_its_picture()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, heard);
+        QVERIFY(!file.isEmpty());
+        QVERIFY(write_file(in_dir("plain.pic"), file));
+        QVERIFY(start_quiz({{"", {in_dir("plain.pic"), "", ""}, {}}}));
+        QVERIFY(open_diagram(1));
+        QAccessibleInterface* image = QAccessible::queryAccessibleInterface(
+            Diagram.get()->findChild<StretchedImage*>(QStringLiteral("Image1")));
+        QVERIFY(image);
+        QCOMPARE(image->text(QAccessible::Name), QStringLiteral("Diagram"));
+        QCOMPARE(image->text(QAccessible::Description), heard);
+        QVERIFY(!diagram_picture().isNull());
     }
 
     void exhibit_paths_are_used_literally_and_unreadable_ones_open_nothing_data()

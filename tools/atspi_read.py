@@ -7,11 +7,19 @@ event on the way. A development tool, not part of the build or the tests; it nee
 python3-pyatspi, at-spi2-core and xdotool, an X display, and a D-Bus session:
 
     DISPLAY=:96 dbus-run-session -- /usr/bin/python3 tools/atspi_read.py build/orlin-quiz
+
+With --diagram first, and the program's own options after it, it goes on from question to
+question until one has a diagram, presses "Diagram #1" through its accessible action, and prints
+the Diagram window:
+
+    DISPLAY=:96 dbus-run-session -- /usr/bin/python3 tools/atspi_read.py --diagram \
+        build/orlin-quiz --bank examples/lab-bank/lab-bank.json
 """
 
 import os
 import subprocess
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
@@ -136,6 +144,43 @@ STEPS = [
 ]
 
 
+def find_showing(acc, role, name):
+    if acc is None:
+        return None
+    if (acc.getRoleName() == role and acc.name == name
+            and acc.getState().contains(pyatspi.STATE_SHOWING)):
+        return acc
+    for child in acc:
+        found = find_showing(child, role, name)
+        if found is not None:
+            return found
+    return None
+
+
+def open_first_diagram():
+    for _ in range(30):
+        button = find_showing(our_application(), "push button", "Diagram #1")
+        if button is not None:
+            print("\n--- action on push button 'Diagram #1' ---")
+            button.queryAction().doAction(0)
+            return ()
+        keys("alt+n")
+        time.sleep(1)
+        if showing("The Answer"):
+            keys("Return")
+            time.sleep(1)
+    print("(no question with a diagram came up)")
+    return ()
+
+
+DIAGRAM_STEPS = [
+    ((), "welcome window at start"),
+    (("Return",), "options window after Enter on I Agree"),
+    (("Return",), "question window after Enter on Start the Quiz"),
+    (open_first_diagram, "Diagram window after its button's action"),
+]
+
+
 def run_step(index):
     if index == len(STEPS):
         program.terminate()
@@ -159,9 +204,13 @@ def run_step(index):
 
 
 def main():
-    global program
+    global program, STEPS
+    command = sys.argv[1:]
+    if command[:1] == ["--diagram"]:
+        STEPS = DIAGRAM_STEPS
+        command = command[1:]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    program = subprocess.Popen([sys.argv[1]], env=env)
+    program = subprocess.Popen(command, env=env)
     pyatspi.Registry.registerEventListener(on_event, *EVENTS)
     GLib.timeout_add(2500, run_step, 0)
     pyatspi.Registry.start()

@@ -13,26 +13,37 @@ FormRef<DiagramWindow> Diagram{FormSlot::Role::Viewer};
 
 namespace {
 
-// For a file that holds several images, such as an icon, the largest of them. The file is opened
+struct Picture {
+    QImage image;
+    QString description;
+};
+
+// For a file that holds several images, such as an icon, the largest of them, with the text
+// alternative the file carries: PNG's Description text or a JPEG's comment. The file is opened
 // here so that the path is used as it is: a reader given a name tries other extensions too.
-QImage read_largest_image(const QString& path)
+Picture read_picture(const QString& path)
 {
     QFile file(on_disk(path));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QImageReader reader(&file);
+    Picture picture;
     // The frames of an animation share one size; decoding them all would only cost time.
-    if (reader.supportsAnimation())
-        return reader.read();
-    QImage largest;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        if (largest.isNull() || image.width() * image.height() > largest.width() * largest.height())
-            largest = image;
-    } while (reader.jumpToNextImage());
-    return largest;
+    if (reader.supportsAnimation()) {
+        picture.image = reader.read();
+    } else {
+        do {
+            const QImage image = reader.read();
+            if (image.isNull())
+                break;
+            if (picture.image.isNull() ||
+                image.width() * image.height() > picture.image.width() * picture.image.height())
+                picture.image = image;
+        } while (reader.jumpToNextImage());
+    }
+    // The decoded image holds the text found after the image data as well as before it.
+    picture.description = picture.image.text(QStringLiteral("Description")).trimmed();
+    return picture;
 }
 
 } // namespace
@@ -45,9 +56,12 @@ DiagramWindow::DiagramWindow()
 
 void DiagramWindow::set_picture_file(const QString& path)
 {
-    // A picture the loader cannot read leaves the window empty.
-    Image1->set_picture(QPixmap::fromImage(read_largest_image(path)));
-    Image1->setAccessibleDescription(QFileInfo(path).fileName());
+    // A picture the loader cannot read leaves the window empty. Screen readers read out the
+    // picture's own text alternative, or else at least which file it is.
+    const Picture picture = read_picture(path);
+    Image1->set_picture(QPixmap::fromImage(picture.image));
+    Image1->setAccessibleDescription(picture.description.isEmpty() ? QFileInfo(path).fileName()
+                                                                   : picture.description);
 }
 
 void DiagramWindow::Command1_Click()
