@@ -351,6 +351,48 @@ private slots:
         QCOMPARE(refused.err, read_bank_file(QStringLiteral("none.json")).refusal.toUtf8() + '\n');
     }
 
+    // Every problem a line, in the order of the file, then the count; --bank names the first.
+    void check_lists_every_problem_of_a_file()
+    {
+        const QString path = dir_.filePath(QStringLiteral("bad.gift"));
+        QVERIFY(write_file(path, "::a:: Pick. {~a ~b}\n"
+                                 "\n"
+                                 "// the second\n"
+                                 "How many bits has a MAC address? {#48}\n"
+                                 "\n"
+                                 "Which? {=a ~b}\n"));
+        const Run check = run_program({QStringLiteral("--check"), path});
+        QCOMPARE(check.status, 1);
+        QCOMPARE(
+            QString::fromUtf8(check.out),
+            QStringLiteral("question 1 (line 1) is a multiple-choice question with no correct "
+                           "choice\n"
+                           "question 2 (line 4) is a numerical question, which cannot be asked "
+                           "here\n"
+                           "its 3 questions cannot be divided into four quizzes of 1 to 200 "
+                           "questions each\n"
+                           "%1: 3 problems; the bank cannot be used.\n")
+                .arg(path));
+        const Run refused = run_program({QStringLiteral("--bank"), path});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.contains("orlin-quiz --check " + path.toUtf8() + " lists all 3"));
+
+        for (const char* example :
+             {"/examples/gift/networking.gift", "/examples/aiken/networking.txt"}) {
+            const QString file = QStringLiteral(ORLIN_SOURCE_DIR) + QLatin1String(example);
+            const Run good = run_program({QStringLiteral("--check"), file});
+            QCOMPARE(good.status, 0);
+            QVERIFY2(good.out.contains(": no problems;"), good.out.constData());
+            // Converted to JSON and read back, it prints the same bytes.
+            const Run printed =
+                run_program({QStringLiteral("-b"), file, QStringLiteral("--print-bank")});
+            const QString json = dir_.filePath(QStringLiteral("converted.json"));
+            QVERIFY(write_file(json, printed.out));
+            QCOMPARE(run_program({QStringLiteral("-b"), json, QStringLiteral("--print-bank")}).out,
+                     printed.out);
+        }
+    }
+
     // One walk through quiz 4 of the example bank: a typed answer graded right, a diagram and an
     // exhibit, a clue, and a typed answer graded wrong with its feedback.
     void the_example_bank_shows_every_aid()

@@ -297,11 +297,14 @@ private:
     QStringList explanation_;
 };
 
-// A $CATEGORY path names its topic last: "$course$/top/Routing" gives "Routing".
+// A $CATEGORY path names its topic last: "$course$/top/Routing" gives "Routing". A doubled slash
+// stands for a slash within a name.
 QString category_topic(QStringView line)
 {
-    const QString path = restore_escapes(line.mid(line.indexOf(u':') + 1).trimmed().toString());
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).trimmed();
+    QString path = line.mid(line.indexOf(u':') + 1).trimmed().toString();
+    path.replace(QLatin1String("//"), QChar(u'\n'));
+    path = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).trimmed();
+    return restore_escapes(path.replace(QChar(u'\n'), QLatin1Char('/')));
 }
 
 } // namespace
