@@ -17,6 +17,10 @@ struct BankFileTimes {
 // Each of `runs` loads of a bank file of 1000 records, from the file to a filled bank.
 BankFileTimes time_bank_file(int runs);
 
+// Each of `runs` loads of a GIFT file of `questions` questions, from the file to a filled bank;
+// no times when the file is not read whole.
+BankFileTimes time_gift_file(int questions, int runs);
+
 struct NextTimes {
     std::vector<double> handler;    // NextButton_Click alone
     std::vector<double> with_paint; // the handler and the repaint it causes
