@@ -1,6 +1,8 @@
 // Question banks from files: every refusal, what a good file gives, the command line, and the
 // example bank through the real windows.
 #include "app/program.h"
+#include "bank/aiken_file.h"
+#include "bank/gift_file.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_state.h"
 #include "screens/stretched_image.h"
@@ -70,6 +72,17 @@ Run run_program(const QStringList& arguments)
             program.readAllStandardOutput(), program.readAllStandardError()};
 }
 
+// A record in brief: question | type | choices, + right and - not | explanation | topic.
+QString brief(const QuestionRecord& record)
+{
+    QStringList choices;
+    for (std::size_t i = 1; i <= 6 && !record.choice_text[i].isEmpty(); ++i)
+        choices << (record.choice_correct[i] ? "+" : "-") + record.choice_text[i];
+    return QStringList{record.question_text, record.question_type, choices.join(' '),
+                       record.explanation, record.topic}
+        .join(QLatin1String(" | "));
+}
+
 } // namespace
 
 class TestBankFile : public QObject {
@@ -92,12 +105,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("read_as_text");
         const auto row = [](const char* name, const QByteArray& text, const char* reason) {
-            QTest::newRow(name) << text << QString::fromUtf8(reason);
+            QTest::newRow(name) << text << QString::fromUtf8(reason) << true;
         };
-        row("larger than 16 MiB", QByteArray(max_bank_file_size + 1, ' '),
-            "it is larger than 16 MiB");
-        row("not UTF-8", "{\"test_title\": \"\xff\"}", "it is not valid UTF-8 text");
+        QTest::newRow("larger than 16 MiB") << QByteArray(max_bank_file_size + 1, ' ')
+                                            << QStringLiteral("it is larger than 16 MiB") << false;
+        QTest::newRow("not UTF-8") << QByteArray("{\"test_title\": \"\xff\"}")
+                                   << QStringLiteral("it is not valid UTF-8 text") << false;
         row("not JSON", "{\"records\": [}",
             "it is not valid JSON (object is missing after a comma at byte 14)");
         row("not an object", "[]", "it holds no JSON object");
@@ -116,6 +131,21 @@ private slots:
             "in record 1, choice C is filled but choice B before it is blank");
         row("no correct choice", bank_text(4, R"("choice_correct": [0, 0, 0, 0, 0, 0])"),
             "record 1 is a multiple-choice question with no correct choice");
+        row("a question type of its own", bank_text(4, R"("question_type": "multiple")"),
+            "in record 1, question_type \"multiple\" is neither \"single_answer\" nor \"fill_in\"");
+        row("a side file given from the root",
+            bank_text(4, R"("exhibit_file": ["/etc/passwd", "", ""])"),
+            "in record 1, entry 1 of exhibit_file (\"/etc/passwd\") is an absolute path; give it "
+            "from the bank's folder");
+        row("a side file above the bank's folder",
+            bank_text(4, R"("diagram_file": ["", "pics/../../x.png", ""])"),
+            "in record 1, entry 2 of diagram_file (\"pics/../../x.png\") leads out of the bank's "
+            "folder");
+        QVERIFY(QFile::link(QStringLiteral(".."), dir_.filePath(QStringLiteral("up"))));
+        row("a side file through a link out of the folder",
+            bank_text(4, R"("exhibit_file": ["", "", "up/none.txt"])"),
+            "in record 1, entry 3 of exhibit_file (\"up/none.txt\") leads out of the bank's "
+            "folder");
         row("no accepted answer",
             bank_text(4, R"("question_type": "fill_in", "choice_text": ["", "", "", "", "", ""],
                             "choice_correct": [0, 0, 0, 0, 0, 0])"),
@@ -135,12 +165,96 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, reason);
+        QFETCH(bool, read_as_text);
         const QString path = dir_.filePath(QStringLiteral("bad.json"));
         QVERIFY(write_file(path, text));
         const BankFileRead read = read_bank_file(path);
         QVERIFY(!read.content);
         QCOMPARE(read.refusal,
-                 QStringLiteral("The question bank %1 cannot be used: %2.").arg(path, reason));
+                 QStringLiteral("The question bank %1 cannot be used: %2.%3")
+                     .arg(path, reason,
+                          read_as_text
+                              ? QStringLiteral(" It is the only problem orlin-quiz --check finds.")
+                              : QString()));
+    }
+
+    // Worked out by hand from the formats' public descriptions.
+    void gift_and_aiken_questions_map_to_records_or_are_refused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("problem");
+        const auto gives = [](const char* name, const char* text, const char* record) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(record)
+                                << QString();
+        };
+        const auto refused = [](const char* name, const char* text, const char* problem) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString()
+                                << QString::fromUtf8(problem);
+        };
+        gives("multiple choice, name, comment, choice feedback",
+              "// a comment line\n::Layers::Which layer routes packets?\n{\n  =Network # Routers "
+              "work "
+              "here.\n  ~Transport\n  ~Data link #Switches work here.\n}",
+              "Which layer routes packets? | single_answer | +Network -Transport -Data link | A: "
+              "Routers work here.\r\nC: Switches work here. | ");
+        gives("several answers by positive weight",
+              "Which two are transport protocols? {~%50%TCP ~%50%UDP ~%-50%ARP}",
+              "Which two are transport protocols? | single_answer | +TCP +UDP -ARP |  | ");
+        gives("full credit only where one answer has it",
+              "Pick the private address. {=10.1.1.1 ~%25%172.32.0.1 ~192.0.2.1}",
+              "Pick the private address. | single_answer | +10.1.1.1 -172.32.0.1 -192.0.2.1 |  | ");
+        gives("false, with feedback for a wrong and a right reply",
+              "A hub separates collision domains.{F#No: a hub repeats every bit.#Right.}",
+              "A hub separates collision domains. | single_answer | -True +False | A: No: a hub "
+              "repeats every bit.\r\nB: Right. | ");
+        gives("true", "Ping uses ICMP. {TRUE}",
+              "Ping uses ICMP. | single_answer | +True -False |  | ");
+        gives("short answer, partial credit not accepted",
+              "Which command shows the routing table? {=show ip route =sh ip ro =%50%show route}",
+              "Which command shows the routing table? | fill_in | -show ip route -sh ip ro |  | ");
+        gives("short answer without a mark, markdown marker",
+              "[markdown]How many bits has an IPv4 address? {32}",
+              "How many bits has an IPv4 address? | fill_in | -32 |  | ");
+        gives("missing word", "A /26 mask ends in {=192 ~128 ~224} in dotted decimal.",
+              "A /26 mask ends in _____ in dotted decimal. | single_answer | +192 -128 -224 |  | ");
+        gives("category, escapes, HTML and general feedback",
+              "$CATEGORY: $course$/top/Routing\n\n::q::[html]<p>Is 10.0.0.1 in "
+              "\\{10.0.0.0/8\\}?</p>{T####Yes &amp; RFC 1918 \\= private \\# \\~ \\: \\\\.}",
+              "Is 10.0.0.1 in {10.0.0.0/8}? | single_answer | +True -False | Yes & RFC 1918 = "
+              "private "
+              "# ~ : \\. | Routing");
+        refused("numerical", "// first\n\nHow many bits has a MAC address? {#48}",
+                "question 1 (line 3) is a numerical question, which cannot be asked here");
+        refused("matching", "Match. {=R1 -> router =S1 -> switch}",
+                "question 1 (line 1) is a matching question, which cannot be asked here");
+        refused("essay", "Describe OSPF. {}",
+                "question 1 (line 1) is an essay question, which cannot be asked here");
+        refused("seven answers", "Pick. {=a ~b ~c ~d ~e ~f ~g}",
+                "question 1 (line 1) has 7 answers, and a question holds at most six");
+        refused("no right answer", "Pick. {~a ~%-50%b}",
+                "question 1 (line 1) is a multiple-choice question with no correct choice");
+        gives("Aiken", "Which layer routes packets?\nA. Network\nB) Transport\nANSWER: A",
+              "Which layer routes packets? | single_answer | +Network -Transport |  | ");
+        refused("Aiken, no answer letter", "Q?\nA. a\nB. b\nANSWER:",
+                "question 1 (line 1) has no letter after ANSWER: (line 4)");
+        refused(
+            "Aiken, unknown answer letter", "Q?\nA. a\nB. b\nANSWER: C",
+            "question 1 (line 1) gives the answer \"C\", which is none of its choices (line 4)");
+        refused("Aiken, seven choices", "Q?\nA. a\nB. b\nC. c\nD. d\nE. e\nF. f\nG. g\nANSWER: A",
+                "question 1 (line 1) has more than six choices (line 8)");
+        refused("Aiken, a choice without a question", "A. a\nANSWER: A",
+                "line 1: choice A has no question before it");
+    }
+
+    void gift_and_aiken_questions_map_to_records_or_are_refused()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, record);
+        QFETCH(QString, problem);
+        const TextQuestions read = looks_like_aiken(text) ? read_aiken(text) : read_gift(text);
+        QCOMPARE(read.problems.empty() ? QString() : read.problems.front(), problem);
+        QCOMPARE(read.records.empty() ? QString() : brief(read.records.front()), record);
     }
 
     void files_that_cannot_be_read_are_refused_too()
@@ -176,7 +290,7 @@ private slots:
         QVERIFY(write_file(dir_.filePath(QStringLiteral("bank/pics/net.png")), {}));
         const QString path = dir_.filePath(QStringLiteral("bank/lab.json"));
         QVERIFY(write_file(path, bank_text(5, R"("question_text": "one\ntwo\r\nthree",
-                                                 "diagram_file": ["pics/net.png", "/abs/x.png", "  "],
+                                                 "diagram_file": ["pics/net.png", "../bank/pics/net.png", "  "],
                                                  "topic": "Routing")",
                                            R"("author_contact": "lab@orlin.example")")));
         const QString start_dir = QDir::currentPath();
@@ -194,8 +308,14 @@ private slots:
         QCOMPARE(first.question_type, QStringLiteral("single_answer"));
         QCOMPARE(first.topic, QStringLiteral("Routing"));
         QCOMPARE(first.diagram_file[1], dir_.filePath(QStringLiteral("bank/pics/net.png")));
-        QCOMPARE(first.diagram_file[2], QStringLiteral("/abs/x.png"));
+        QCOMPARE(first.diagram_file[2], dir_.filePath(QStringLiteral("bank/../bank/pics/net.png")));
         QCOMPARE(first.diagram_file[3], QStringLiteral("  "));
+        // Printed as the file gave them, so a converted bank saved beside it finds them too.
+        const QJsonArray printed =
+            QJsonDocument::fromJson(bank_json(bank))
+                .object()[QLatin1String("records")][0][QLatin1String("diagram_file")]
+                .toArray();
+        QCOMPARE(printed, (QJsonArray{"pics/net.png", "../bank/pics/net.png", "  "}));
         QVERIFY(first.explanation.isEmpty() && first.clue.isEmpty() &&
                 first.exhibit_file[1].isEmpty());
         QCOMPARE(bank.record(6), QuestionRecord());
@@ -273,6 +393,48 @@ private slots:
             }
         }
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
+    }
+
+    // Every problem a line, in the order of the file, then the count; --bank names the first.
+    void check_lists_every_problem_of_a_file()
+    {
+        const QString path = dir_.filePath(QStringLiteral("bad.gift"));
+        QVERIFY(write_file(path, "::a:: Pick. {~a ~b}\n"
+                                 "\n"
+                                 "// the second\n"
+                                 "How many bits has a MAC address? {#48}\n"
+                                 "\n"
+                                 "Which? {=a ~b}\n"));
+        const Run check = run_program({QStringLiteral("--check"), path});
+        QCOMPARE(check.status, 1);
+        QCOMPARE(
+            QString::fromUtf8(check.out),
+            QStringLiteral("question 1 (line 1) is a multiple-choice question with no correct "
+                           "choice\n"
+                           "question 2 (line 4) is a numerical question, which cannot be asked "
+                           "here\n"
+                           "its 3 questions cannot be divided into four quizzes of 1 to 200 "
+                           "questions each\n"
+                           "%1: 3 problems; the bank cannot be used.\n")
+                .arg(path));
+        const Run refused = run_program({QStringLiteral("--bank"), path});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.contains("orlin-quiz --check " + path.toUtf8() + " lists all 3"));
+
+        for (const char* example :
+             {"/examples/gift/networking.gift", "/examples/aiken/networking.txt"}) {
+            const QString file = QStringLiteral(ORLIN_SOURCE_DIR) + QLatin1String(example);
+            const Run good = run_program({QStringLiteral("--check"), file});
+            QCOMPARE(good.status, 0);
+            QVERIFY2(good.out.contains(": no problems;"), good.out.constData());
+            // Converted to JSON and read back, it prints the same bytes.
+            const Run printed =
+                run_program({QStringLiteral("-b"), file, QStringLiteral("--print-bank")});
+            const QString json = dir_.filePath(QStringLiteral("converted.json"));
+            QVERIFY(write_file(json, printed.out));
+            QCOMPARE(run_program({QStringLiteral("-b"), json, QStringLiteral("--print-bank")}).out,
+                     printed.out);
+        }
     }
 
     // One walk through quiz 4 of the example bank: a typed answer graded right, a diagram and an

@@ -490,6 +490,23 @@ private slots:
         }
     }
 
+    // Read whole, a file of any size could fill the memory; the click says why nothing opens.
+    void exhibit_larger_than_16_mib_is_refused_at_the_click()
+    {
+        QFile large(in_dir("huge.txt"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(max_exhibit_size + 1));
+        large.close();
+        QVERIFY(start_quiz({{"", {}, {in_dir("huge.txt"), "", ""}}}));
+        ModalWatcher watcher;
+        QVERIFY(open_exhibit(1));
+        QCOMPARE(watcher.seen().size(), 1U);
+        QCOMPARE(watcher.seen().front().title, QStringLiteral("Exhibit"));
+        QCOMPARE(watcher.seen().front().text,
+                 QStringLiteral("The exhibit huge.txt is larger than 16 MiB and is not shown."));
+        QVERIFY(!Exhibit.is_open());
+        QCOMPARE(read_exhibit(in_dir("huge.txt")), std::nullopt);
+    }
+
     void large_exhibit_fills_from_the_event_loop_and_a_new_one_replaces_it()
     {
         // The time this takes is for the benchmarks; here, that the click does not fill it all.

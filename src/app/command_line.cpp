@@ -11,6 +11,10 @@ namespace {
 const QCommandLineOption bank_option({QStringLiteral("b"), QStringLiteral("bank")},
                                      QStringLiteral("Take the questions from the bank FILE."),
                                      QStringLiteral("FILE"));
+const QCommandLineOption check_option(QStringLiteral("check"),
+                                      QStringLiteral("List every problem of the bank FILE and "
+                                                     "open no window."),
+                                      QStringLiteral("FILE"));
 const QCommandLineOption help_option({QStringLiteral("h"), QStringLiteral("help")},
                                      QStringLiteral("Displays this help."));
 const QCommandLineOption print_option(QStringLiteral("print-bank"),
@@ -26,6 +30,7 @@ void describe(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addOption(bank_option);
     parser.addOption(print_option);
+    parser.addOption(check_option);
 }
 
 } // namespace
@@ -50,5 +55,5 @@ CommandLine read_command_line(int& argc, char** argv)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
-    return {parser.value(bank_option), parser.isSet(print_option)};
+    return {parser.value(bank_option), parser.isSet(print_option), parser.value(check_option)};
 }

@@ -6,6 +6,7 @@
 struct CommandLine {
     QString bank_file;       // empty: the built-in bank
     bool print_bank = false; // print the bank as JSON and open no window
+    QString check_file;      // list the problems of this bank file and open no window
 };
 
 // Reads the options before any window system is touched. --help, --version and a usage error

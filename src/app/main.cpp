@@ -36,6 +36,28 @@ int print_bank()
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// Every problem a line, then a count; status 0 only for a bank that can be used.
+int check_bank(const QString& path)
+{
+    const BankFileCheck check = check_bank_file(path);
+    QString report;
+    for (const QString& problem : check.problems)
+        report += problem + QLatin1Char('\n');
+    if (check.content)
+        report += QStringLiteral("%1: no problems; %2 questions, four quizzes of %3.\n")
+                      .arg(path)
+                      .arg(check.content->records.size())
+                      .arg(questions_per_quiz(static_cast<int>(check.content->records.size())));
+    else
+        report += QStringLiteral("%1: %2 problem%3; the bank cannot be used.\n")
+                      .arg(path)
+                      .arg(check.problems.size())
+                      .arg(QLatin1String(check.problems.size() == 1 ? "" : "s"));
+    const QByteArray text = report.toUtf8();
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+    return std::fflush(stdout) == 0 && check.content ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -43,6 +65,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("orlin-quiz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORLIN_VERSION));
     const CommandLine line = read_command_line(argc, argv);
+    if (!line.check_file.isEmpty())
+        return check_bank(line.check_file);
     // A bank file is read and checked whole, once, before any window opens.
     if (!line.bank_file.isEmpty()) {
         BankFileRead read = read_bank_file(line.bank_file);

@@ -1,20 +1,24 @@
 #include "bank/bank_file.h"
 
+#include "bank/aiken_file.h"
+#include "bank/gift_file.h"
 #include "bank/question_bank.h"
 
+#include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
-// Why the file cannot be used: the end of the sentence that names the file.
+// A fault that leaves nothing more to check: the end of the sentence that names the file.
 struct Refusal {
     QString reason;
 };
@@ -24,24 +28,46 @@ struct Refusal {
     throw Refusal{reason};
 }
 
-QString letter(std::size_t choice)
-{
-    return QChar(u'A' + static_cast<int>(choice) - 1);
-}
-
 QString with_crlf(QString text)
 {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
-// Checks one record's fields as it reads them; `where` names the record in every refusal.
+// The bank file's folder, as the program names it and as the file system resolves it.
+struct BankFolder {
+    QString given;
+    QString resolved;
+};
+
+// Whether `path`, taken from the folder, names a place inside it once `..` and links are
+// resolved. A part that does not exist yet cannot be a link, so the deepest part that exists is
+// resolved and the rest kept as written.
+bool stays_inside(const BankFolder& folder, const QString& path)
+{
+    const QString joined = QDir::cleanPath(folder.given + QLatin1Char('/') + path);
+    if (!joined.startsWith(QDir::cleanPath(folder.given) + QLatin1Char('/')))
+        return false;
+    QString existing = joined;
+    QString rest;
+    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
+        const QFileInfo part(existing);
+        rest.prepend(QLatin1Char('/') + part.fileName());
+        existing = part.path();
+    }
+    const QString resolved = QFileInfo(existing).canonicalFilePath() + rest;
+    return resolved == folder.resolved || resolved.startsWith(folder.resolved + QLatin1Char('/'));
+}
+
+// Reads one record's fields and notes every fault it finds; a faulty field reads as missing.
 class RecordReader {
 public:
-    RecordReader(const QJsonObject& object, int number, QString folder)
+    RecordReader(const QJsonObject& object, int number, const BankFolder& folder,
+                 BankProblems& problems)
         : object_(object),
           where_(QStringLiteral("record %1").arg(number)),
-          folder_(std::move(folder))
+          folder_(folder),
+          problems_(problems)
     {
         static const std::array<QLatin1String, 11> known = {
             QLatin1String("number"),       QLatin1String("question_text"),
@@ -52,13 +78,13 @@ public:
             QLatin1String("topic")};
         for (const QString& key : object.keys()) {
             if (std::find(known.begin(), known.end(), key) == known.end())
-                refuse(QStringLiteral("%1 has an unknown field \"%2\"").arg(where_, key));
+                note(QStringLiteral("%1 has an unknown field \"%2\"").arg(where_, key));
         }
         const QJsonValue given = object.value(QLatin1String("number"));
         if (!given.isUndefined() && !given.isDouble())
-            refuse(QStringLiteral("in %1, number is not a number").arg(where_));
-        if (!given.isUndefined() && given.toDouble() != number)
-            refuse(QStringLiteral("%1 is numbered %2").arg(where_).arg(given.toDouble()));
+            note(QStringLiteral("in %1, number is not a number").arg(where_));
+        else if (!given.isUndefined() && given.toDouble() != number)
+            note(QStringLiteral("%1 is numbered %2").arg(where_).arg(given.toDouble()));
     }
 
     QuestionRecord read() const
@@ -67,6 +93,11 @@ public:
         record.question_text = with_crlf(text("question_text"));
         record.explanation = with_crlf(text("explanation"));
         record.question_type = text("question_type", QStringLiteral("single_answer"));
+        const QString type = record.question_type.toLower();
+        if (type != QLatin1String("single_answer") && type != QLatin1String("fill_in"))
+            note(QStringLiteral("in %1, question_type \"%2\" is neither \"single_answer\" nor "
+                                "\"fill_in\"")
+                     .arg(where_, record.question_type));
         record.clue = with_crlf(text("clue"));
         record.answer_note = with_crlf(text("answer_note"));
         record.topic = text("topic");
@@ -79,21 +110,27 @@ public:
         const QJsonArray diagrams = list("diagram_file", 3);
         const QJsonArray exhibits = list("exhibit_file", 3);
         for (std::size_t i = 1; i <= 3; ++i) {
-            record.diagram_file[i] = side_file(entry_text(diagrams, "diagram_file", i));
-            record.exhibit_file[i] = side_file(entry_text(exhibits, "exhibit_file", i));
+            record.diagram_file[i] =
+                side_file(entry_text(diagrams, "diagram_file", i), "diagram_file", i);
+            record.exhibit_file[i] =
+                side_file(entry_text(exhibits, "exhibit_file", i), "exhibit_file", i);
         }
-        check(record);
+        check_record(record, where_, problems_);
         return record;
     }
 
 private:
+    void note(const QString& problem) const { problems_.push_back(problem); }
+
     QString text(const char* field, const QString& missing = {}) const
     {
         const QJsonValue value = object_.value(QLatin1String(field));
         if (value.isUndefined())
             return missing;
-        if (!value.isString())
-            refuse(QStringLiteral("in %1, %2 is not a text").arg(where_, QLatin1String(field)));
+        if (!value.isString()) {
+            note(QStringLiteral("in %1, %2 is not a text").arg(where_, QLatin1String(field)));
+            return missing;
+        }
         return value.toString();
     }
 
@@ -103,13 +140,17 @@ private:
         const QJsonValue value = object_.value(QLatin1String(field));
         if (value.isUndefined())
             return {};
-        if (!value.isArray())
-            refuse(QStringLiteral("in %1, %2 is not a list").arg(where_, QLatin1String(field)));
-        if (value.toArray().size() != size)
-            refuse(QStringLiteral("in %1, %2 has %3 entries instead of %4")
-                       .arg(where_, QLatin1String(field))
-                       .arg(value.toArray().size())
-                       .arg(size));
+        if (!value.isArray()) {
+            note(QStringLiteral("in %1, %2 is not a list").arg(where_, QLatin1String(field)));
+            return {};
+        }
+        if (value.toArray().size() != size) {
+            note(QStringLiteral("in %1, %2 has %3 entries instead of %4")
+                     .arg(where_, QLatin1String(field))
+                     .arg(value.toArray().size())
+                     .arg(size));
+            return {};
+        }
         return value.toArray();
     }
 
@@ -118,11 +159,13 @@ private:
         if (list.isEmpty())
             return {};
         const QJsonValue value = list.at(static_cast<qsizetype>(i - 1));
-        if (!value.isString())
-            refuse(QStringLiteral("in %1, entry %2 of %3 is not a text")
-                       .arg(where_)
-                       .arg(i)
-                       .arg(QLatin1String(field)));
+        if (!value.isString()) {
+            note(QStringLiteral("in %1, entry %2 of %3 is not a text")
+                     .arg(where_)
+                     .arg(i)
+                     .arg(QLatin1String(field)));
+            return {};
+        }
         return value.toString();
     }
 
@@ -133,50 +176,34 @@ private:
         const QJsonValue value = flags.at(static_cast<qsizetype>(i - 1));
         if (value.isDouble() && (value.toDouble() == 0 || value.toDouble() == 1))
             return static_cast<std::int16_t>(value.toDouble());
-        refuse(QStringLiteral("in %1, the flag of choice %2 in choice_correct is not 0 or 1")
-                   .arg(where_, letter(i)));
+        note(QStringLiteral("in %1, the flag of choice %2 in choice_correct is not 0 or 1")
+                 .arg(where_, choice_letter(i)));
+        return 0;
     }
 
-    // Relative paths name files beside the bank, wherever the program was started from.
-    QString side_file(const QString& path) const
+    // Relative paths name files beside the bank, wherever the program was started from; a bank
+    // that may come from anywhere names nothing outside its own folder.
+    QString side_file(const QString& path, const char* field, std::size_t i) const
     {
-        if (is_blank(path) || path.startsWith(QLatin1Char('/')))
+        if (is_blank(path))
             return path;
-        return folder_ + QLatin1Char('/') + path;
-    }
-
-    void check(const QuestionRecord& record) const
-    {
-        std::size_t filled = 0;
-        for (std::size_t i = 1; i <= 6; ++i) {
-            const bool blank = is_blank(record.choice_text[i]);
-            if (!blank && filled + 1 != i)
-                refuse(QStringLiteral("in %1, choice %2 is filled but choice %3 before it is "
-                                      "blank")
-                           .arg(where_, letter(i), letter(filled + 1)));
-            if (!blank)
-                filled = i;
-            if (blank && record.choice_correct[i] == 1)
-                refuse(QStringLiteral("in %1, choice %2 is marked correct but is blank")
-                           .arg(where_, letter(i)));
-        }
-        const bool typed = is_typed_answer(record.question_type);
-        const bool any_correct = std::count(record.choice_correct.begin() + 1,
-                                            record.choice_correct.end(), std::int16_t{1}) > 0;
-        if (typed && filled == 0)
-            refuse(QStringLiteral("%1 is a typed-answer question with no accepted answer")
-                       .arg(where_));
-        if (!typed && !any_correct)
-            refuse(QStringLiteral("%1 is a multiple-choice question with no correct choice")
-                       .arg(where_));
+        const QString entry =
+            QStringLiteral("in %1, entry %2 of %3").arg(where_).arg(i).arg(QLatin1String(field));
+        if (QDir::isAbsolutePath(path))
+            note(QStringLiteral("%1 (\"%2\") is an absolute path; give it from the bank's folder")
+                     .arg(entry, path));
+        else if (!stays_inside(folder_, path))
+            note(QStringLiteral("%1 (\"%2\") leads out of the bank's folder").arg(entry, path));
+        return folder_.given + QLatin1Char('/') + path;
     }
 
     const QJsonObject& object_;
     QString where_;
-    QString folder_;
+    const BankFolder& folder_;
+    BankProblems& problems_;
 };
 
-QJsonDocument parse(const QString& path)
+QByteArray read_text(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -194,68 +221,103 @@ QJsonDocument parse(const QString& path)
         refuse(QStringLiteral("it is larger than 16 MiB"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString decoded = utf8.decode(bytes);
-    if (utf8.hasError())
+    if (!QByteArrayView(bytes).isValidUtf8())
         refuse(QStringLiteral("it is not valid UTF-8 text"));
+    return bytes;
+}
+
+QJsonObject parse_json(const QByteArray& bytes)
+{
     QJsonParseError error{};
-    QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         refuse(QStringLiteral("it is not valid JSON (%1 at byte %2)")
                    .arg(error.errorString())
                    .arg(error.offset));
     if (!document.isObject())
         refuse(QStringLiteral("it holds no JSON object"));
-    return document;
+    return document.object();
 }
 
-QString top_text(const QJsonObject& root, const char* field)
+QString top_text(const QJsonObject& root, const char* field, BankProblems& problems)
 {
     const QJsonValue value = root.value(QLatin1String(field));
     if (!value.isUndefined() && !value.isString())
-        refuse(QStringLiteral("%1 is not a text").arg(QLatin1String(field)));
+        problems.push_back(QStringLiteral("%1 is not a text").arg(QLatin1String(field)));
     return value.toString();
 }
 
-BankContent read_content(const QString& path)
+void check_count(int count, const char* what, BankProblems& problems)
 {
-    const QJsonObject root = parse(path).object();
+    if (count > QuestionBank::capacity)
+        problems.push_back(QStringLiteral("it holds %1 %2, and a bank holds at most %3")
+                               .arg(count)
+                               .arg(QLatin1String(what))
+                               .arg(QuestionBank::capacity));
+    else if (!divides_into_quizzes(count))
+        problems.push_back(QStringLiteral("its %1 %2 cannot be divided into four quizzes of 1 to "
+                                          "%3 questions each")
+                               .arg(count)
+                               .arg(QLatin1String(what))
+                               .arg(max_quiz_length));
+}
+
+BankContent read_json(const QByteArray& bytes, const BankFolder& folder, BankProblems& problems)
+{
+    const QJsonObject root = parse_json(bytes);
     for (const QString& key : root.keys()) {
         if (key != QLatin1String("test_title") && key != QLatin1String("author_contact") &&
             key != QLatin1String("question_count") && key != QLatin1String("records"))
-            refuse(QStringLiteral("it has an unknown field \"%1\"").arg(key));
+            problems.push_back(QStringLiteral("it has an unknown field \"%1\"").arg(key));
     }
     BankContent content;
-    content.test_title = top_text(root, "test_title");
-    content.author_contact = top_text(root, "author_contact");
+    content.test_title = top_text(root, "test_title", problems);
+    content.author_contact = top_text(root, "author_contact", problems);
     if (!root.value(QLatin1String("records")).isArray())
         refuse(QStringLiteral("it has no list of records"));
     const QJsonArray records = root.value(QLatin1String("records")).toArray();
     const auto count = static_cast<int>(records.size());
     const QJsonValue declared = root.value(QLatin1String("question_count"));
     if (!declared.isUndefined() && declared.toDouble(-1) != count)
-        refuse(
+        problems.push_back(
             QStringLiteral("its question_count does not match the %1 records it holds").arg(count));
-    if (count > QuestionBank::capacity)
-        refuse(QStringLiteral("it holds %1 records, and a bank holds at most %2")
-                   .arg(count)
-                   .arg(QuestionBank::capacity));
-    if (!divides_into_quizzes(count))
-        refuse(QStringLiteral("its %1 records cannot be divided into four quizzes of 1 to %2 "
-                              "questions each")
-                   .arg(count)
-                   .arg(max_quiz_length));
+    check_count(count, "records", problems);
 
-    const QString folder = QFileInfo(path).absolutePath();
     content.records.reserve(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
         const QJsonValue record = records.at(n - 1);
-        if (!record.isObject())
-            refuse(QStringLiteral("record %1 is not a JSON object").arg(n));
+        if (!record.isObject()) {
+            problems.push_back(QStringLiteral("record %1 is not a JSON object").arg(n));
+            continue;
+        }
         const QJsonObject object = record.toObject();
-        content.records.push_back(RecordReader(object, n, folder).read());
+        content.records.push_back(RecordReader(object, n, folder, problems).read());
     }
     return content;
+}
+
+BankContent read_questions(const QString& path, const TextQuestions& questions,
+                           BankProblems& problems)
+{
+    problems.insert(problems.end(), questions.problems.begin(), questions.problems.end());
+    check_count(questions.question_count, "questions", problems);
+    BankContent content;
+    content.test_title = QFileInfo(path).completeBaseName();
+    content.records = questions.records;
+    return content;
+}
+
+// JSON opens an object, or a list (which is refused as such); a GIFT text may open with a
+// format marker such as [html], never with a brace.
+bool starts_json(const QByteArray& bytes)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const auto first = std::find_if_not(bytes.begin(), bytes.end(), blank);
+    if (first == bytes.end() || *first == '{')
+        return first != bytes.end();
+    const auto second = std::find_if_not(first + 1, bytes.end(), blank);
+    return *first == '[' &&
+           (second == bytes.end() || !std::isalpha(static_cast<unsigned char>(*second)));
 }
 
 template <std::size_t N>
@@ -267,7 +329,19 @@ QJsonArray from_one(const std::array<QString, N>& texts)
     return array;
 }
 
-QJsonObject to_json(int number, const QuestionRecord& record)
+// A side file's path as the bank file gave it.
+template <std::size_t N>
+QJsonArray as_given(std::array<QString, N> paths, const QString& folder)
+{
+    const QString prefix = folder + QLatin1Char('/');
+    for (QString& path : paths) {
+        if (!folder.isEmpty() && path.startsWith(prefix))
+            path.remove(0, prefix.size());
+    }
+    return from_one(paths);
+}
+
+QJsonObject to_json(int number, const QuestionRecord& record, const QString& folder)
 {
     QJsonArray correct;
     for (std::size_t i = 1; i < record.choice_correct.size(); ++i)
@@ -279,8 +353,8 @@ QJsonObject to_json(int number, const QuestionRecord& record)
         {"choice_correct", correct},
         {"explanation", record.explanation},
         {"question_type", record.question_type},
-        {"diagram_file", from_one(record.diagram_file)},
-        {"exhibit_file", from_one(record.exhibit_file)},
+        {"diagram_file", as_given(record.diagram_file, folder)},
+        {"exhibit_file", as_given(record.exhibit_file, folder)},
         {"clue", record.clue},
         {"answer_note", record.answer_note},
     };
@@ -291,22 +365,52 @@ QJsonObject to_json(int number, const QuestionRecord& record)
 
 } // namespace
 
+BankFileCheck check_bank_file(const QString& path)
+{
+    BankFileCheck check;
+    try {
+        const QByteArray bytes = read_text(path);
+        check.text_read = true;
+        const QFileInfo info(path);
+        const BankFolder folder{info.absolutePath(), info.absoluteDir().canonicalPath()};
+        BankContent content;
+        if (starts_json(bytes)) {
+            content = read_json(bytes, folder, check.problems);
+            content.side_file_folder = folder.given;
+        } else {
+            const QString text = QString::fromUtf8(bytes);
+            content = read_questions(
+                path, looks_like_aiken(text) ? read_aiken(text) : read_gift(text), check.problems);
+        }
+        if (check.problems.empty())
+            check.content = std::move(content);
+    } catch (const Refusal& refusal) {
+        check.problems.push_back(refusal.reason);
+    }
+    return check;
+}
+
 BankFileRead read_bank_file(const QString& path)
 {
-    try {
-        return {read_content(path), {}};
-    } catch (const Refusal& refusal) {
-        return {
-            std::nullopt,
-            QStringLiteral("The question bank %1 cannot be used: %2.").arg(path, refusal.reason)};
-    }
+    BankFileCheck check = check_bank_file(path);
+    if (check.content)
+        return {std::move(check.content), {}};
+    QString refusal = QStringLiteral("The question bank %1 cannot be used: %2.")
+                          .arg(path, check.problems.front());
+    if (check.text_read && check.problems.size() == 1)
+        refusal += QStringLiteral(" It is the only problem orlin-quiz --check finds.");
+    else if (check.text_read)
+        refusal += QStringLiteral(" orlin-quiz --check %1 lists all %2 problems.")
+                       .arg(path)
+                       .arg(check.problems.size());
+    return {std::nullopt, refusal};
 }
 
 QByteArray bank_json(const QuestionBank& source)
 {
     QJsonArray records;
     for (int n = 1; n <= source.question_count; ++n)
-        records.append(to_json(n, source.record(n)));
+        records.append(to_json(n, source.record(n), source.side_file_folder));
     const QJsonObject root{
         {"test_title", source.test_title},
         {"author_contact", source.author_contact},

@@ -19,6 +19,8 @@ public:
     QString test_title;
     std::int16_t question_count = 0;
     QString author_contact;
+    // Where a bank file's side files are: the part of each path that --print-bank leaves out.
+    QString side_file_folder;
 
 private:
     std::array<QuestionRecord, capacity + 1> records_;

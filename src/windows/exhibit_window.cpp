@@ -5,9 +5,11 @@
 #include "screens/focus_passer.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/message_box.h"
 #include "windows/diagram_window.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -80,16 +82,23 @@ std::optional<QString> read_exhibit(const QString& path)
     QFile file(on_disk(path));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // One byte more than allowed: a file that has grown since it was measured is not read whole.
+    const QByteArray bytes = file.read(max_exhibit_size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > max_exhibit_size)
         return std::nullopt;
     return exhibit_text(bytes);
 }
 
-void show_exhibit(const QString& path)
+void show_exhibit(const QString& path, QWidget* parent)
 {
     if (!side_file_exists(path))
         return;
+    if (QFileInfo(on_disk(path)).size() > max_exhibit_size) {
+        message_box(parent, QStringLiteral("Exhibit"),
+                    QStringLiteral("The exhibit %1 is larger than 16 MiB and is not shown.")
+                        .arg(QFileInfo(path).fileName()));
+        return;
+    }
     // Read before the window opens: a file that cannot be read shows nothing, like a missing one.
     const std::optional<QString> text = read_exhibit(path);
     if (!text)

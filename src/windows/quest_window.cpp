@@ -286,5 +286,5 @@ void QuestWindow::diagrambutton_Click(int Index)
 
 void QuestWindow::exhibitbutton_Click(int Index)
 {
-    show_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)));
+    show_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)), this);
 }

@@ -14,8 +14,13 @@ struct BankFileTimes {
     qint64 bytes = 0;
 };
 
-// Each of `runs` loads of a bank file of 1000 records, from the file to a filled bank.
+// Each of `runs` loads of a bank file of 800 records, from the file to a filled bank; no times
+// when the file is refused.
 BankFileTimes time_bank_file(int runs);
+
+// Each of `runs` loads of a GIFT file of `questions` questions, from the file to a filled bank;
+// no times when the file is not read whole.
+BankFileTimes time_gift_file(int questions, int runs);
 
 struct NextTimes {
     std::vector<double> handler;    // NextButton_Click alone

@@ -1,0 +1,52 @@
+#include "bank/record_check.h"
+
+#include <algorithm>
+
+QString choice_letter(std::size_t choice)
+{
+    return QChar(u'A' + static_cast<int>(choice) - 1);
+}
+
+void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems)
+{
+    std::size_t filled = 0;
+    for (std::size_t i = 1; i <= 6; ++i) {
+        const bool blank = is_blank(record.choice_text[i]);
+        if (!blank && filled + 1 != i)
+            problems.push_back(
+                QStringLiteral("in %1, choice %2 is filled but choice %3 before it is blank")
+                    .arg(where, choice_letter(i), choice_letter(filled + 1)));
+        if (!blank)
+            filled = i;
+        if (blank && record.choice_correct[i] == 1)
+            problems.push_back(QStringLiteral("in %1, choice %2 is marked correct but is blank")
+                                   .arg(where, choice_letter(i)));
+    }
+    const bool typed = is_typed_answer(record.question_type);
+    const bool any_correct = std::count(record.choice_correct.begin() + 1,
+                                        record.choice_correct.end(), std::int16_t{1}) > 0;
+    if (typed && filled == 0)
+        problems.push_back(
+            QStringLiteral("%1 is a typed-answer question with no accepted answer").arg(where));
+    if (!typed && !any_correct)
+        problems.push_back(
+            QStringLiteral("%1 is a multiple-choice question with no correct choice").arg(where));
+}
+
+std::vector<QStringView> text_lines(QStringView text)
+{
+    std::vector<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.push_back(text.sliced(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.sliced(start));
+    return lines;
+}

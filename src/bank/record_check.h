@@ -1,0 +1,29 @@
+#pragma once
+
+#include "bank/question_record.h"
+
+#include <QString>
+
+#include <vector>
+
+// What is wrong with a bank file, one entry a fault: each ends the sentence "The question bank
+// FILE cannot be used: ...".
+using BankProblems = std::vector<QString>;
+
+// The questions a text format gives: a record for each question it could map, and a problem for
+// each it could not.
+struct TextQuestions {
+    std::vector<QuestionRecord> records;
+    BankProblems problems;
+    int question_count = 0; // the questions the file holds, mapped or not
+};
+
+// The letter of choice 1 to 6: A to F.
+QString choice_letter(std::size_t choice);
+
+// Notes each rule of a filled record that the quiz relies on and the record breaks; `where`
+// names the record ("record 3").
+void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems);
+
+// The lines of a text, ended by LF, CR LF or a lone CR.
+std::vector<QStringView> text_lines(QStringView text);
