@@ -23,12 +23,15 @@ build: deps
 deps:
 	./scripts/install_deps.sh
 
-# The Debian package lands in $(BUILD)/: orlin-quiz_<version>_<arch>.deb.
+# The Debian package lands in $(BUILD)/: orlin-quiz_<version>_<arch>.deb. Lintian's errors and
+# warnings fail the build, as they would keep a package out of Debian.
 package: build
 	./scripts/install_deps.sh package
 	desktop-file-validate packaging/$(APP_ID).desktop
 	appstreamcli validate --no-net packaging/$(APP_ID).metainfo.xml
+	rm -f $(BUILD)/orlin-quiz_*.deb
 	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD)/orlin-quiz_*.deb
 
 # Formatting of every C++ file, and clang-tidy on the program's sources.
 lint: build

@@ -6,8 +6,9 @@ set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
 if [ "${1:-}" = package ]; then
-    # CPack reads the binary's libraries with file and dpkg-shlibdeps (dpkg-dev).
-    packages+=(file dpkg-dev desktop-file-utils appstream)
+    # CPack reads the binary's libraries with file and dpkg-shlibdeps (dpkg-dev); gzip packs the
+    # manual page and the changelog; lintian checks the built package.
+    packages+=(file dpkg-dev gzip desktop-file-utils appstream lintian)
 fi
 if [ "${1:-}" = lint ]; then
     packages+=(clang-format clang-tidy)
