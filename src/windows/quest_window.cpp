@@ -94,6 +94,7 @@ void QuestWindow::quitquiz_Click()
 
 void QuestWindow::show_quest()
 {
+    // A reseed before each question is meant: see reseed_from_clock.
     random_source.reseed_from_clock();
     NextButton->setFocus();
     ++quiz_state.current_question;
