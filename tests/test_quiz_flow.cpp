@@ -14,6 +14,8 @@
 #include <QCheckBox>
 #include <QTest>
 
+#include <tuple>
+
 using namespace quiz_driver;
 
 namespace {
@@ -84,6 +86,34 @@ private slots:
         QCOMPARE(text_of("score"), QStringLiteral(" 1/ 3"));
         QVERIFY(qAbs(quest_control("the_gauge").height() * 3 -
                      quest_control("Gauge1").height() * 2) <= 3);
+    }
+
+    // The bar is measured against the navy gauge as it is now, in twips. Resized to 212 pixels
+    // high, the window's gauge spans pixels 36 to 97: 61 pixels, 915 twips. One wrong of 45 leaves
+    // a bar of 20.3 twips, one of 46 a bar of 19.9, which hides; the design's 1815 would show both.
+    void the_red_bar_follows_the_gauge_as_resized()
+    {
+        start_quiz(1, {no_feedback, in_order});
+        QWidget& window = *quest.get();
+        window.resize(window.width(), 212);
+        press_next();
+        QCOMPARE(text_of("score"), QStringLiteral(" 0/ 1"));
+        QCOMPARE(quest_control("the_gauge").height(), 61);
+        for (int graded = 2; graded <= 46; ++graded) {
+            press_correct_answer();
+            press_next();
+            if (graded == 45)
+                QVERIFY(quest_control("the_gauge").isVisible());
+        }
+        QCOMPARE(text_of("score"), QStringLiteral(" 45/ 46"));
+        // Window height, whether the bar shows, its height in pixels when it does.
+        for (const auto& [height, shown, pixels] :
+             {std::tuple{212, false, 0}, {423, true, 3}, {846, true, 5}, {212, false, 0}}) {
+            window.resize(window.width(), height);
+            QCOMPARE(quest_control("the_gauge").isVisible(), shown);
+            if (shown)
+                QCOMPARE(quest_control("the_gauge").height(), pixels);
+        }
     }
 
     // The welcome window it returns to is loaded afresh and sets the quiz length back.

@@ -369,7 +369,10 @@ private:
                    : QString()};
         QStringList seen{text("question_number"), text("qid"), text("score"),
                          text("Percent_Right")};
-        const float bar = gauge_height(state.right_count, graded, 1815);
+        // The rule measures the navy gauge as the last resize left it.
+        const auto gauge_twips =
+            control<QWidget>(window, QStringLiteral("Gauge1"))->height() * twips_per_pixel;
+        const float bar = gauge_height(state.right_count, graded, static_cast<float>(gauge_twips));
         expected << QString::number(graded && gauge_shown(bar));
         seen << QString::number(visible(QStringLiteral("the_gauge")));
         QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 // Records what the welcome window looked like each time it was shown.
@@ -43,8 +45,20 @@ private slots:
     void center_form_places_the_window_on_its_screen()
     {
         QCOMPARE(centered_edge(19200, 9195), 5002.5F);
-        // A window larger than the screen overhangs both edges by the same amount.
         QCOMPARE(centered_edge(9000, 12000), -1500.0F);
+        // A frame larger than the screen's free area starts at its top or left, title bar on it.
+        // Screen, free area, frame, and the frame's corner worked out by hand.
+        for (const auto& [screen, available, frame, corner] : {
+                 std::tuple{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), QSize(631, 448),
+                            QPoint(325, 288)}, // 324.5 pixels to the left rounds away from 0
+                 {QRect(0, 0, 512, 384), QRect(0, 0, 512, 384), QSize(615, 424),
+                  QPoint(0, 0)}, // the welcome window at scale 2 on 1024 x 768
+                 {QRect(0, 0, 1024, 768), QRect(0, 30, 1024, 738), QSize(800, 760),
+                  QPoint(112, 30)}, // a panel along the top
+                 {QRect(1280, 0, 1024, 768), QRect(1280, 0, 1024, 768), QSize(1300, 700),
+                  QPoint(1280, 34)}, // the second screen
+             })
+            QCOMPARE(centered_frame_position(screen, available, frame), corner);
         QWidget window;
         window.resize(300, 200);
         const QRect screen = window.screen()->geometry();

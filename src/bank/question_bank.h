@@ -10,6 +10,8 @@
 // The program's whole content: records 1 to question_count, filled by load_bank.
 class QuestionBank {
 public:
+    // Room for records 0 to capacity: every index a quiz can compute lies in it. A usable bank is
+    // smaller (max_question_count).
     static constexpr int capacity = 1000;
 
     // Indices outside 0..capacity are a programming error and throw std::out_of_range.
@@ -32,7 +34,9 @@ extern QuestionBank bank;
 // negative. Its question order holds 200 positions.
 std::int16_t questions_per_quiz(int question_count);
 inline constexpr int max_quiz_length = 200;
-// Whether the bank makes four quizzes of 1 to max_quiz_length questions: 4 to 803 questions.
+// The largest bank a quiz can use: four quizzes of max_quiz_length, and three records left over.
+inline constexpr int max_question_count = 4 * max_quiz_length + 3;
+// Whether the bank makes four quizzes of 1 to max_quiz_length questions: 4 to max_question_count.
 bool divides_into_quizzes(int question_count);
 
 // The content load_bank assigns from then on: a file's, checked whole, or with nothing the

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
-// How the quiz runs, recorded when it starts; 1 is on, 0 off.
+// How the quiz runs, as the options window records it when a quiz starts: quiz_choice is the
+// quiz, 1 to 4; every other field is 1 for on and 0 for off. All are 0 until the first start,
+// whatever the options window shows; its defaults live in its design.
 struct QuizOptions {
     std::int16_t quiz_choice = 0;
     std::int16_t show_when_right = 0;

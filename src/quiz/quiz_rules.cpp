@@ -69,6 +69,8 @@ void build_question_order(QuestionOrder& order, int n, bool shuffle, RandomSourc
     if (!shuffle) {
         return;
     }
+    // The product in double: in float, a value just below 1 times n could round up to n, past the
+    // last position.
     const double count = static_cast<double>(static_cast<float>(n));
     for (int i = 1; i <= n; ++i) {
         const double x = static_cast<double>(random.next());
@@ -86,6 +88,9 @@ ChoiceOrder choice_order(int choice_count, bool shuffle, RandomSource& random)
     if (!shuffle) {
         return order;
     }
+    // Not an even shuffle, and meant so: every position swaps with one drawn from all n, not from
+    // i to n, the scheme the question order uses too. Keep it, so that a seed gives the letters it
+    // always gave. u < 1, so u * n truncated is 0 to n - 1 and r is 1 to n; the clamp only guards.
     const int n = std::clamp(choice_count, 0, max_choices);
     for (int i = 1; i <= n; ++i) {
         const double u = static_cast<double>(random.next());

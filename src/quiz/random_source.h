@@ -7,7 +7,9 @@
 // The program-wide pseudo-random source of uniform single-precision values in [0, 1).
 class RandomSource {
 public:
-    // Two reseeds in quick succession still give different sequences.
+    // Called before each question's answer shuffle, and kept there on purpose: each question is
+    // shuffled from the clock, not from what the questions before it drew. Two reseeds in quick
+    // succession still give different sequences, and stop_clock replays them.
     void reseed_from_clock();
     void seed(std::uint32_t value);
     // For tests that replay a run: later reseeds mix this value with the reseed count instead of

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 QRect twips_to_pixels(QRect twips, double scale_x, double scale_y)
 {
@@ -36,24 +37,40 @@ void ProportionalLayout::add(QWidget* widget, QRect design_twips)
     invalidate();
 }
 
-ProportionalLayout::Entry* ProportionalLayout::find(const QWidget* widget)
+const ProportionalLayout::Entry& ProportionalLayout::find(const QWidget* widget) const
 {
-    for (auto& entry : entries_) {
+    for (const auto& entry : entries_) {
         if (entry.item->widget() == widget)
-            return &entry;
+            return entry;
     }
-    return nullptr;
+    const QWidget* window = parentWidget();
+    qFatal("the proportional layout of %s holds no control %s",
+           qPrintable(window ? window->objectName() : QStringLiteral("a window")),
+           qPrintable(widget ? widget->objectName() : QStringLiteral("(null)")));
+}
+
+ProportionalLayout::Entry& ProportionalLayout::find(const QWidget* widget)
+{
+    return const_cast<Entry&>(std::as_const(*this).find(widget));
 }
 
 int ProportionalLayout::design_height(const QWidget* widget) const
 {
-    return const_cast<ProportionalLayout*>(this)->find(widget)->twips.height();
+    return find(widget).twips.height();
 }
 
 void ProportionalLayout::set_design_height(const QWidget* widget, int twips)
 {
-    find(widget)->twips.setHeight(twips);
+    find(widget).twips.setHeight(twips);
     setGeometry(geometry());
+}
+
+ProportionalLayout& proportional_layout(const QWidget& window)
+{
+    auto* layout = dynamic_cast<ProportionalLayout*>(window.layout());
+    if (!layout)
+        qFatal("%s keeps no controls in proportion", qPrintable(window.objectName()));
+    return *layout;
 }
 
 void ProportionalLayout::addItem(QLayoutItem* item)

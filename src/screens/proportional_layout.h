@@ -15,7 +15,7 @@ public:
 
     void add(QWidget* widget, QRect design_twips);
     // Code that changes a control's size at run time does it in design units, so that the next
-    // resize keeps the change.
+    // resize keeps the change. A control the layout does not hold stops the program.
     int design_height(const QWidget* widget) const;
     void set_design_height(const QWidget* widget, int twips);
 
@@ -28,16 +28,20 @@ public:
     void setGeometry(const QRect& rect) override;
 
 private:
-    struct Entry;
-    Entry* find(const QWidget* widget);
-
     struct Entry {
         QLayoutItem* item;
         QRect twips;
     };
+    const Entry& find(const QWidget* widget) const;
+    Entry& find(const QWidget* widget);
+
     QSize design_;
     std::vector<Entry> entries_;
 };
+
+// The proportional layout of a window whose design keeps its controls in proportion. A window
+// without one stops the program, as a missing control does.
+ProportionalLayout& proportional_layout(const QWidget& window);
 
 // Twips to logical pixels by edges, so that controls that touch in the design still touch.
 QRect twips_to_pixels(QRect twips, double scale_x = 1.0, double scale_y = 1.0);

@@ -28,6 +28,8 @@ constexpr ControlDesign controls[] = {
      choice_font},
     {"QChoice", ControlKind::AnswerButton, 6, "F>", 840, row_6, 735, 495, 32, "Answer F",
      choice_font},
+    // Left unlocked: abox(1) is also the box a typed answer is written in. While it shows a choice
+    // the question window makes it read-only.
     {"abox", ControlKind::TextBox, 1, "", 1680, row_1, 6900, 495, 1, "Choice A", abox_font,
      MultiLine | NoBorder},
     {"abox", ControlKind::TextBox, 2, "", 1680, row_2, 6900, 495, 2, "Choice B", abox_font,

@@ -204,7 +204,15 @@ void build_window(QWidget& window, const WindowDesign& design)
     std::vector<std::pair<int, QWidget*>> tab_order;
     std::vector<QWidget*> surface;
     for (const ControlDesign& control : design.controls) {
-        QWidget* parent = control.parent ? frames.at(QString::fromLatin1(control.parent)) : &window;
+        QWidget* parent = &window;
+        if (control.parent) {
+            const auto frame = frames.find(QString::fromLatin1(control.parent));
+            // Frames come before the controls they hold in every design.
+            if (frame == frames.end())
+                qFatal("%s places %s in %s, which is no frame built before it", design.name,
+                       qPrintable(control_name(control)), control.parent);
+            parent = frame->second;
+        }
         QWidget* widget = make_control(control, parent);
         widget->setObjectName(control_name(control));
         if (control.accessible)

@@ -94,6 +94,7 @@ void QuestWindow::quitquiz_Click()
 
 void QuestWindow::show_quest()
 {
+    // A reseed before each question is meant: see reseed_from_clock.
     random_source.reseed_from_clock();
     NextButton->setFocus();
     ++quiz_state.current_question;
@@ -233,13 +234,31 @@ QString QuestWindow::typed_answer() const
 
 void QuestWindow::update_gauge()
 {
-    // Heights are kept in design units so that a later resize keeps the bar in proportion.
-    auto* layout = static_cast<ProportionalLayout*>(this->layout());
-    const auto full = static_cast<float>(layout->design_height(Gauge1));
-    const float height = gauge_height(quiz_state.right_count, quiz_state.current_question, full);
-    layout->set_design_height(the_gauge, static_cast<int>(height));
-    the_gauge->setVisible(gauge_shown(height));
+    gauge_right_ = quiz_state.right_count;
+    gauge_total_ = quiz_state.current_question;
+    lay_out_gauge();
     Gauge1->set_percent(percent_right(quiz_state.right_count, quiz_state.current_question));
+}
+
+// The rule measures the navy gauge as it is now, in twips, so a resize lays the red bar out again.
+void QuestWindow::lay_out_gauge()
+{
+    if (gauge_total_ == 0)
+        return;
+    const auto full = static_cast<float>(Gauge1->height() * twips_per_pixel);
+    const float height = gauge_height(gauge_right_, gauge_total_, full);
+    // The layout keeps the bar in design units, the same share of the gauge's design height.
+    ProportionalLayout& layout = proportional_layout(*this);
+    const auto design_full = static_cast<float>(layout.design_height(Gauge1));
+    layout.set_design_height(
+        the_gauge, static_cast<int>(gauge_height(gauge_right_, gauge_total_, design_full)));
+    the_gauge->setVisible(gauge_shown(height));
+}
+
+void QuestWindow::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    lay_out_gauge();
 }
 
 void QuestWindow::show_answer()

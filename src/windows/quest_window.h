@@ -31,11 +31,13 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void present_question();
     void tell_screen_readers();
     void update_gauge();
+    void lay_out_gauge();
     QString typed_answer() const;
 
     QPlainTextEdit* Q1;
@@ -59,6 +61,9 @@ private:
 
     // Questions graded in this quiz: a quit skips the question on screen.
     int graded_ = 0;
+    // The score the red bar last showed; a total of 0 keeps it hidden, as after loading.
+    int gauge_right_ = 0;
+    int gauge_total_ = 0;
 };
 
 extern FormRef<QuestWindow> quest;

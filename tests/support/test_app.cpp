@@ -57,9 +57,17 @@ QString focused()
 
 int off_centre(const QWidget& window)
 {
-    const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
-    const QSize frame = window.frameGeometry().size() - window.size();
-    return qMax(qAbs(offset.x()) - frame.width() / 2, qAbs(offset.y()) - frame.height() / 2);
+    const QRect frame = window.frameGeometry();
+    const QRect screen = window.screen()->geometry();
+    const QRect available = window.screen()->availableGeometry();
+    // In half pixels: a centre may fall between two pixels.
+    const auto off = [](int start, int extent, int screen_start, int screen_extent,
+                        int free_start) {
+        const int centred = 2 * screen_start + screen_extent - extent;
+        return qAbs(2 * start - qMax(centred, 2 * free_start)) / 2;
+    };
+    return qMax(off(frame.x(), frame.width(), screen.x(), screen.width(), available.x()),
+                off(frame.y(), frame.height(), screen.y(), screen.height(), available.y()));
 }
 
 bool write_file(const QString& path, const QByteArray& bytes)

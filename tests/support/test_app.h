@@ -23,9 +23,8 @@ void tear_down_windows();
 bool activate(QWidget& window);
 // The object name of the widget that has the keyboard focus; empty when none has it.
 QString focused();
-// How far, in pixels, the window's frame is from the centre of its screen. A window centred
-// before it is first shown is centred without its frame, which the platform reports only once
-// the window is shown: up to half the frame is forgiven.
+// How far, in pixels, the window's frame is from the centre of its screen; a frame that would
+// start above or left of the screen's free area belongs at its edge.
 int off_centre(const QWidget& window);
 
 // Writes the bytes as the whole file.

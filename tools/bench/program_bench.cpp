@@ -153,9 +153,7 @@ BankFileTimes time_bank_file(int runs)
     QJsonObject root = QJsonDocument::fromJson(bank_json(bank)).object();
     const QJsonArray built_in = root.value(QLatin1String("records")).toArray();
     QJsonArray records;
-    // The largest bank that can be used: four quizzes of the longest length. A file of more
-    // records is refused, and its time would be a refusal's.
-    for (int n = 0; n < 4 * max_quiz_length; ++n) {
+    for (int n = 0; n < max_question_count; ++n) {
         QJsonObject record = built_in.at(n % built_in.size()).toObject();
         record.remove(QLatin1String("number"));
         records.append(record);
@@ -174,8 +172,10 @@ BankFileTimes time_bank_file(int runs)
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
         BankFileRead read = read_bank_file(path);
-        if (!read.content)
-            return {};
+        if (!read.content) {
+            times.refusal = read.refusal.toStdString();
+            break;
+        }
         use_bank_content(std::move(read.content));
         load_bank();
         times.seconds.push_back(seconds_since(start));

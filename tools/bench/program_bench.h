@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <string>
 #include <vector>
 
 // Timings of the program's own routines, in seconds, run in this process on its QApplication.
@@ -12,10 +13,10 @@ std::vector<double> time_load_bank(int runs);
 struct BankFileTimes {
     std::vector<double> seconds; // reading and checking the file, then loading the bank
     qint64 bytes = 0;
+    std::string refusal; // why the file was refused; it must not be
 };
 
-// Each of `runs` loads of a bank file of 800 records, from the file to a filled bank; no times
-// when the file is refused.
+// Each of `runs` loads of a bank file of the largest usable bank, from the file to a filled bank.
 BankFileTimes time_bank_file(int runs);
 
 // Each of `runs` loads of a GIFT file of `questions` questions, from the file to a filled bank;
