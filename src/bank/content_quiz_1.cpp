@@ -126,8 +126,8 @@ std::span<const ContentEntry> quiz_1_content()
             .choices = {"RARP", "ICMP", "BootP", "ARP", "DNS"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 94",
-                            "ARP broadcasts a request for the IP address, and the owner replies "
-                            "with its MAC address.",
+                            "ARP broadcasts a request naming the IP address, and the device that "
+                            "owns it replies with its MAC address.",
                             "The reply is kept in the host's ARP cache, so later packets to that "
                             "address need no new request.",
                             "RARP and BootP do not find a MAC address, ICMP carries error and "
@@ -274,9 +274,9 @@ std::span<const ContentEntry> quiz_1_content()
                             ".248: 30 subnets, 6 hosts",
                             ".252: 62 subnets, 2 hosts",
                             ".192, .224: too few subnets.",
+                            "With subnet zero, .224 has only 8.",
                             ".248, .252: too few hosts.",
                             "Only .240 meets both needs.",
-                            "With subnet zero, .224 has 8 subnets.",
                             "Answer: 255.255.255.240"},
         },
 
@@ -491,9 +491,9 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 109
         {
-            .question = {"Switches SW1 and SW2 are joined by a trunk, VTP pruning is on, and no "
-                         "port of SW2 is in VLAN 30. What happens to a broadcast sent by a host "
-                         "in VLAN 30 on SW1?"},
+            .question = {"Switches SW1 and SW2, the only two switches in their VTP domain, are "
+                         "joined by a trunk, VTP pruning is on, and no port of SW2 is in VLAN 30. "
+                         "What happens to a broadcast sent by a host in VLAN 30 on SW1?"},
             .choices = {"SW1 floods it across the trunk, and SW2 floods it out all its ports",
                         "SW1 floods it to its own VLAN 30 ports but not across the trunk",
                         "SW1 floods it across the trunk, and SW2 discards it there",
@@ -916,8 +916,8 @@ std::span<const ContentEntry> quiz_1_content()
                             "service type.",
                             "ipx input-sap-filter and ipx output-sap-filter apply them to an "
                             "interface.",
-                            "The other ranges filter IPX packets rather than advertisements, or "
-                            "belong to IP or to no list type at all."},
+                            "The other ranges belong to other kinds of access list, not to SAP "
+                            "filters."},
         },
 
         // Record 201

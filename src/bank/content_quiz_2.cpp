@@ -504,9 +504,9 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 118
         {
-            .question = {"The two ends of an 802.1Q trunk disagree: SW1 has native VLAN 1 and SW2 "
-                         "native VLAN 99. What happens to a frame that SW1 sends across the trunk "
-                         "from VLAN 1?"},
+            .question = {"The two ends of an 802.1Q trunk disagree, and neither switch checks for "
+                         "it: SW1 has native VLAN 1 and SW2 native VLAN 99. What happens to a "
+                         "frame that SW1 sends across the trunk from VLAN 1?"},
             .choices = {"SW2 drops it, because every frame on a trunk must carry a tag",
                         "SW2 puts it in VLAN 1",
                         "SW2 returns it to SW1 with a tag for VLAN 99",

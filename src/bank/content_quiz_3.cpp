@@ -590,11 +590,11 @@ std::span<const ContentEntry> quiz_3_content()
                         "It lets IGRP share traffic over routes with up to twice the best metric"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 334",
-                            "variance 2 turns on unequal-cost load balancing: besides the best "
-                            "route, IGRP uses any route whose metric is no more than twice the "
-                            "best one, if its next hop is closer to the destination, and sends "
-                            "less traffic over the costlier ones. The default variance of 1 "
-                            "allows equal-cost paths only; variance sets no timer, hop limit or "
+                            "variance 2 turns on unequal-cost load balancing: IGRP also uses any "
+                            "route with up to twice the best metric, if the next router's own "
+                            "metric to the network is lower than this router's best metric, and "
+                            "sends less traffic over the costlier ones. The default, 1, allows "
+                            "equal-cost paths only; variance sets no timer, hop limit or "
                             "advertised metric."},
         },
 

@@ -196,12 +196,11 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"RARP", "Inverse ARP", "ICMP redirect", "Proxy ARP", "Gratuitous ARP"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 96",
-                            "With proxy ARP the router answers the host's ARP request for a "
-                            "remote host with its own MAC address and forwards the frames the "
-                            "host then sends it. An ICMP redirect only steers a host that already "
-                            "uses a gateway; gratuitous ARP announces a host's own address, "
-                            "Inverse ARP learns a Frame Relay neighbour's address, and RARP "
-                            "assigns IP addresses."},
+                            "With proxy ARP the router answers the host's ARP request for a remote "
+                            "host with its own MAC address and forwards the host's frames. An ICMP "
+                            "redirect only steers a host that already uses a gateway; gratuitous "
+                            "ARP announces a host's own address, Inverse ARP learns a Frame Relay "
+                            "neighbor's address, and RARP lets a host learn its own IP address."},
         },
 
         // Record 48
@@ -352,8 +351,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"IPX RIP prefers the route with the fewest ticks, a delay measured in "
                             "units of 1/18 second; if two routes have the same tick count, the one "
                             "with fewer hops wins.",
-                            "The other choices describe metrics of IP routing protocols, not of "
-                            "IPX RIP."},
+                            "Hops decide only between routes with equal tick counts, never first; "
+                            "the remaining choices come from the metrics of IP routing protocols."},
         },
 
         // Record 84
