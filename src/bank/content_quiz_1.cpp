@@ -167,8 +167,8 @@ std::span<const ContentEntry> quiz_1_content()
                             "unreachable message.",
                             "Time exceeded is sent when a packet's TTL reaches zero.",
                             "Redirect points a host to a better router on its own segment.",
-                            "Echo reply answers a ping, source quench asks a sender to slow down "
-                            "and parameter problem reports a bad header."},
+                            "Echo reply is a test message, source quench asks a sender to slow "
+                            "down and parameter problem reports a bad header."},
         },
 
         // Record 41
@@ -181,8 +181,7 @@ std::span<const ContentEntry> quiz_1_content()
                             "DHCP runs over UDP at the Process/Application layer; a server leases "
                             "each host an IP address, subnet mask, default gateway and other "
                             "settings such as a DNS server.",
-                            "ARP finds the MAC address for a known IP address, and ICMP carries "
-                            "error and control messages such as ping.",
+                            "ARP and ICMP serve IP itself and give a host no address settings.",
                             "DNS resolves host names to IP addresses, and SNMP manages network "
                             "devices."},
         },

@@ -554,10 +554,9 @@ std::span<const ContentEntry> quiz_3_content()
                         "Every 30 seconds"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 318",
-                            "IP RIP sends its whole routing table out every RIP interface every "
-                            "30 seconds. The other values are not RIP's update period: 60 "
-                            "seconds is the IPX RIP interval, and the rest belong to other "
-                            "protocols or timers."},
+                            "IP RIP sends its whole routing table out every RIP interface every 30 "
+                            "seconds. The other values are not RIP's update period; they belong to "
+                            "other protocols or timers."},
         },
 
         // Record 131
@@ -606,15 +605,15 @@ std::span<const ContentEntry> quiz_3_content()
             .choices = {"It gives each learned route the mask of the interface that received it",
                         "It raises the largest usable hop count from 15 to 255",
                         "It measures each route by bandwidth instead of hop count",
-                        "It sends its whole routing table every 10 seconds instead of every 30",
+                        "It sends updates only when a route changes, never on a timer",
                         "Its updates carry the subnet mask of every route they advertise"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 324",
                             "RIP version 2, turned on with version 2 under router rip, is "
                             "classless: each route carries its mask, so variable-length masks "
                             "work. Version 1 sends no masks and gives a subnet of its own network "
-                            "the mask of the receiving interface. Both keep the hop-count metric, "
-                            "the 15-hop limit and 30-second updates."},
+                            "the mask of the receiving interface. Both versions keep the hop-count "
+                            "metric, the hop limit and periodic updates."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -699,15 +698,15 @@ std::span<const ContentEntry> quiz_3_content()
                         "It supports variable-length subnet masks",
                         "It uses hop count as its metric",
                         "It places no hop-count limit on the size of the network",
-                        "It sends its entire routing table to its neighbors every 30 seconds",
+                        "It sends its entire routing table to its neighbors at fixed intervals",
                         "It can share traffic across several equal-cost paths to a destination"},
             .correct = "ABDF",
             .explanation = {"Study Guide, Chapter 7, page 370",
-                            "OSPF is an open-standard link-state protocol: it is classless, so "
-                            "it supports VLSM; it has no hop-count limit and uses a cost based "
-                            "on bandwidth rather than hops; it can share traffic over several "
+                            "OSPF is an open-standard link-state protocol: it is classless, so it "
+                            "supports VLSM; it has no hop-count limit and uses a cost based on "
+                            "bandwidth rather than hops; it can share traffic over several "
                             "equal-cost paths; and it floods link-state updates when a link "
-                            "changes instead of sending its full table every 30 seconds."},
+                            "changes instead of sending its full table at fixed intervals."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking

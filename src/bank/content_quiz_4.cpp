@@ -67,8 +67,8 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 1, page 2",
                             "A router does not forward broadcasts by default, so each router "
-                            "interface is its own broadcast domain; switches and bridges only "
-                            "break up collision domains."},
+                            "interface is its own broadcast domain; hubs, repeaters, bridges and "
+                            "switches all pass broadcasts on."},
         },
 
         // Record 20
@@ -378,7 +378,7 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"What is the purpose of SAP in an IPX network?"},
             .choices = {"It resolves IPX addresses to MAC addresses",
-                        "It finds the best route using ticks and hops",
+                        "It chooses the best route to each IPX network",
                         "It lets servers advertise their services and addresses",
                         "It assigns network numbers to clients when they boot",
                         "It carries file and print requests between client and server"},
@@ -386,8 +386,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 4, page 196",
                             "Servers broadcast SAP advertisements of their services every 60 "
                             "seconds, and routers keep them in a SAP table.",
-                            "IPX RIP chooses routes by ticks and hops, and the suite's core "
-                            "file-and-print protocol, not SAP, carries file and print requests."},
+                            "IPX RIP, not SAP, finds routes, and the suite's core file-and-print "
+                            "protocol, not SAP, carries file and print requests."},
         },
 
         // Record 92
@@ -420,8 +420,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 5, page 243",
                             "0x2102 is the default: a boot field (last hex digit) of 2 follows any "
                             "boot system commands, or else loads the first image in flash.",
-                            "Bit 6 (0x0040) is clear, so the startup configuration in NVRAM is "
-                            "read.",
+                            "With this value the router reads its startup configuration from NVRAM "
+                            "as usual.",
                             "The other values change the boot field or make the router skip "
                             "NVRAM."},
         },
@@ -435,8 +435,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 5, page 244",
                             "Bit 6 (0x0040) tells the router to ignore NVRAM; 0x2142 sets it and "
                             "is used for password recovery.",
-                            "0x2100 boots to ROM monitor and 0x2101 boots the image in ROM; the "
-                            "other values leave bit 6 clear."},
+                            "None of the other values sets bit 6, so none tells the router to "
+                            "ignore NVRAM."},
         },
 
         // Record 104
@@ -626,8 +626,8 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 144
         {
-            .question = {"In which order does an OSPF router pass through the neighbour states as "
-                         "it forms an adjacency with a new neighbour?"},
+            .question = {"In which order does an OSPF router pass through the neighbor states as "
+                         "it forms an adjacency with a new neighbor?"},
             .choices = {"Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
                         "Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
                         "Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
@@ -635,11 +635,10 @@ std::span<const ContentEntry> quiz_4_content()
                         "Down, Init, 2-Way, Loading, ExStart, Exchange, Full"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 388",
-                            "Init: a hello arrived that does not yet list this router; 2-Way: "
-                            "each sees its own ID in the other's hellos; ExStart: master and "
-                            "slave are chosen; Exchange: database descriptions are swapped; "
-                            "Loading: missing LSAs are requested; Full: the databases match. Two "
-                            "routers that are neither DR nor BDR stay at 2-Way."},
+                            "Init: a hello arrived that does not yet list this router; 2-Way: each "
+                            "sees its own ID in the other's hellos; ExStart: master and slave are "
+                            "chosen; Exchange: database descriptions are swapped; Loading: missing "
+                            "LSAs are requested; Full: the databases match."},
         },
 
         // Record 148
@@ -907,8 +906,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 9, page 514",
                             "show access-lists displays every access list with its lines and the "
                             "match count of each line.",
-                            "Other show commands tell where a list is applied, but not its match "
-                            "counts.",
+                            "None of the other choices lists each line of every access list with "
+                            "its match count.",
                             "show running-config shows the lists but no match counts."},
         },
 
