@@ -551,8 +551,7 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"Which of the following is a characteristic of a distance-vector "
                          "routing protocol?"},
             .choices = {"Each router floods link-state advertisements to all routers in its area",
-                        "Each router periodically sends its entire routing table to its directly "
-                        "connected neighbors",
+                        "Each router sends its whole table to its neighbors at regular intervals",
                         "Each router builds a complete map of the network topology",
                         "Each router runs the shortest path first algorithm to choose its routes",
                         "Routers elect a designated router on each multiaccess network",
@@ -681,12 +680,12 @@ std::span<const ContentEntry> quiz_1_content()
         // Record 149
         {
             .question = {"Which value does OSPF use as its metric?"},
-            .choices = {"Hop count",
-                        "Cost, based on the bandwidth of the interface",
-                        "Delay and reliability",
-                        "Load",
-                        "MTU",
-                        "Ticks"},
+            .choices = {"Hop count, the number of routers on the path",
+                        "Cost, worked out from the interface bandwidth",
+                        "Delay and reliability, combined in one number",
+                        "Load, measured on each outgoing link",
+                        "MTU, the largest packet each link carries",
+                        "Ticks, a delay counted in 1/18 second"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 390",
                             "The OSPF metric is cost, by default 100,000,000 divided by the "
@@ -875,7 +874,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "access list on that interface?"},
             .choices = {"Packets routed to it from another interface",
                         "Packets whose source is on another subnet",
-                        "Packets the router itself originates, such as its own pings",
+                        "Packets that the router itself originates",
                         "Packets that carry TCP segments",
                         "Packets whose destination is a remote network"},
             .correct = "C",
@@ -1016,19 +1015,18 @@ std::span<const ContentEntry> quiz_1_content()
                          "Relay subinterface, all in one subnet. The branches learn the hub's "
                          "networks but not one another's RIP routes. Which change fixes this "
                          "while leaving split horizon on?"},
-            .choices = {"Add the keyword broadcast to each map on the subinterface",
-                        "Change the LMI type on the hub to ansi",
+            .choices = {"Add the keyword broadcast to each frame-relay map on the subinterface",
+                        "Change the LMI type on the hub and on every branch to ansi",
                         "Set frame-relay ietf encapsulation on every router",
                         "Give each PVC a point-to-point subinterface and subnet of its own",
-                        "Raise the CIR of each PVC to the speed of the access link"},
+                        "Raise the CIR of each PVC to the full speed of its access link"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 10, page 568",
                             "Split horizon keeps the hub from sending a route back out the "
                             "subinterface it came in on, which all three branches share.",
                             "With one point-to-point subinterface and subnet per PVC, the hub "
                             "relays routes between them.",
-                            "broadcast is set already, or no branch would learn the hub's "
-                            "networks.",
+                            "broadcast cannot help: split horizon, not the map, holds routes back.",
                             "LMI, encapsulation and CIR do not affect split horizon."},
         },
     };

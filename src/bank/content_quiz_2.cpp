@@ -469,8 +469,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "do?"},
             .choices = {"It encrypts every Telnet session to and from the router",
                         "It stores every password as a strong one-way hash that cannot be reversed",
-                        "It weakly encrypts passwords that would otherwise show in clear text in "
-                        "the configuration",
+                        "It hides clear-text passwords in the configuration with a weak cipher",
                         "It encrypts the whole startup configuration stored in NVRAM",
                         "It requires every password to be at least eight characters long",
                         "It sets one password that protects every line and mode of the router"},
@@ -920,8 +919,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 210
         {
-            .question = {"Which term names the point where the service provider's responsibility "
-                         "ends and the customer's begins?"},
+            .question = {"What is the name of the place where the service provider's "
+                         "responsibility ends and the customer's begins?"},
             .choices = {"Local loop",
                         "Central office",
                         "Toll network",
@@ -945,15 +944,16 @@ std::span<const ContentEntry> quiz_2_content()
             .choices = {"encapsulation ppp",
                         "encapsulation hdlc",
                         "encapsulation frame-relay",
-                        "frame-relay interface-dlci 100",
+                        "encapsulation chap",
                         "dialer-list 1 protocol ip permit",
                         "ppp authentication chap"},
             .correct = "AF",
             .explanation = {"Study Guide, Chapter 10, page 548",
                             "Both interfaces need encapsulation ppp; HDLC (the default) and Frame "
                             "Relay have no authentication.",
-                            "ppp authentication chap turns on CHAP; each router also needs a "
-                            "global username entry for the other with the shared password."},
+                            "ppp authentication chap turns on CHAP, and encapsulation chap is not "
+                            "a command; each router also needs a global username entry for the "
+                            "other with the shared password."},
         },
 
         // Record 218

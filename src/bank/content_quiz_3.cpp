@@ -124,7 +124,7 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 31
         {
             .question = {"A Frame Relay switch is congested in the direction from R1 to R2. Which "
-                         "bit does it set in frames travelling from R2 back to R1, to warn R1?"},
+                         "bit does it set in frames going from R2 to R1, to warn R1?"},
             .choices = {"DE", "FECN", "BECN", "C/R", "EA"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 10, page 570",

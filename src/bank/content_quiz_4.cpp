@@ -359,11 +359,11 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Which of the following commands are needed to enable basic IPX routing "
                          "on a router's interfaces? (Choose two.)"},
-            .choices = {"ipx router eigrp 10",
-                        "ipx maximum-paths 2",
-                        "ipx sap-interval 0",
+            .choices = {"ipx router eigrp 10 (in global configuration mode)",
+                        "ipx maximum-paths 2 (in global configuration mode)",
+                        "ipx sap-interval 0 (in interface configuration mode)",
                         "ipx routing (in global configuration mode)",
-                        "ipx delay 1",
+                        "ipx delay 1 (in interface configuration mode)",
                         "ipx network 2a (in interface configuration mode)"},
             .correct = "DF",
             .explanation = {"Study Guide, Chapter 4, page 206",
@@ -545,8 +545,7 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"It advertises only the subnet 10.0.0.0/24 to the neighbors",
                         "It sends 10.0.0.0 to the neighbors as a default route",
                         "It lets RIP learn routes to 10.0.0.0 but never advertise them",
-                        "It runs RIP on every interface in the classful network 10.0.0.0 and "
-                        "advertises that network",
+                        "It runs RIP on the interfaces that are in network 10.0.0.0",
                         "It sends RIP updates only to a neighbor at address 10.0.0.0"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 6, page 316",
@@ -657,11 +656,10 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Why does OSPF elect a designated router on a broadcast multiaccess "
                          "network such as Ethernet?"},
-            .choices = {"The other routers form full adjacencies only with the DR and BDR, so "
-                        "less flooding is needed",
-                        "The DR is the only router on the network allowed to forward user traffic",
-                        "The DR assigns router IDs to the other routers on the network",
-                        "The DR runs the SPF calculation for every router on the network",
+            .choices = {"The DR lets each router keep fewer full adjacencies and flood less",
+                        "Only the DR may forward user traffic onto the network",
+                        "The DR hands out router IDs to the other routers",
+                        "The DR runs SPF on behalf of every router on the network",
                         "The DR sends a default route to the other routers",
                         "The DR blocks redundant links to stop routing loops"},
             .correct = "A",
@@ -928,8 +926,7 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 212
         {
             .question = {"What does a DLCI identify in a Frame Relay network?"},
-            .choices = {"A virtual circuit on the local access link, usually only locally "
-                        "significant",
+            .choices = {"A virtual circuit, by a number that is local to the access link",
                         "The IP address of the remote router",
                         "The physical port on the provider's switch that the router connects to",
                         "The committed information rate of the link",
