@@ -831,20 +831,20 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"Which of the following statements about standard IP access lists are "
                          "true? (Choose all that apply.)"},
-            .choices = {"They can filter on both source and destination addresses",
-                        "They use the numbers 100 to 199",
+            .choices = {"A numbered list can be applied to only one interface, in one direction",
+                        "A list may hold no more than 99 lines, one for each number in its range",
                         "Removing one line with a no access-list command deletes the whole "
                         "numbered list",
-                        "They can filter traffic by TCP or UDP port number",
-                        "A packet that matches none of their lines is permitted"},
+                        "They can match a frame's source MAC address as well as its IP address",
+                        "They filter traffic on every interface as soon as their lines are "
+                        "entered"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 9, page 488",
-                            "A numbered list cannot be edited line by line: no access-list 10 "
-                            "followed by any line of list 10 removes all of list 10, so edit the "
-                            "list in a text editor, delete it and enter it again.",
-                            "The rest are false: a standard IP list (1 to 99) checks only the "
-                            "source address, never the destination or a port, and a packet that "
-                            "matches no line is denied."},
+                            "no access-list 10 followed by any line of list 10 removes all of list "
+                            "10, so a numbered list is edited by deleting and re-entering it.",
+                            "The rest are false: one list can serve many interfaces, its number "
+                            "does not limit its lines, IP lists never match MAC addresses, and a "
+                            "list filters nothing until it is applied to an interface."},
         },
 
         // Record 185

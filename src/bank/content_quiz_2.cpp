@@ -343,8 +343,8 @@ std::span<const ContentEntry> quiz_2_content()
                         "Every 120 seconds"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 4, page 201",
-                            "IPX RIP sends its routing table every 60 seconds, the same interval "
-                            "SAP uses for service advertisements; IP RIP uses 30 seconds."},
+                            "IPX RIP sends its routing table every 60 seconds; IP RIP uses 30 "
+                            "seconds."},
         },
 
         // Record 82
@@ -585,23 +585,22 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 138
         {
-            .question = {"Router R1 reaches network 172.16.50.0/24 over its point-to-point link "
-                         "on serial 0/0. Which command adds a static route to that network that "
-                         "names the exit interface rather than a next-hop address?"},
-            .choices = {"ip route 172.16.50.0 0.0.0.255 serial0/0",
-                        "ip route serial0/0 172.16.50.0 255.255.255.0",
+            .question = {"R1's serial 0/0 is a point-to-point link to R2, which leads to network "
+                         "172.16.50.0/24. Which static route on R1 reaches that network without "
+                         "naming R2's address?"},
+            .choices = {"ip route 172.16.50.0 255.255.255.0 null0",
+                        "ip route 172.16.50.0 255.255.255.0 172.16.50.1",
                         "ip route 172.16.50.0 255.255.255.0 serial0/0",
-                        "ip route 172.16.50.0/24 serial0/0",
-                        "ip route 172.16.50.0 255.255.255.0 exit serial0/0"},
+                        "ip route 172.16.50.0 serial0/0",
+                        "ip default-network 172.16.50.0"},
             .correct = "C",
-            .explanation = {"A static route names the network, its mask, and then the way out:",
-                            "- a next-hop address, such as 10.1.1.2;",
-                            "- or, on a point-to-point link, the exit interface, such as "
-                            "serial0/0.",
+            .explanation = {"A static route may name an exit interface instead of a next hop.",
+                            "On a point-to-point link all that leaves serial 0/0 reaches R2.",
                             "So: ip route 172.16.50.0 255.255.255.0 serial0/0.",
-                            "The mask is a subnet mask written out in full, not a wildcard and not "
-                            "/24.",
-                            "The network comes before the interface, and exit is not a keyword."},
+                            "null0 discards the traffic; 172.16.50.1 lies beyond R2, not next to "
+                            "R1.",
+                            "A route needs its mask; ip default-network marks a default candidate.",
+                            "show ip route lists the route as directly connected."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -699,18 +698,19 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which of the following statements about the spanning-tree protocol are "
                          "true? (Choose all that apply.)"},
-            .choices = {"The bridge with the highest bridge ID becomes the root bridge",
-                        "All ports on the root bridge are in the blocking state",
+            .choices = {"A switch's bridge ID is made of its IP address and its MAC address",
+                        "It is needed only where hubs, not switches, join the segments",
                         "It is used to break up broadcast domains",
                         "It prevents switching loops in a network with redundant links",
                         "Each non-root bridge picks one root port, its lowest-cost path to the "
                         "root"},
             .correct = "DE",
             .explanation = {"Study Guide, Chapter 8, page 426",
-                            "The bridge with the lowest bridge ID (priority, then MAC address) "
-                            "becomes root, and all root bridge ports are designated ports.",
-                            "Other bridges choose a root port and block redundant ports to stop "
-                            "loops; spanning tree does not divide broadcast domains."},
+                            "The bridge ID is the bridge priority followed by the MAC address; no "
+                            "IP address is used, and switched networks with redundant links need "
+                            "spanning tree too.",
+                            "Each non-root bridge chooses one root port and blocks redundant ports "
+                            "to stop loops; spanning tree does not divide broadcast domains."},
         },
 
         // Record 166

@@ -375,13 +375,20 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 87
         {
-            .question = {"By default, how often are IPX SAP updates sent?"},
-            .choices = {"10 seconds", "30 seconds", "90 seconds", "5 minutes", "60 seconds"},
+            .question = {"What does a router do with the SAP broadcasts it hears from the IPX "
+                         "servers on one of its networks?"},
+            .choices = {"It forwards each broadcast unchanged out all its other interfaces",
+                        "It drops them, since a router keeps no record of services",
+                        "It answers each server with a GNS reply",
+                        "It forwards them only to the network that holds the most clients",
+                        "It keeps the services in its SAP table and lists them in its own SAP "
+                        "updates"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 4, page 201",
-                            "SAP (Service Advertising Protocol) broadcasts the known services "
-                            "every 60 seconds by default, and IPX RIP also sends its routing "
-                            "updates every 60 seconds."},
+            .explanation = {"Study Guide, Chapter 4, page 196",
+                            "A router never forwards a SAP broadcast: it stores the services in "
+                            "its SAP table and advertises them, one hop further away, in the SAP "
+                            "updates it sends out its other interfaces, so clients on other "
+                            "networks learn of the servers."},
         },
 
         // Record 91
