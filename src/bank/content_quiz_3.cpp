@@ -42,7 +42,8 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 11
         {
             .question = {"Which layer of the seven-layer model handles data formats, encryption "
-                         "and compression, such as translating ASCII to EBCDIC?"},
+                         "and compression, such as converting text from one character code to "
+                         "another?"},
             .choices = {"Application",
                         "Session",
                         "Presentation",
