@@ -607,10 +607,10 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 142
         {
-            .question = {"An OSPF router already has neighbours when router-id 10.0.0.1 is "
-                         "entered under router ospf 1. When does the router start to use 10.0.0.1 "
-                         "as its router ID?"},
-            .choices = {"At once, and its neighbours keep their adjacencies with it",
+            .question = {"An OSPF router already has neighbors when router-id 10.0.0.1 is entered "
+                         "under router ospf 1. When does the router start to use 10.0.0.1 as its "
+                         "router ID?"},
+            .choices = {"At once, and its neighbors keep their adjacencies with it",
                         "When the process is cleared or the router reloads",
                         "Only after 10.0.0.1 is configured on one of its interfaces",
                         "Only after a loopback interface with that address is created",

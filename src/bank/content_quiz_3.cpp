@@ -543,7 +543,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "Every router learns the bandwidth of every link in the network"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 6, page 303",
-                            "A distance-vector router learns of a change only from its neighbours:",
+                            "A distance-vector router learns of a change only from its neighbors:",
                             "- each passes it on in its own next update;",
                             "- so news crosses the network one router at a time;",
                             "- and hold-down timers slow convergence further.",

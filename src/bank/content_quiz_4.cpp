@@ -506,7 +506,7 @@ std::span<const ContentEntry> quiz_4_content()
                         "So that it can learn the MAC addresses of the hosts on its ports",
                         "So that it can be managed over the network, with Telnet or SNMP",
                         "So that it can route packets between its VLANs",
-                        "So that it can run spanning tree with its neighbours"},
+                        "So that it can run spanning tree with its neighbors"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 455",
                             "A layer 2 switch forwards, learns and runs spanning tree by MAC "
