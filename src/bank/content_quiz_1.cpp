@@ -488,7 +488,7 @@ std::span<const ContentEntry> quiz_1_content()
                             "the router's whole configuration."},
         },
 
-        // Record 109
+        // Record 109 (Switching: VTP pruning)
         {
             .question = {"Switches SW1 and SW2, the only two switches in their VTP domain, are "
                          "joined by a trunk, VTP pruning is on, and no port of SW2 is in VLAN 30. "

@@ -501,7 +501,7 @@ std::span<const ContentEntry> quiz_2_content()
                             "reload restarts the router; show startup-config only displays NVRAM."},
         },
 
-        // Record 118
+        // Record 118 (Switching: native VLAN on a trunk)
         {
             .question = {"The two ends of an 802.1Q trunk disagree, and neither switch checks for "
                          "it: SW1 has native VLAN 1 and SW2 native VLAN 99. What happens to a "

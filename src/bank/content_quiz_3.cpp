@@ -122,7 +122,7 @@ std::span<const ContentEntry> quiz_3_content()
                             "clients use to collect their mail."},
         },
 
-        // Record 31
+        // Record 31 (WAN: Frame Relay congestion)
         {
             .question = {"A Frame Relay switch is congested in the direction from R1 to R2. Which "
                          "bit does it set in frames going from R2 to R1, to warn R1?"},
@@ -408,7 +408,7 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Router command line: modes, show commands, configuration, startup
 
-        // Record 95
+        // Record 95 (Switching: VTP transparent mode)
         {
             .question = {"A switch in VTP transparent mode receives, on a trunk, an advertisement "
                          "from the VTP server of its own domain with a higher revision number. "

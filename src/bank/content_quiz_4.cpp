@@ -113,7 +113,7 @@ std::span<const ContentEntry> quiz_4_content()
 
         // TCP/IP protocol suite
 
-        // Record 28
+        // Record 28 (WAN: HDLC framing)
         {
             .question = {"Which bit pattern marks the beginning and the end of every HDLC frame "
                          "on a serial link?"},
@@ -164,7 +164,7 @@ std::span<const ContentEntry> quiz_4_content()
                             "The connection is then established and data can flow."},
         },
 
-        // Record 40
+        // Record 40 (Switching: VLAN membership)
         {
             .question = {"Which statement about the ways a switch port can be given its VLAN is "
                          "true?"},
@@ -439,7 +439,7 @@ std::span<const ContentEntry> quiz_4_content()
                             "ignore NVRAM."},
         },
 
-        // Record 104
+        // Record 104 (WAN: dial-on-demand routing)
         {
             .question = {"Dial-on-demand routing is set up on a router's ISDN BRI interface, and "
                          "no call is up. Which event makes the router place a call?"},
@@ -499,7 +499,7 @@ std::span<const ContentEntry> quiz_4_content()
                             "configuration."},
         },
 
-        // Record 116
+        // Record 116 (Switching: a switch's management address)
         {
             .question = {"Why does a layer 2 switch need an IP address of its own?"},
             .choices = {"So that it can forward frames between hosts in the same VLAN",
