@@ -126,8 +126,8 @@ std::span<const ContentEntry> quiz_1_content()
             .choices = {"RARP", "ICMP", "BootP", "ARP", "DNS"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 94",
-                            "ARP broadcasts a request for the IP address, and the owner replies "
-                            "with its MAC address.",
+                            "ARP broadcasts a request naming the IP address, and the device that "
+                            "owns it replies with its MAC address.",
                             "The reply is kept in the host's ARP cache, so later packets to that "
                             "address need no new request.",
                             "RARP and BootP do not find a MAC address, ICMP carries error and "
@@ -167,8 +167,8 @@ std::span<const ContentEntry> quiz_1_content()
                             "unreachable message.",
                             "Time exceeded is sent when a packet's TTL reaches zero.",
                             "Redirect points a host to a better router on its own segment.",
-                            "Echo reply answers a ping, source quench asks a sender to slow down "
-                            "and parameter problem reports a bad header."},
+                            "Echo reply is a test message, source quench asks a sender to slow "
+                            "down and parameter problem reports a bad header."},
         },
 
         // Record 41
@@ -181,8 +181,7 @@ std::span<const ContentEntry> quiz_1_content()
                             "DHCP runs over UDP at the Process/Application layer; a server leases "
                             "each host an IP address, subnet mask, default gateway and other "
                             "settings such as a DNS server.",
-                            "ARP finds the MAC address for a known IP address, and ICMP carries "
-                            "error and control messages such as ping.",
+                            "ARP and ICMP serve IP itself and give a host no address settings.",
                             "DNS resolves host names to IP addresses, and SNMP manages network "
                             "devices."},
         },
@@ -274,9 +273,9 @@ std::span<const ContentEntry> quiz_1_content()
                             ".248: 30 subnets, 6 hosts",
                             ".252: 62 subnets, 2 hosts",
                             ".192, .224: too few subnets.",
+                            "With subnet zero, .224 has only 8.",
                             ".248, .252: too few hosts.",
                             "Only .240 meets both needs.",
-                            "With subnet zero, .224 has 8 subnets.",
                             "Answer: 255.255.255.240"},
         },
 
@@ -489,11 +488,11 @@ std::span<const ContentEntry> quiz_1_content()
                             "the router's whole configuration."},
         },
 
-        // Record 109
+        // Record 109 (Switching: VTP pruning)
         {
-            .question = {"Switches SW1 and SW2 are joined by a trunk, VTP pruning is on, and no "
-                         "port of SW2 is in VLAN 30. What happens to a broadcast sent by a host "
-                         "in VLAN 30 on SW1?"},
+            .question = {"Switches SW1 and SW2, the only two switches in their VTP domain, are "
+                         "joined by a trunk, VTP pruning is on, and no port of SW2 is in VLAN 30. "
+                         "What happens to a broadcast sent by a host in VLAN 30 on SW1?"},
             .choices = {"SW1 floods it across the trunk, and SW2 floods it out all its ports",
                         "SW1 floods it to its own VLAN 30 ports but not across the trunk",
                         "SW1 floods it across the trunk, and SW2 discards it there",
@@ -552,8 +551,7 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"Which of the following is a characteristic of a distance-vector "
                          "routing protocol?"},
             .choices = {"Each router floods link-state advertisements to all routers in its area",
-                        "Each router periodically sends its entire routing table to its directly "
-                        "connected neighbors",
+                        "Each router sends its whole table to its neighbors at regular intervals",
                         "Each router builds a complete map of the network topology",
                         "Each router runs the shortest path first algorithm to choose its routes",
                         "Routers elect a designated router on each multiaccess network",
@@ -682,12 +680,12 @@ std::span<const ContentEntry> quiz_1_content()
         // Record 149
         {
             .question = {"Which value does OSPF use as its metric?"},
-            .choices = {"Hop count",
-                        "Cost, based on the bandwidth of the interface",
-                        "Delay and reliability",
-                        "Load",
-                        "MTU",
-                        "Ticks"},
+            .choices = {"Hop count, the number of routers on the path",
+                        "Cost, worked out from the interface bandwidth",
+                        "Delay and reliability, combined in one number",
+                        "Load, measured on each outgoing link",
+                        "MTU, the largest packet each link carries",
+                        "Ticks, a delay counted in 1/18 second"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 390",
                             "The OSPF metric is cost, by default 100,000,000 divided by the "
@@ -833,20 +831,20 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"Which of the following statements about standard IP access lists are "
                          "true? (Choose all that apply.)"},
-            .choices = {"They can filter on both source and destination addresses",
-                        "They use the numbers 100 to 199",
+            .choices = {"A numbered list can be applied to only one interface, in one direction",
+                        "A list may hold no more than 99 lines, one for each number in its range",
                         "Removing one line with a no access-list command deletes the whole "
                         "numbered list",
-                        "They can filter traffic by TCP or UDP port number",
-                        "A packet that matches none of their lines is permitted"},
+                        "They can match a frame's source MAC address as well as its IP address",
+                        "They filter traffic on every interface as soon as their lines are "
+                        "entered"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 9, page 488",
-                            "A numbered list cannot be edited line by line: no access-list 10 "
-                            "followed by any line of list 10 removes all of list 10, so edit the "
-                            "list in a text editor, delete it and enter it again.",
-                            "The rest are false: a standard IP list (1 to 99) checks only the "
-                            "source address, never the destination or a port, and a packet that "
-                            "matches no line is denied."},
+                            "no access-list 10 followed by any line of list 10 removes all of list "
+                            "10, so a numbered list is edited by deleting and re-entering it.",
+                            "The rest are false: one list can serve many interfaces, its number "
+                            "does not limit its lines, IP lists never match MAC addresses, and a "
+                            "list filters nothing until it is applied to an interface."},
         },
 
         // Record 185
@@ -876,7 +874,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "access list on that interface?"},
             .choices = {"Packets routed to it from another interface",
                         "Packets whose source is on another subnet",
-                        "Packets the router itself originates, such as its own pings",
+                        "Packets that the router itself originates",
                         "Packets that carry TCP segments",
                         "Packets whose destination is a remote network"},
             .correct = "C",
@@ -916,8 +914,8 @@ std::span<const ContentEntry> quiz_1_content()
                             "service type.",
                             "ipx input-sap-filter and ipx output-sap-filter apply them to an "
                             "interface.",
-                            "The other ranges filter IPX packets rather than advertisements, or "
-                            "belong to IP or to no list type at all."},
+                            "The other ranges belong to other kinds of access list, not to SAP "
+                            "filters."},
         },
 
         // Record 201
@@ -1017,19 +1015,18 @@ std::span<const ContentEntry> quiz_1_content()
                          "Relay subinterface, all in one subnet. The branches learn the hub's "
                          "networks but not one another's RIP routes. Which change fixes this "
                          "while leaving split horizon on?"},
-            .choices = {"Add the keyword broadcast to each map on the subinterface",
-                        "Change the LMI type on the hub to ansi",
+            .choices = {"Add the keyword broadcast to each frame-relay map on the subinterface",
+                        "Change the LMI type on the hub and on every branch to ansi",
                         "Set frame-relay ietf encapsulation on every router",
                         "Give each PVC a point-to-point subinterface and subnet of its own",
-                        "Raise the CIR of each PVC to the speed of the access link"},
+                        "Raise the CIR of each PVC to the full speed of its access link"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 10, page 568",
                             "Split horizon keeps the hub from sending a route back out the "
                             "subinterface it came in on, which all three branches share.",
                             "With one point-to-point subinterface and subnet per PVC, the hub "
                             "relays routes between them.",
-                            "broadcast is set already, or no branch would learn the hub's "
-                            "networks.",
+                            "broadcast cannot help: split horizon, not the map, holds routes back.",
                             "LMI, encapsulation and CIR do not affect split horizon."},
         },
     };

@@ -343,8 +343,8 @@ std::span<const ContentEntry> quiz_2_content()
                         "Every 120 seconds"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 4, page 201",
-                            "IPX RIP sends its routing table every 60 seconds, the same interval "
-                            "SAP uses for service advertisements; IP RIP uses 30 seconds."},
+                            "IPX RIP sends its routing table every 60 seconds; IP RIP uses 30 "
+                            "seconds."},
         },
 
         // Record 82
@@ -366,21 +366,21 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 86
         {
-            .question = {"An IPX client on network 4a1 has the MAC address 0080.1c4f.23a7. What "
-                         "is its IPX address?"},
-            .choices = {"0080.1c4f.23a7.4a1",
+            .question = {"An IPX client on network 4a1 has the MAC address 0280.1c4f.23a7. What is "
+                         "its IPX address?"},
+            .choices = {"0280.1c4f.23a7.4a1",
                         "4a1.0000.0000.0001",
                         "4a1.1c4f.23a7",
-                        "0080.1c4f.23a7",
-                        "4a1.0080.1c4f.23a7",
-                        "04a1.0080.1c4f"},
+                        "0280.1c4f.23a7",
+                        "4a1.0280.1c4f.23a7",
+                        "04a1.0280.1c4f"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 4, page 180",
                             "An IPX address is written as network.node in hexadecimal.",
                             "The network number, up to 8 hex digits (32 bits), is set by the "
                             "administrator and comes first: 4a1.",
                             "A client uses its 48-bit MAC address as the node number, so its "
-                            "address is 4a1.0080.1c4f.23a7 and no ARP is needed."},
+                            "address is 4a1.0280.1c4f.23a7 and no ARP is needed."},
         },
 
         // Record 90
@@ -390,7 +390,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "A GNS request",
                         "A RIP request",
                         "An ARP request",
-                        "A NetBIOS name query"},
+                        "A BootP request"},
             .correct = "B",
             .explanation = {"The client broadcasts a Get Nearest Server (GNS) request.",
                             "A server on the segment answers; if there is none, the router "
@@ -469,8 +469,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "do?"},
             .choices = {"It encrypts every Telnet session to and from the router",
                         "It stores every password as a strong one-way hash that cannot be reversed",
-                        "It weakly encrypts passwords that would otherwise show in clear text in "
-                        "the configuration",
+                        "It hides clear-text passwords in the configuration with a weak cipher",
                         "It encrypts the whole startup configuration stored in NVRAM",
                         "It requires every password to be at least eight characters long",
                         "It sets one password that protects every line and mode of the router"},
@@ -502,11 +501,11 @@ std::span<const ContentEntry> quiz_2_content()
                             "reload restarts the router; show startup-config only displays NVRAM."},
         },
 
-        // Record 118
+        // Record 118 (Switching: native VLAN on a trunk)
         {
-            .question = {"The two ends of an 802.1Q trunk disagree: SW1 has native VLAN 1 and SW2 "
-                         "native VLAN 99. What happens to a frame that SW1 sends across the trunk "
-                         "from VLAN 1?"},
+            .question = {"The two ends of an 802.1Q trunk disagree, and neither switch checks for "
+                         "it: SW1 has native VLAN 1 and SW2 native VLAN 99. What happens to a "
+                         "frame that SW1 sends across the trunk from VLAN 1?"},
             .choices = {"SW2 drops it, because every frame on a trunk must carry a tag",
                         "SW2 puts it in VLAN 1",
                         "SW2 returns it to SW1 with a tag for VLAN 99",
@@ -586,33 +585,32 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 138
         {
-            .question = {"Router R1 reaches network 172.16.50.0/24 over its point-to-point link "
-                         "on serial 0/0. Which command adds a static route to that network that "
-                         "names the exit interface rather than a next-hop address?"},
-            .choices = {"ip route 172.16.50.0 0.0.0.255 serial0/0",
-                        "ip route serial0/0 172.16.50.0 255.255.255.0",
+            .question = {"R1's serial 0/0 is a point-to-point link to R2, which leads to network "
+                         "172.16.50.0/24. Which static route on R1 reaches that network without "
+                         "naming R2's address?"},
+            .choices = {"ip route 172.16.50.0 255.255.255.0 null0",
+                        "ip route 172.16.50.0 255.255.255.0 172.16.50.1",
                         "ip route 172.16.50.0 255.255.255.0 serial0/0",
-                        "ip route 172.16.50.0/24 serial0/0",
-                        "ip route 172.16.50.0 255.255.255.0 exit serial0/0"},
+                        "ip route 172.16.50.0 serial0/0",
+                        "ip default-network 172.16.50.0"},
             .correct = "C",
-            .explanation = {"A static route names the network, its mask, and then the way out:",
-                            "- a next-hop address, such as 10.1.1.2;",
-                            "- or, on a point-to-point link, the exit interface, such as "
-                            "serial0/0.",
+            .explanation = {"A static route may name an exit interface instead of a next hop.",
+                            "On a point-to-point link all that leaves serial 0/0 reaches R2.",
                             "So: ip route 172.16.50.0 255.255.255.0 serial0/0.",
-                            "The mask is a subnet mask written out in full, not a wildcard and not "
-                            "/24.",
-                            "The network comes before the interface, and exit is not a keyword."},
+                            "null0 discards the traffic; 172.16.50.1 lies beyond R2, not next to "
+                            "R1.",
+                            "A route needs its mask; ip default-network marks a default candidate.",
+                            "show ip route lists the route as directly connected."},
         },
 
         // Routing protocols: EIGRP and OSPF
 
         // Record 142
         {
-            .question = {"An OSPF router already has neighbours when router-id 10.0.0.1 is "
-                         "entered under router ospf 1. When does the router start to use 10.0.0.1 "
-                         "as its router ID?"},
-            .choices = {"At once, and its neighbours keep their adjacencies with it",
+            .question = {"An OSPF router already has neighbors when router-id 10.0.0.1 is entered "
+                         "under router ospf 1. When does the router start to use 10.0.0.1 as its "
+                         "router ID?"},
+            .choices = {"At once, and its neighbors keep their adjacencies with it",
                         "When the process is cleared or the router reloads",
                         "Only after 10.0.0.1 is configured on one of its interfaces",
                         "Only after a loopback interface with that address is created",
@@ -700,18 +698,19 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which of the following statements about the spanning-tree protocol are "
                          "true? (Choose all that apply.)"},
-            .choices = {"The bridge with the highest bridge ID becomes the root bridge",
-                        "All ports on the root bridge are in the blocking state",
+            .choices = {"A switch's bridge ID is made of its IP address and its MAC address",
+                        "It is needed only where hubs, not switches, join the segments",
                         "It is used to break up broadcast domains",
                         "It prevents switching loops in a network with redundant links",
                         "Each non-root bridge picks one root port, its lowest-cost path to the "
                         "root"},
             .correct = "DE",
             .explanation = {"Study Guide, Chapter 8, page 426",
-                            "The bridge with the lowest bridge ID (priority, then MAC address) "
-                            "becomes root, and all root bridge ports are designated ports.",
-                            "Other bridges choose a root port and block redundant ports to stop "
-                            "loops; spanning tree does not divide broadcast domains."},
+                            "The bridge ID is the bridge priority followed by the MAC address; no "
+                            "IP address is used, and switched networks with redundant links need "
+                            "spanning tree too.",
+                            "Each non-root bridge chooses one root port and blocks redundant ports "
+                            "to stop loops; spanning tree does not divide broadcast domains."},
         },
 
         // Record 166
@@ -920,8 +919,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 210
         {
-            .question = {"Which term names the point where the service provider's responsibility "
-                         "ends and the customer's begins?"},
+            .question = {"What is the name of the place where the service provider's "
+                         "responsibility ends and the customer's begins?"},
             .choices = {"Local loop",
                         "Central office",
                         "Toll network",
@@ -945,15 +944,16 @@ std::span<const ContentEntry> quiz_2_content()
             .choices = {"encapsulation ppp",
                         "encapsulation hdlc",
                         "encapsulation frame-relay",
-                        "frame-relay interface-dlci 100",
+                        "encapsulation chap",
                         "dialer-list 1 protocol ip permit",
                         "ppp authentication chap"},
             .correct = "AF",
             .explanation = {"Study Guide, Chapter 10, page 548",
                             "Both interfaces need encapsulation ppp; HDLC (the default) and Frame "
                             "Relay have no authentication.",
-                            "ppp authentication chap turns on CHAP; each router also needs a "
-                            "global username entry for the other with the shared password."},
+                            "ppp authentication chap turns on CHAP, and encapsulation chap is not "
+                            "a command; each router also needs a global username entry for the "
+                            "other with the shared password."},
         },
 
         // Record 218

@@ -42,7 +42,8 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 11
         {
             .question = {"Which layer of the seven-layer model handles data formats, encryption "
-                         "and compression, such as translating ASCII to EBCDIC?"},
+                         "and compression, such as converting text from one character code to "
+                         "another?"},
             .choices = {"Application",
                         "Session",
                         "Presentation",
@@ -121,10 +122,10 @@ std::span<const ContentEntry> quiz_3_content()
                             "clients use to collect their mail."},
         },
 
-        // Record 31
+        // Record 31 (WAN: Frame Relay congestion)
         {
             .question = {"A Frame Relay switch is congested in the direction from R1 to R2. Which "
-                         "bit does it set in frames travelling from R2 back to R1, to warn R1?"},
+                         "bit does it set in frames going from R2 to R1, to warn R1?"},
             .choices = {"DE", "FECN", "BECN", "C/R", "EA"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 10, page 570",
@@ -375,13 +376,20 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Record 87
         {
-            .question = {"By default, how often are IPX SAP updates sent?"},
-            .choices = {"10 seconds", "30 seconds", "90 seconds", "5 minutes", "60 seconds"},
+            .question = {"What does a router do with the SAP broadcasts it hears from the IPX "
+                         "servers on one of its networks?"},
+            .choices = {"It forwards each broadcast unchanged out all its other interfaces",
+                        "It drops them, since a router keeps no record of services",
+                        "It answers each server with a GNS reply",
+                        "It forwards them only to the network that holds the most clients",
+                        "It keeps the services in its SAP table and lists them in its own SAP "
+                        "updates"},
             .correct = "E",
-            .explanation = {"Study Guide, Chapter 4, page 201",
-                            "SAP (Service Advertising Protocol) broadcasts the known services "
-                            "every 60 seconds by default, and IPX RIP also sends its routing "
-                            "updates every 60 seconds."},
+            .explanation = {"Study Guide, Chapter 4, page 196",
+                            "A router never forwards a SAP broadcast: it stores the services in "
+                            "its SAP table and advertises them, one hop further away, in the SAP "
+                            "updates it sends out its other interfaces, so clients on other "
+                            "networks learn of the servers."},
         },
 
         // Record 91
@@ -400,7 +408,7 @@ std::span<const ContentEntry> quiz_3_content()
 
         // Router command line: modes, show commands, configuration, startup
 
-        // Record 95
+        // Record 95 (Switching: VTP transparent mode)
         {
             .question = {"A switch in VTP transparent mode receives, on a trunk, an advertisement "
                          "from the VTP server of its own domain with a higher revision number. "
@@ -535,7 +543,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "Every router learns the bandwidth of every link in the network"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 6, page 303",
-                            "A distance-vector router learns of a change only from its neighbours:",
+                            "A distance-vector router learns of a change only from its neighbors:",
                             "- each passes it on in its own next update;",
                             "- so news crosses the network one router at a time;",
                             "- and hold-down timers slow convergence further.",
@@ -554,10 +562,9 @@ std::span<const ContentEntry> quiz_3_content()
                         "Every 30 seconds"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 318",
-                            "IP RIP sends its whole routing table out every RIP interface every "
-                            "30 seconds. The other values are not RIP's update period: 60 "
-                            "seconds is the IPX RIP interval, and the rest belong to other "
-                            "protocols or timers."},
+                            "IP RIP sends its whole routing table out every RIP interface every 30 "
+                            "seconds. The other values are not RIP's update period; they belong to "
+                            "other protocols or timers."},
         },
 
         // Record 131
@@ -590,11 +597,11 @@ std::span<const ContentEntry> quiz_3_content()
                         "It lets IGRP share traffic over routes with up to twice the best metric"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 334",
-                            "variance 2 turns on unequal-cost load balancing: besides the best "
-                            "route, IGRP uses any route whose metric is no more than twice the "
-                            "best one, if its next hop is closer to the destination, and sends "
-                            "less traffic over the costlier ones. The default variance of 1 "
-                            "allows equal-cost paths only; variance sets no timer, hop limit or "
+                            "variance 2 turns on unequal-cost load balancing: IGRP also uses any "
+                            "route with up to twice the best metric, if the next router's own "
+                            "metric to the network is lower than this router's best metric, and "
+                            "sends less traffic over the costlier ones. The default, 1, allows "
+                            "equal-cost paths only; variance sets no timer, hop limit or "
                             "advertised metric."},
         },
 
@@ -606,15 +613,15 @@ std::span<const ContentEntry> quiz_3_content()
             .choices = {"It gives each learned route the mask of the interface that received it",
                         "It raises the largest usable hop count from 15 to 255",
                         "It measures each route by bandwidth instead of hop count",
-                        "It sends its whole routing table every 10 seconds instead of every 30",
+                        "It sends updates only when a route changes, never on a timer",
                         "Its updates carry the subnet mask of every route they advertise"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 324",
                             "RIP version 2, turned on with version 2 under router rip, is "
                             "classless: each route carries its mask, so variable-length masks "
                             "work. Version 1 sends no masks and gives a subnet of its own network "
-                            "the mask of the receiving interface. Both keep the hop-count metric, "
-                            "the 15-hop limit and 30-second updates."},
+                            "the mask of the receiving interface. Both versions keep the hop-count "
+                            "metric, the hop limit and periodic updates."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -699,15 +706,15 @@ std::span<const ContentEntry> quiz_3_content()
                         "It supports variable-length subnet masks",
                         "It uses hop count as its metric",
                         "It places no hop-count limit on the size of the network",
-                        "It sends its entire routing table to its neighbors every 30 seconds",
+                        "It sends its entire routing table to its neighbors at fixed intervals",
                         "It can share traffic across several equal-cost paths to a destination"},
             .correct = "ABDF",
             .explanation = {"Study Guide, Chapter 7, page 370",
-                            "OSPF is an open-standard link-state protocol: it is classless, so "
-                            "it supports VLSM; it has no hop-count limit and uses a cost based "
-                            "on bandwidth rather than hops; it can share traffic over several "
+                            "OSPF is an open-standard link-state protocol: it is classless, so it "
+                            "supports VLSM; it has no hop-count limit and uses a cost based on "
+                            "bandwidth rather than hops; it can share traffic over several "
                             "equal-cost paths; and it floods link-state updates when a link "
-                            "changes instead of sending its full table every 30 seconds."},
+                            "changes instead of sending its full table at fixed intervals."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking

@@ -67,8 +67,8 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 1, page 2",
                             "A router does not forward broadcasts by default, so each router "
-                            "interface is its own broadcast domain; switches and bridges only "
-                            "break up collision domains."},
+                            "interface is its own broadcast domain; hubs, repeaters, bridges and "
+                            "switches all pass broadcasts on."},
         },
 
         // Record 20
@@ -113,7 +113,7 @@ std::span<const ContentEntry> quiz_4_content()
 
         // TCP/IP protocol suite
 
-        // Record 28
+        // Record 28 (WAN: HDLC framing)
         {
             .question = {"Which bit pattern marks the beginning and the end of every HDLC frame "
                          "on a serial link?"},
@@ -164,7 +164,7 @@ std::span<const ContentEntry> quiz_4_content()
                             "The connection is then established and data can flow."},
         },
 
-        // Record 40
+        // Record 40 (Switching: VLAN membership)
         {
             .question = {"Which statement about the ways a switch port can be given its VLAN is "
                          "true?"},
@@ -196,12 +196,11 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"RARP", "Inverse ARP", "ICMP redirect", "Proxy ARP", "Gratuitous ARP"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 2, page 96",
-                            "With proxy ARP the router answers the host's ARP request for a "
-                            "remote host with its own MAC address and forwards the frames the "
-                            "host then sends it. An ICMP redirect only steers a host that already "
-                            "uses a gateway; gratuitous ARP announces a host's own address, "
-                            "Inverse ARP learns a Frame Relay neighbour's address, and RARP "
-                            "assigns IP addresses."},
+                            "With proxy ARP the router answers the host's ARP request for a remote "
+                            "host with its own MAC address and forwards the host's frames. An ICMP "
+                            "redirect only steers a host that already uses a gateway; gratuitous "
+                            "ARP announces a host's own address, Inverse ARP learns a Frame Relay "
+                            "neighbor's address, and RARP lets a host learn its own IP address."},
         },
 
         // Record 48
@@ -352,19 +351,19 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"IPX RIP prefers the route with the fewest ticks, a delay measured in "
                             "units of 1/18 second; if two routes have the same tick count, the one "
                             "with fewer hops wins.",
-                            "The other choices describe metrics of IP routing protocols, not of "
-                            "IPX RIP."},
+                            "Hops decide only between routes with equal tick counts, never first; "
+                            "the remaining choices come from the metrics of IP routing protocols."},
         },
 
         // Record 84
         {
             .question = {"Which of the following commands are needed to enable basic IPX routing "
                          "on a router's interfaces? (Choose two.)"},
-            .choices = {"ipx router eigrp 10",
-                        "ipx maximum-paths 2",
-                        "ipx sap-interval 0",
+            .choices = {"ipx router eigrp 10 (in global configuration mode)",
+                        "ipx maximum-paths 2 (in global configuration mode)",
+                        "ipx sap-interval 0 (in interface configuration mode)",
                         "ipx routing (in global configuration mode)",
-                        "ipx delay 1",
+                        "ipx delay 1 (in interface configuration mode)",
                         "ipx network 2a (in interface configuration mode)"},
             .correct = "DF",
             .explanation = {"Study Guide, Chapter 4, page 206",
@@ -379,7 +378,7 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"What is the purpose of SAP in an IPX network?"},
             .choices = {"It resolves IPX addresses to MAC addresses",
-                        "It finds the best route using ticks and hops",
+                        "It chooses the best route to each IPX network",
                         "It lets servers advertise their services and addresses",
                         "It assigns network numbers to clients when they boot",
                         "It carries file and print requests between client and server"},
@@ -387,8 +386,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 4, page 196",
                             "Servers broadcast SAP advertisements of their services every 60 "
                             "seconds, and routers keep them in a SAP table.",
-                            "IPX RIP chooses routes by ticks and hops, and the suite's core "
-                            "file-and-print protocol, not SAP, carries file and print requests."},
+                            "IPX RIP, not SAP, finds routes, and the suite's core file-and-print "
+                            "protocol, not SAP, carries file and print requests."},
         },
 
         // Record 92
@@ -421,8 +420,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 5, page 243",
                             "0x2102 is the default: a boot field (last hex digit) of 2 follows any "
                             "boot system commands, or else loads the first image in flash.",
-                            "Bit 6 (0x0040) is clear, so the startup configuration in NVRAM is "
-                            "read.",
+                            "With this value the router reads its startup configuration from NVRAM "
+                            "as usual.",
                             "The other values change the boot field or make the router skip "
                             "NVRAM."},
         },
@@ -436,11 +435,11 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 5, page 244",
                             "Bit 6 (0x0040) tells the router to ignore NVRAM; 0x2142 sets it and "
                             "is used for password recovery.",
-                            "0x2100 boots to ROM monitor and 0x2101 boots the image in ROM; the "
-                            "other values leave bit 6 clear."},
+                            "None of the other values sets bit 6, so none tells the router to "
+                            "ignore NVRAM."},
         },
 
-        // Record 104
+        // Record 104 (WAN: dial-on-demand routing)
         {
             .question = {"Dial-on-demand routing is set up on a router's ISDN BRI interface, and "
                          "no call is up. Which event makes the router place a call?"},
@@ -500,14 +499,14 @@ std::span<const ContentEntry> quiz_4_content()
                             "configuration."},
         },
 
-        // Record 116
+        // Record 116 (Switching: a switch's management address)
         {
             .question = {"Why does a layer 2 switch need an IP address of its own?"},
             .choices = {"So that it can forward frames between hosts in the same VLAN",
                         "So that it can learn the MAC addresses of the hosts on its ports",
                         "So that it can be managed over the network, with Telnet or SNMP",
                         "So that it can route packets between its VLANs",
-                        "So that it can run spanning tree with its neighbours"},
+                        "So that it can run spanning tree with its neighbors"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 455",
                             "A layer 2 switch forwards, learns and runs spanning tree by MAC "
@@ -546,8 +545,7 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"It advertises only the subnet 10.0.0.0/24 to the neighbors",
                         "It sends 10.0.0.0 to the neighbors as a default route",
                         "It lets RIP learn routes to 10.0.0.0 but never advertise them",
-                        "It runs RIP on every interface in the classful network 10.0.0.0 and "
-                        "advertises that network",
+                        "It runs RIP on the interfaces that are in network 10.0.0.0",
                         "It sends RIP updates only to a neighbor at address 10.0.0.0"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 6, page 316",
@@ -627,8 +625,8 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 144
         {
-            .question = {"In which order does an OSPF router pass through the neighbour states as "
-                         "it forms an adjacency with a new neighbour?"},
+            .question = {"In which order does an OSPF router pass through the neighbor states as "
+                         "it forms an adjacency with a new neighbor?"},
             .choices = {"Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
                         "Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
                         "Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
@@ -636,11 +634,10 @@ std::span<const ContentEntry> quiz_4_content()
                         "Down, Init, 2-Way, Loading, ExStart, Exchange, Full"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 388",
-                            "Init: a hello arrived that does not yet list this router; 2-Way: "
-                            "each sees its own ID in the other's hellos; ExStart: master and "
-                            "slave are chosen; Exchange: database descriptions are swapped; "
-                            "Loading: missing LSAs are requested; Full: the databases match. Two "
-                            "routers that are neither DR nor BDR stay at 2-Way."},
+                            "Init: a hello arrived that does not yet list this router; 2-Way: each "
+                            "sees its own ID in the other's hellos; ExStart: master and slave are "
+                            "chosen; Exchange: database descriptions are swapped; Loading: missing "
+                            "LSAs are requested; Full: the databases match."},
         },
 
         // Record 148
@@ -659,11 +656,10 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Why does OSPF elect a designated router on a broadcast multiaccess "
                          "network such as Ethernet?"},
-            .choices = {"The other routers form full adjacencies only with the DR and BDR, so "
-                        "less flooding is needed",
-                        "The DR is the only router on the network allowed to forward user traffic",
-                        "The DR assigns router IDs to the other routers on the network",
-                        "The DR runs the SPF calculation for every router on the network",
+            .choices = {"The DR lets each router keep fewer full adjacencies and flood less",
+                        "Only the DR may forward user traffic onto the network",
+                        "The DR hands out router IDs to the other routers",
+                        "The DR runs SPF on behalf of every router on the network",
                         "The DR sends a default route to the other routers",
                         "The DR blocks redundant links to stop routing loops"},
             .correct = "A",
@@ -908,8 +904,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 9, page 514",
                             "show access-lists displays every access list with its lines and the "
                             "match count of each line.",
-                            "Other show commands tell where a list is applied, but not its match "
-                            "counts.",
+                            "None of the other choices lists each line of every access list with "
+                            "its match count.",
                             "show running-config shows the lists but no match counts."},
         },
 
@@ -930,8 +926,7 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 212
         {
             .question = {"What does a DLCI identify in a Frame Relay network?"},
-            .choices = {"A virtual circuit on the local access link, usually only locally "
-                        "significant",
+            .choices = {"A virtual circuit, by a number that is local to the access link",
                         "The IP address of the remote router",
                         "The physical port on the provider's switch that the router connects to",
                         "The committed information rate of the link",
