@@ -328,6 +328,8 @@ std::vector<QRectF> device_areas(const std::vector<Device>& devices)
 QPainterPath cloud_outline(QPointF centre)
 {
     QPainterPath cloud;
+    // Where bubbles overlap they fill, rather than cancel out as under the odd-even rule.
+    cloud.setFillRule(Qt::WindingFill);
     for (const auto& [dx, dy, r] :
          {std::tuple{-38.0, 7.0, 27.0}, {0.0, -14.0, 34.0}, {38.0, 7.0, 27.0}, {0.0, 17.0, 27.0}})
         cloud.addEllipse(centre + QPointF(dx, dy), r * 1.2, r);
