@@ -336,8 +336,8 @@ QPainterPath cloud_outline(QPointF centre)
     return cloud.simplified();
 }
 
-// Where a link from `outside` toward the device at `centre` meets its outline: a cloud does not
-// hide the link's end as a filled symbol does, so the link stops at the cloud's edge.
+// Where a link from `outside` toward the device should end. A link to a cloud stops at its
+// outline, so the step and label drawn at the link's middle sit on the part that shows.
 QPointF link_end(const Device& device, QPointF outside)
 {
     if (device.kind != QLatin1String("cloud"))
