@@ -324,6 +324,35 @@ std::vector<QRectF> device_areas(const std::vector<Device>& devices)
     return areas;
 }
 
+// Four overlapping bubbles merged into one outline.
+QPainterPath cloud_outline(QPointF centre)
+{
+    QPainterPath cloud;
+    // Where bubbles overlap they fill, rather than cancel out as under the odd-even rule.
+    cloud.setFillRule(Qt::WindingFill);
+    for (const auto& [dx, dy, r] :
+         {std::tuple{-38.0, 7.0, 27.0}, {0.0, -14.0, 34.0}, {38.0, 7.0, 27.0}, {0.0, 17.0, 27.0}})
+        cloud.addEllipse(centre + QPointF(dx, dy), r * 1.2, r);
+    return cloud.simplified();
+}
+
+// Where a link from `outside` toward the device should end. A link to a cloud stops at its
+// outline, so the step and label drawn at the link's middle sit on the part that shows.
+QPointF link_end(const Device& device, QPointF outside)
+{
+    if (device.kind != QLatin1String("cloud"))
+        return device.centre;
+    const QPainterPath cloud = cloud_outline(device.centre);
+    const QLineF line(outside, device.centre);
+    const double steps = std::ceil(line.length() * 2);
+    for (double i = 0; i < steps; ++i) {
+        const QPointF at = line.pointAt(i / steps);
+        if (cloud.contains(at))
+            return at;
+    }
+    return device.centre;
+}
+
 void draw_device(QPainter& painter, const Device& device)
 {
     const QPointF c = device.centre;
@@ -350,14 +379,8 @@ void draw_device(QPainter& painter, const Device& device)
         for (const double y : {-20.0, -4.0, 12.0})
             painter.drawLine(c + QPointF(-15, y), c + QPointF(15, y));
     } else {
-        QPainterPath cloud;
-        for (const auto& [dx, dy, r] : {std::tuple{-38.0, 7.0, 27.0},
-                                        {0.0, -14.0, 34.0},
-                                        {38.0, 7.0, 27.0},
-                                        {0.0, 17.0, 27.0}})
-            cloud.addEllipse(c + QPointF(dx, dy), r * 1.2, r);
         painter.setBrush(QColor(236, 240, 248));
-        painter.drawPath(cloud.simplified());
+        painter.drawPath(cloud_outline(c));
     }
     draw_label(painter, name_centre(device), device.name, true);
 }
@@ -433,12 +456,15 @@ QImage draw(const Drawing& drawing)
         painter.drawText(area.box.adjusted(16, 8, -16, -8), Qt::AlignLeft | Qt::AlignTop,
                          area.label);
     }
-    std::map<QString, QPointF> centres;
+    std::map<QString, const Device*> named;
     for (const Device& device : drawing.devices)
-        centres[device.name] = device.centre;
+        named[device.name] = &device;
     const std::vector<QRectF> devices = device_areas(drawing.devices);
-    for (const Link& link : drawing.links)
-        draw_link(painter, centres.at(link.from), centres.at(link.to), link, devices);
+    for (const Link& link : drawing.links) {
+        const Device& from = *named.at(link.from);
+        const Device& to = *named.at(link.to);
+        draw_link(painter, link_end(from, to.centre), link_end(to, from.centre), link, devices);
+    }
     for (const Device& device : drawing.devices)
         draw_device(painter, device);
     for (const Note& note : drawing.notes)
