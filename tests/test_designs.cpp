@@ -13,6 +13,7 @@
 #include "windows/exhibit_window.h"
 #include "windows/pick_a_quiz_window.h"
 #include "windows/quest_window.h"
+#include "windows/review_window.h"
 #include "windows/welcome_window.h"
 
 #include <QApplication>
@@ -153,7 +154,8 @@ void check_controls(QWidget* window, const WindowDesign& design, QStringList& fi
               QStringLiteral("%1 pt").arg(info.pointSizeF()));
         check(info.bold() == font.bold, QStringLiteral("boldness"));
         if (control.kind != ControlKind::TextBox && control.kind != ControlKind::Image &&
-            control.kind != ControlKind::PictureBox && control.kind != ControlKind::Line)
+            control.kind != ControlKind::PictureBox && control.kind != ControlKind::Line &&
+            control.kind != ControlKind::Table)
             check(shown_text(widget) == QString::fromUtf8(control.caption ? control.caption : ""),
                   QStringLiteral("caption ") + shown_text(widget));
 
@@ -200,15 +202,15 @@ void check_controls(QWidget* window, const WindowDesign& design, QStringList& fi
     }
 }
 
-// The controls Tab visits, in the tab column's order: focusable kinds that are shown, and of a
-// group of option buttons only the selected one.
+// The controls Tab visits, in the tab column's order: focusable kinds that are shown and enabled,
+// and of a group of option buttons only the selected one.
 std::vector<QWidget*> tab_stops(QWidget* window, const WindowDesign& design)
 {
     std::vector<std::pair<int, QWidget*>> stops;
     for (const ControlDesign& control : design.controls) {
         QWidget* widget = control_of(window, control);
         if (control.tab < 0 || !(widget->focusPolicy() & Qt::TabFocus) ||
-            !widget->isVisibleTo(window))
+            !widget->isVisibleTo(window) || !widget->isEnabled())
             continue;
         if (auto* option = qobject_cast<QRadioButton*>(widget); option && !option->isChecked())
             continue;
@@ -292,7 +294,8 @@ void check_frame(QWidget* window, const WindowDesign& design, QStringList& findi
 }
 
 const WindowDesign* const all_designs[] = {&welcome_design,   &pick_a_quiz_design, &quest_design,
-                                           &theanswer_design, &diagram_design,     &exhibit_design};
+                                           &theanswer_design, &diagram_design,     &exhibit_design,
+                                           &review_design};
 
 // The real window, shown as the program shows it.
 QWidget* open_window(const WindowDesign& design)
@@ -309,6 +312,8 @@ QWidget* open_window(const WindowDesign& design)
         return theanswer.show();
     if (&design == &diagram_design)
         return Diagram.show();
+    if (&design == &review_design)
+        return Review.show();
     return Exhibit.show();
 }
 

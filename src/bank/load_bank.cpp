@@ -61,6 +61,7 @@ void load_from(const BankContent& content)
     for (int n = 1; n <= count; ++n)
         bank.record(n) = content.records[static_cast<std::size_t>(n - 1)];
     bank.author_contact = content.author_contact;
+    bank.built_in = false;
     set_question_count(count);
 }
 
@@ -92,5 +93,6 @@ void load_bank()
         fill(bank.record(n), quizzes[quiz][row]);
     }
     bank.author_contact = QString::fromLatin1(contact);
+    bank.built_in = true;
     set_question_count(count);
 }

@@ -19,6 +19,8 @@ public:
     QString test_title;
     std::int16_t question_count = 0;
     QString author_contact;
+    // The built-in content, whose records fall into the study guide's chapters.
+    bool built_in = false;
 
 private:
     std::array<QuestionRecord, capacity + 1> records_;

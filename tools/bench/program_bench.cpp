@@ -1,10 +1,9 @@
 #include "program_bench.h"
 
 #include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
+#include "quiz/quiz.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
-#include "quiz/random_source.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "windows/exhibit_window.h"
@@ -74,12 +73,8 @@ QuestWindow* start_quiz(int quiz_number)
     quest.unload();
     settle();
     QuestWindow* window = quest.show();
-    build_question_order(quiz_state.question_order, quiz_state.questions_per_quiz, true,
-                         random_source);
-    quiz_state.quiz_number = static_cast<std::int16_t>(quiz_number);
-    quiz_state.current_qid = 0;
-    quiz_state.current_question = 0;
-    quiz_state.right_count = 0;
+    quiz_options.quiz_choice = static_cast<std::int16_t>(quiz_number);
+    running_quiz.start();
     window->show_quest();
     settle();
     return window;
