@@ -1,4 +1,5 @@
 #include "bank/question_bank.h"
+#include "quiz/exam_clock.h"
 #include "quiz/quiz.h"
 #include "quiz/random_source.h"
 #include "quiz/review.h"
@@ -227,6 +228,21 @@ private slots:
             run.quiz.grade(c.right ? pressed_at({3}) : ChoiceFlags{}, {});
             QCOMPARE(run.quiz.feedback_wanted(), c.wanted);
         }
+    }
+
+    void the_clock_reads_minutes_and_seconds_and_announces_three_times()
+    {
+        const std::pair<int, const char*> texts[] = {
+            {2480, "41:20 left"}, {36000, "600:00 left"}, {59, "0:59 left"}, {0, "0:00 left"}};
+        for (const auto& [seconds, text] : texts)
+            QCOMPARE(time_left_text(seconds), QString::fromLatin1(text));
+        struct Case {
+            int before, now, minutes;
+        };
+        const Case cases[] = {{601, 600, 10}, {700, 599, 10}, {600, 599, 0}, {301, 300, 5},
+                              {61, 60, 1},    {60, 59, 0},    {700, 30, 1},  {900, 800, 0}};
+        for (const Case& c : cases)
+            QCOMPARE(minutes_to_announce(c.before, c.now), c.minutes);
     }
 
     void review_rows_say_what_was_answered_and_what_is_right()

@@ -75,7 +75,7 @@ void ReviewWindow::fill_rows()
         const ReviewRow row = review_row(graded_[i], bank);
         auto* item = new QTreeWidgetItem(QStringList{
             row.position, row.qid, row.right ? QStringLiteral("right") : QStringLiteral("WRONG"),
-            row.reply, row.answer});
+            row.reply.isEmpty() ? QStringLiteral("none") : row.reply, row.answer});
         item->setData(0, graded_index_role, static_cast<int>(i));
         item->setData(0, Qt::AccessibleTextRole, row.spoken);
         items << item;
