@@ -115,23 +115,12 @@ private slots:
         QCOMPARE(watcher.seen().back().text, summary_text(1, 2));
         review = Review.get();
         QCOMPARE(control<QTreeWidget>(*review, "answers")->topLevelItemCount(), 2);
-        QVERIFY(control<QPushButton>(*review, "retake")->isEnabled());
+        QVERIFY(control<QPushButton>(*review, "retake")->isEnabled()); // 10 missed again
 
         click(*review, "Closeb");
         QVERIFY(!Review.is_open());
         QVERIFY(Welcome.get()->isVisible());
         QVERIFY(!program_ended());
-    }
-
-    void with_nothing_missed_there_is_nothing_to_retake()
-    {
-        study_options.review = true;
-        start_quiz(1, {no_feedback});
-        press_correct_answer();
-        press_next();
-        ModalWatcher watcher;
-        press_quit();
-        QVERIFY(!control<QPushButton>(*Review.get(), "retake")->isEnabled());
     }
 
     // The clock is read from a hook; its ticks are called as its timer would call them.
