@@ -48,6 +48,9 @@ ReviewWindow::ReviewWindow()
     on_click(retake, [this] { retake_Click(); });
     on_click(Closeb, [this] { Closeb_Click(); });
     connect(answers, &QTreeWidget::currentItemChanged, this, [this] { show_detail(); });
+    // The question is there to be read: it keeps the focus, with a caret that moves line by line
+    // under the keys as a screen reader follows it.
+    detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 void ReviewWindow::Form_Load()
