@@ -129,7 +129,7 @@ private slots:
         qint64 now = 0;
         set_exam_time_source([&now] { return now; });
         study_options.minutes = 10;
-        start_quiz(1, {no_feedback});
+        start_quiz(1);
         QuestWindow* window = quest.get();
         const QString caption = QString::fromUtf8(quest_design.title);
         QCOMPARE(window->windowTitle(), caption + QStringLiteral(" - 10:00 left"));
@@ -144,13 +144,24 @@ private slots:
         QCOMPARE(window->windowTitle(), caption + QStringLiteral(" - 5:00 left"));
         QVERIFY(next->accessibleDescription().startsWith(QLatin1String("5 minutes left\n")));
 
+        // Time runs out while the feedback window is open: the quiz ends once it is closed.
         press_correct_answer();
         press_next();
-        ModalWatcher watcher;
-        now = 10 * 60 * 1000;
+        bool ended_under_feedback = false;
+        ModalWatcher watcher([&](QWidget& modal) {
+            if (modal.objectName() == QLatin1String("theanswer")) {
+                now = 10 * 60 * 1000;
+                window->clock_tick();
+                ended_under_feedback = !quest.is_open() || watcher.seen().size() > 1;
+            }
+            ModalWatcher::press_default_button(modal);
+        });
+        press_next();
+        QVERIFY(!ended_under_feedback);
+        QCOMPARE(quiz_state.current_question, std::int16_t(3));
         run_in_event_loop([window] { window->clock_tick(); });
-        QCOMPARE(watcher.seen().size(), 1U);
-        QCOMPARE(watcher.seen().front().text, summary_text(1, 1));
+        QCOMPARE(watcher.seen().size(), 2U);
+        QCOMPARE(watcher.seen().back().text, summary_text(1, 2));
         QVERIFY(!quest.is_open());
         QVERIFY(Welcome.get()->isVisible());
     }
