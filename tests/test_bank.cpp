@@ -1,3 +1,4 @@
+#include "bank/chapters.h"
 #include "bank/question_bank.h"
 
 #include <QRegularExpression>
@@ -206,6 +207,33 @@ private slots:
         }
         QCOMPARE(asked, 224U);
         QCOMPARE(shared, 6U);
+    }
+
+    // A cited page lies in its chapter's pages (the table of contents' last pages, by hand); the
+    // records that cite nothing are filed by hand.
+    void every_built_in_record_belongs_to_a_chapter()
+    {
+        const int last_page[] = {0, 50, 110, 176, 216, 290, 340, 400, 466, 526, 596};
+        const std::set<int> uncited = {2,   21,  24,  32,  33,  34,  47,  52,  63,  66,
+                                       70,  74,  76,  80,  90,  91,  106, 112, 115, 129,
+                                       134, 138, 148, 161, 179, 183, 189, 205};
+        const QRegularExpression page(QStringLiteral("^Study Guide, Chapter \\d+, page (\\d+)"));
+        std::set<int> chapters;
+        for (int n = 1; n <= bank.question_count; ++n) {
+            const QuestionRecord& record = bank.record(n);
+            const int chapter = built_in_chapter(n, record);
+            QVERIFY2(chapter >= 1 && chapter <= chapter_count, qPrintable(QString::number(n)));
+            chapters.insert(chapter);
+            const QRegularExpressionMatch cited = page.match(record.explanation);
+            QCOMPARE(!cited.hasMatch(), uncited.count(n) == 1);
+            if (cited.hasMatch()) {
+                const int p = cited.captured(1).toInt();
+                QVERIFY2(p > last_page[chapter - 1] && p <= last_page[chapter],
+                         qPrintable(QString::number(n)));
+            }
+        }
+        QCOMPARE(chapters.size(), std::size_t(chapter_count));
+        QCOMPARE(chapter_title(3), QStringLiteral("Chapter 3: IP addressing and subnetting"));
     }
 };
 

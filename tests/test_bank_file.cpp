@@ -342,11 +342,20 @@ private slots:
         QCOMPARE(run_program({QStringLiteral("--version")}).out, QByteArray("orlin-quiz 1.3\n"));
         for (const QStringList& wrong :
              {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("stray")},
-              QStringList{QStringLiteral("--bank")}}) {
+              QStringList{QStringLiteral("--bank")}, QStringList{QStringLiteral("--minutes")},
+              QStringList{QStringLiteral("--minutes"), QStringLiteral("0")},
+              QStringList{QStringLiteral("--minutes"), QStringLiteral("601")},
+              QStringList{QStringLiteral("--minutes"), QStringLiteral("1.5")}}) {
             const Run run = run_program(wrong);
             QCOMPARE(run.status, 1);
             QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
         }
+        QCOMPARE(run_program({QStringLiteral("--minutes=600"), QStringLiteral("--review"),
+                              QStringLiteral("--print-bank")})
+                     .out,
+                 built_in.out);
+        const QByteArray help = run_program({QStringLiteral("--help")}).out;
+        QVERIFY(help.contains("--review") && help.contains("--minutes <N>"));
         const Run refused = run_program({QStringLiteral("--bank"), QStringLiteral("none.json")});
         QCOMPARE(refused.status, 1);
         QVERIFY(refused.out.isEmpty());

@@ -13,6 +13,7 @@
 #include "windows/exhibit_window.h"
 #include "windows/pick_a_quiz_window.h"
 #include "windows/quest_window.h"
+#include "windows/review_window.h"
 #include "windows/welcome_window.h"
 
 #include <QApplication>
@@ -171,6 +172,8 @@ const std::map<QString, QStringList> tab_cycles = {
     {QStringLiteral("theanswer"), {"Closeb", "Text1"}},
     {QStringLiteral("Diagram"), {"Command1"}},
     {QStringLiteral("Exhibit"), {"Text1", "Command1"}},
+    // Nothing graded: no aid to open, nothing to retake.
+    {QStringLiteral("Review"), {"answers", "show_rows_1", "detail", "scores", "Closeb"}},
 };
 
 // Tab and then Shift+Tab, each twice round so that the wraps are seen too; a stop that passes
@@ -243,7 +246,8 @@ void check_frame(QWidget* window, const WindowDesign& design, QStringList& findi
 }
 
 const WindowDesign* const all_designs[] = {&welcome_design,   &pick_a_quiz_design, &quest_design,
-                                           &theanswer_design, &diagram_design,     &exhibit_design};
+                                           &theanswer_design, &diagram_design,     &exhibit_design,
+                                           &review_design};
 
 // The real window, shown as the program shows it.
 QWidget* open_window(const WindowDesign& design)
@@ -260,6 +264,8 @@ QWidget* open_window(const WindowDesign& design)
         return theanswer.show();
     if (&design == &diagram_design)
         return Diagram.show();
+    if (&design == &review_design)
+        return Review.show();
     return Exhibit.show();
 }
 

@@ -3,6 +3,7 @@
 // program ends it is started anew. A failure prints the seed and the actions that led to it.
 #include "app/program.h"
 #include "bank/question_bank.h"
+#include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 #include "quiz/random_source.h"
@@ -40,9 +41,19 @@
 
 namespace {
 
-// The example bank brings the clue box, the viewers, typed answers and quizzes of five questions.
-constexpr std::array<std::pair<std::uint32_t, bool>, 5> seeds{
-    {{11, false}, {23, true}, {37, false}, {41, true}, {53, false}}};
+// The example bank brings the clue box, the viewers, typed answers and quizzes of five questions;
+// study mode the Review window after each quiz, and retakes.
+struct Seed {
+    std::uint32_t seed;
+    bool with_example_bank;
+    bool review;
+};
+constexpr std::array<Seed, 6> seeds{{{11, false, false},
+                                     {23, true, false},
+                                     {37, false, false},
+                                     {41, true, false},
+                                     {53, false, false},
+                                     {67, true, true}}};
 const char* const example_bank = ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json";
 constexpr int actions_per_seed = 4000;
 
@@ -477,15 +488,20 @@ private slots:
     {
         QTest::addColumn<std::uint32_t>("seed");
         QTest::addColumn<bool>("with_example_bank");
-        for (const auto& [seed, with_example_bank] : seeds)
-            QTest::addRow("seed %u%s", seed, with_example_bank ? ", example bank" : "")
-                << seed << with_example_bank;
+        QTest::addColumn<bool>("review");
+        for (const auto& [seed, with_example_bank, review] : seeds)
+            QTest::addRow("seed %u%s%s", seed, with_example_bank ? ", example bank" : "",
+                          review ? ", review" : "")
+                << seed << with_example_bank << review;
     }
 
     void random_use_keeps_the_program_whole()
     {
         QFETCH(std::uint32_t, seed);
         QFETCH(bool, with_example_bank);
+        QFETCH(bool, review);
+        study_options.review = review;
+        const auto no_review_again = qScopeGuard([] { study_options.review = false; });
         if (with_example_bank) {
             BankFileRead read = read_bank_file(QString::fromUtf8(example_bank));
             QVERIFY2(read.content, qPrintable(read.refusal));

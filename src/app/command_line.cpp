@@ -21,6 +21,25 @@ const QCommandLineOption print_option(QStringLiteral("print-bank"),
                                       QStringLiteral("Write the bank as JSON to standard output "
                                                      "and open no window."));
 
+const QCommandLineOption review_option(
+    QStringLiteral("review"),
+    QStringLiteral("After each quiz, review every answer, see the scores by chapter and retake "
+                   "the missed questions."));
+const QCommandLineOption minutes_option(
+    QStringLiteral("minutes"),
+    QStringLiteral("Give each quiz a time limit of N minutes, 1 to 600; at zero the quiz ends."),
+    QStringLiteral("N"));
+
+constexpr int most_minutes = 600;
+
+// A whole number of minutes from 1 to most_minutes; 0 when the text is anything else.
+int minutes_of(const QString& text)
+{
+    bool number = false;
+    const int minutes = text.toInt(&number);
+    return number && minutes >= 1 && minutes <= most_minutes ? minutes : 0;
+}
+
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
@@ -31,6 +50,8 @@ void describe(QCommandLineParser& parser)
     parser.addOption(bank_option);
     parser.addOption(print_option);
     parser.addOption(check_option);
+    parser.addOption(review_option);
+    parser.addOption(minutes_option);
 }
 
 } // namespace
@@ -55,5 +76,16 @@ CommandLine read_command_line(int& argc, char** argv)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
-    return {parser.value(bank_option), parser.isSet(print_option), parser.value(check_option)};
+    CommandLine line{parser.value(bank_option), parser.isSet(print_option),
+                     parser.value(check_option), parser.isSet(review_option), 0};
+    if (parser.isSet(minutes_option)) {
+        line.minutes = minutes_of(parser.value(minutes_option));
+        if (line.minutes == 0) {
+            std::fprintf(stderr, "%s: --minutes takes a whole number from 1 to %d, not '%s'.\n",
+                         qPrintable(QCoreApplication::applicationName()), most_minutes,
+                         qPrintable(parser.value(minutes_option)));
+            std::exit(EXIT_FAILURE);
+        }
+    }
+    return line;
 }

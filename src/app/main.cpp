@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
+#include "quiz/quiz_options.h"
 #include "shell/form_ref.h"
 
 #include <QApplication>
@@ -76,6 +77,8 @@ int main(int argc, char* argv[])
     }
     if (line.print_bank)
         return print_bank();
+    study_options.review = line.review;
+    study_options.minutes = line.minutes;
 
     QApplication app(argc, argv);
     prepare_application(app);

@@ -62,6 +62,7 @@ void load_from(const BankContent& content)
         bank.record(n) = content.records[static_cast<std::size_t>(n - 1)];
     bank.author_contact = content.author_contact;
     bank.side_file_folder = content.side_file_folder;
+    bank.built_in = false;
     set_question_count(count);
 }
 
@@ -94,5 +95,6 @@ void load_bank()
     }
     bank.author_contact = QString::fromLatin1(contact);
     bank.side_file_folder.clear();
+    bank.built_in = true;
     set_question_count(count);
 }

@@ -23,6 +23,8 @@ public:
     QString author_contact;
     // Where a bank file's side files are: the part of each path that --print-bank leaves out.
     QString side_file_folder;
+    // The built-in content, whose records fall into the study guide's chapters.
+    bool built_in = false;
 
 private:
     std::array<QuestionRecord, capacity + 1> records_;

@@ -14,3 +14,11 @@ struct QuizOptions {
 };
 
 extern QuizOptions quiz_options;
+
+// Study mode, asked for on the command line; with nothing asked the program runs as ever.
+struct StudyOptions {
+    bool review = false; // the Review window follows each quiz's summary
+    int minutes = 0;     // each quiz's time limit; 0: none
+};
+
+extern StudyOptions study_options;

@@ -17,6 +17,8 @@ enum class ControlKind {
     PictureBox,
     Line,
     AnswerButton,
+    Table, // rows of columns; the caption names the columns, split by |
+    Panel, // a scrolled area the window fills at run time
 };
 
 struct FontDesign {

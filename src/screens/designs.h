@@ -8,3 +8,4 @@ extern const WindowDesign quest_design;
 extern const WindowDesign theanswer_design;
 extern const WindowDesign diagram_design;
 extern const WindowDesign exhibit_design;
+extern const WindowDesign review_design;

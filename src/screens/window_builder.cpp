@@ -8,10 +8,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <map>
@@ -132,6 +135,22 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         auto* button = new AnswerButton(parent);
         button->setText(caption);
         return button;
+    }
+    case ControlKind::Table: {
+        auto* table = new QTreeWidget(parent);
+        table->setHeaderLabels(caption.split(QLatin1Char('|')));
+        table->setRootIsDecorated(false);
+        table->setUniformRowHeights(true);
+        table->setAllColumnsShowFocus(true);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->header()->setStretchLastSection(true);
+        return table;
+    }
+    case ControlKind::Panel: {
+        auto* panel = new QScrollArea(parent);
+        panel->setWidgetResizable(true);
+        panel->setWidget(new QWidget);
+        return panel;
     }
     }
     return nullptr;

@@ -1,9 +1,7 @@
 #include "windows/pick_a_quiz_window.h"
 
 #include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
-#include "quiz/quiz_rules.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "quiz/random_source.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
@@ -55,7 +53,6 @@ void PickAQuizWindow::Command1_Click()
         return;
     }
 
-    random_source.reseed_from_clock();
     set_busy(true);
     for (int k = 1; k <= 4; ++k) {
         if (control<QRadioButton>(*this, control_name("which_quiz", k))->isChecked())
@@ -72,12 +69,7 @@ void PickAQuizWindow::Command1_Click()
     QuestWindow* window = quest.show();
     CenterForm(*window);
     window->repaint();
-    build_question_order(quiz_state.question_order, quiz_state.questions_per_quiz,
-                         quiz_options.shuffle_questions == 1, random_source);
-    quiz_state.quiz_number = quiz_options.quiz_choice;
-    quiz_state.current_qid = 0;
-    quiz_state.current_question = 0;
-    quiz_state.right_count = 0;
+    running_quiz.start();
     window->show_quest();
 
     if (PickAQuizWindow* self = pick_a_quiz.get())

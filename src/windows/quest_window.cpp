@@ -1,14 +1,11 @@
 #include "windows/quest_window.h"
 
-#include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
-#include "quiz/quiz_rules.h"
-#include "quiz/quiz_state.h"
-#include "quiz/random_source.h"
+#include "quiz/quiz.h"
 #include "screens/answer_button.h"
 #include "screens/designs.h"
 #include "screens/focus_passer.h"
 #include "screens/meter.h"
+#include "screens/modal_block.h"
 #include "screens/proportional_layout.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
@@ -17,11 +14,13 @@
 #include "windows/diagram_window.h"
 #include "windows/exhibit_window.h"
 #include "windows/pick_a_quiz_window.h"
+#include "windows/review_window.h"
 #include "windows/welcome_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 FormRef<QuestWindow> quest{FormSlot::Role::Main};
 
@@ -70,6 +69,49 @@ void QuestWindow::Form_Load()
 {
     clear_the_boxes();
     the_gauge->hide();
+    if (study_options.minutes > 0)
+        start_clock(study_options.minutes);
+}
+
+void QuestWindow::start_clock(int minutes)
+{
+    caption_ = windowTitle();
+    clock_.start(minutes);
+    seconds_shown_ = minutes * 60;
+    setWindowTitle(caption_ + QLatin1String(" - ") + time_left_text(seconds_shown_));
+    clock_timer_ = new QTimer(this);
+    clock_timer_->setInterval(250);
+    connect(clock_timer_, &QTimer::timeout, this, [this] { clock_tick(); });
+    clock_timer_->start();
+}
+
+void QuestWindow::clock_tick()
+{
+    if (!clock_timer_ || !clock_timer_->isActive())
+        return;
+    const int left = clock_.seconds_left();
+    if (left != seconds_shown_) {
+        if (const int minutes = minutes_to_announce(seconds_shown_, left))
+            announce(minutes);
+        seconds_shown_ = left;
+        setWindowTitle(caption_ + QLatin1String(" - ") + time_left_text(left));
+    }
+    // The feedback window or the clue box is closed first; the quiz ends on the next tick.
+    if (left > 0 || blocked_by_modal(*this))
+        return;
+    clock_timer_->stop();
+    quitquiz_Click();
+}
+
+// The focus rests on NEXT, so screen readers hear the change of its description; the window's
+// own description says it too.
+void QuestWindow::announce(int minutes)
+{
+    const QString text = minutes == 1 ? QStringLiteral("1 minute left")
+                                      : QStringLiteral("%1 minutes left").arg(minutes);
+    setAccessibleDescription(text);
+    NextButton->setAccessibleDescription(text + QLatin1Char('\n') +
+                                         NextButton->accessibleDescription());
 }
 
 void QuestWindow::Form_Unload()
@@ -88,36 +130,24 @@ void QuestWindow::NextButton_Click()
 
 void QuestWindow::quitquiz_Click()
 {
-    quiz_state.current_question = static_cast<std::int16_t>(quiz_state.questions_per_quiz + 1);
+    running_quiz.quit();
     show_quest();
 }
 
 void QuestWindow::show_quest()
 {
-    // A reseed before each question is meant: see reseed_from_clock.
-    random_source.reseed_from_clock();
     NextButton->setFocus();
-    ++quiz_state.current_question;
-    if (quiz_state.current_question > quiz_state.questions_per_quiz) {
+    if (!running_quiz.next_question()) {
         end_the_test();
         return;
     }
-    const int position = quiz_state.current_question;
-    quiz_state.current_qid = static_cast<std::int16_t>(
-        (quiz_state.question_order.at(static_cast<std::size_t>(position)) - 1) * 4 +
-        quiz_state.quiz_number);
     qid->setText(number_text(quiz_state.current_qid));
-    question_number->setText(number_text(position));
+    question_number->setText(number_text(quiz_state.current_question));
     present_question();
 }
 
 void QuestWindow::present_question()
 {
-    const QuestionRecord& stored = bank.record(quiz_state.current_qid);
-    quiz_state.choice_count = static_cast<std::int16_t>(count_choices(stored));
-    const ChoiceOrder order =
-        choice_order(quiz_state.choice_count, quiz_options.shuffle_answers == 1, random_source);
-    quiz_state.current_record = arrange_choices(stored, order);
     const QuestionRecord& current = quiz_state.current_record;
 
     Q1->setPlainText(current.question_text);
@@ -193,28 +223,12 @@ void QuestWindow::clear_the_boxes()
 
 void QuestWindow::check_answer()
 {
-    const QuestionRecord& current = quiz_state.current_record;
-    if (is_typed_answer(current.question_type)) {
-        quiz_state.answer_status = grade_typed(current, typed_answer());
-    } else {
-        ChoiceFlags visible{};
-        ChoiceFlags pressed{};
-        for (int i = 1; i <= 6; ++i) {
-            const auto slot = static_cast<std::size_t>(i);
-            visible[slot] = !QChoice[i]->isHidden();
-            pressed[slot] = QChoice[i]->pressed();
-        }
-        quiz_state.answer_status = grade_choices(current, visible, pressed);
-    }
-    ++graded_;
-
-    if (quiz_state.answer_status == answer_right) {
-        if (quiz_options.show_when_right == 1)
-            show_answer();
-        ++quiz_state.right_count;
-    } else if (quiz_options.show_when_wrong == 1) {
+    ChoiceFlags pressed{};
+    for (int i = 1; i <= 6; ++i)
+        pressed[static_cast<std::size_t>(i)] = QChoice[i]->pressed();
+    running_quiz.grade(pressed, typed_answer());
+    if (running_quiz.feedback_wanted())
         show_answer();
-    }
     score->setText(number_text(quiz_state.right_count) + QLatin1Char('/') +
                    number_text(quiz_state.current_question));
     Percent_Right->setText(
@@ -282,11 +296,18 @@ void QuestWindow::show_answer()
 
 void QuestWindow::end_the_test()
 {
+    if (clock_timer_)
+        clock_timer_->stop();
     // A quit leaves the question on screen ungraded, so the total counts graded questions only.
-    quiz_state.current_question = static_cast<std::int16_t>(graded_);
+    running_quiz.finish();
     const QString message = summary_text(quiz_state.right_count, quiz_state.current_question);
     message_box(this, QStringLiteral("Test Complete!"), message);
-    Welcome.show();
+    if (study_options.review) {
+        CenterForm(*Review.load());
+        Review.show();
+    } else {
+        Welcome.show();
+    }
     quest.hide();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/exam_clock.h"
 #include "shell/form_ref.h"
 
 #include <array>
@@ -9,6 +10,7 @@ class Meter;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 // The question window, on which a quiz runs.
 class QuestWindow : public Form {
@@ -27,6 +29,9 @@ public:
     void cluebutton_Click();
     void diagrambutton_Click(int Index);
     void exhibitbutton_Click(int Index);
+    // With a time limit: shows the time left and ends the quiz at zero. Its timer calls it; tests
+    // call it after setting the exam clock's time.
+    void clock_tick();
 
 protected:
     void Form_Load() override;
@@ -39,6 +44,8 @@ private:
     void update_gauge();
     void lay_out_gauge();
     QString typed_answer() const;
+    void start_clock(int minutes);
+    void announce(int minutes);
 
     QPlainTextEdit* Q1;
     std::array<AnswerButton*, 7> QChoice{}; // index 0 unused, as in every control array here
@@ -59,11 +66,13 @@ private:
     // The design's screen-reader name of abox(1), which a typed-answer question changes.
     QString choice_a_name_;
 
-    // Questions graded in this quiz: a quit skips the question on screen.
-    int graded_ = 0;
     // The score the red bar last showed; a total of 0 keeps it hidden, as after loading.
     int gauge_right_ = 0;
     int gauge_total_ = 0;
+    ExamClock clock_;
+    QTimer* clock_timer_ = nullptr;
+    QString caption_;
+    int seconds_shown_ = 0;
 };
 
 extern FormRef<QuestWindow> quest;

@@ -24,6 +24,8 @@ constexpr int load_bank_runs = 1000;
 constexpr int exhibit_runs = 5;
 constexpr int bank_file_runs = 21;
 constexpr int gift_questions = 800;
+constexpr int review_runs = 21;
+constexpr int review_graded = 200;
 
 struct Row {
     std::string measure;
@@ -164,6 +166,14 @@ void add_next_rows(std::vector<Row>& rows)
     rows.push_back({"  NEXT and its repaint, same run", format("%.3f ms", painted * 1e3), "", "-"});
 }
 
+void add_review_row(std::vector<Row>& rows)
+{
+    const double t = median(time_review(review_graded, review_runs));
+    rows.push_back(
+        {format("Review window after %d graded questions, to its first paint", review_graded),
+         format("%.1f ms", t * 1e3), "< 50 ms", verdict(t < 50e-3)});
+}
+
 void add_exhibit_rows(std::vector<Row>& rows)
 {
     double previous = 0;
@@ -217,6 +227,8 @@ int main(int argc, char* argv[])
         add_next_rows(rows);
     if (wanted("exhibit"))
         add_exhibit_rows(rows);
+    if (wanted("review"))
+        add_review_row(rows);
     std::printf("Medians; start-up and memory over %d runs of each child process.\n\n", start_runs);
     print_table(rows);
     FormSlot::discard_all();

@@ -1,14 +1,16 @@
 #include "program_bench.h"
 
+#include "bank/chapters.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
+#include "quiz/quiz.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
-#include "quiz/random_source.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
+#include "shell/center_form.h"
 #include "windows/exhibit_window.h"
 #include "windows/quest_window.h"
+#include "windows/review_window.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -74,12 +76,8 @@ QuestWindow* start_quiz(int quiz_number)
     quest.unload();
     settle();
     QuestWindow* window = quest.show();
-    build_question_order(quiz_state.question_order, quiz_state.questions_per_quiz, true,
-                         random_source);
-    quiz_state.quiz_number = static_cast<std::int16_t>(quiz_number);
-    quiz_state.current_qid = 0;
-    quiz_state.current_question = 0;
-    quiz_state.right_count = 0;
+    quiz_options.quiz_choice = static_cast<std::int16_t>(quiz_number);
+    running_quiz.start();
     window->show_quest();
     settle();
     return window;
@@ -244,6 +242,52 @@ NextTimes time_next(int count)
     times.graded_right += quiz_state.right_count;
     quest.unload();
     settle();
+    return times;
+}
+
+std::vector<double> time_review(int graded_count, int runs)
+{
+    // The built-in records over and over, each with its chapter as its topic, as a bank file
+    // whose quizzes are long enough.
+    use_bank_content(std::nullopt);
+    load_bank();
+    BankContent content{bank.test_title, bank.author_contact, {}, {}};
+    for (int n = 0; n < graded_count * 4; ++n) {
+        const int source = n % bank.question_count + 1;
+        QuestionRecord record = bank.record(source);
+        record.topic = chapter_title(built_in_chapter(source, record));
+        content.records.push_back(record);
+    }
+    use_bank_content(std::move(content));
+    load_bank();
+    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
+    quiz_options = QuizOptions{};
+    quiz_options.quiz_choice = 1;
+    quiz_options.shuffle_answers = 1;
+    quiz_options.shuffle_questions = 1;
+    running_quiz.start();
+    ChoiceFlags pressed{};
+    while (running_quiz.next_question()) {
+        // Every other reply right.
+        for (std::size_t i = 1; i <= 6; ++i)
+            pressed[i] = quiz_state.current_question % 2 == 0 &&
+                         quiz_state.current_record.choice_correct[i] == 1;
+        running_quiz.grade(pressed, {});
+    }
+
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const PaintSpy spy("Review");
+        const auto start = Clock::now();
+        CenterForm(*Review.load());
+        Review.show();
+        run_until_painted(spy);
+        times.push_back(seconds_since(start));
+        Review.unload();
+        settle();
+    }
+    use_bank_content(std::nullopt);
+    load_bank();
     return times;
 }
 

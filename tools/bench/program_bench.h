@@ -33,5 +33,9 @@ struct NextTimes {
 // answered right; a quiz is started afresh before its last question would end it.
 NextTimes time_next(int count);
 
+// Each of `runs` openings of the Review window, to the end of its first paint, after a quiz of
+// `graded_count` graded questions.
+std::vector<double> time_review(int graded_count, int runs);
+
 // Each of `runs` openings of an exhibit of `megabytes` MiB of text, to the end of its first paint.
 std::vector<double> time_exhibit(int megabytes, int runs);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "bank/question_record.h"
+
+#include <QString>
+
+inline constexpr int chapter_count = 10;
+
+// "Chapter 3: IP addressing and subnetting"; chapter 1 to chapter_count.
+QString chapter_title(int chapter);
+// The chapter of a built-in record: the one its explanation's opening citation names, or for
+// an uncited record the one it was filed under by hand; 0 when it has neither.
+int built_in_chapter(int number, const QuestionRecord& record);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "quiz/quiz.h"
+
+#include <QString>
+
+#include <vector>
+
+class QuestionBank;
+
+// One graded question as the review lists it.
+struct ReviewRow {
+    QString position; // "12"
+    QString qid;      // "45"
+    bool right = false;
+    QString reply;  // the letters pressed ("BD"), or the text typed in quotes
+    QString answer; // the right letters, or the accepted answers
+    QString spoken; // all of the above in a sentence, for screen readers
+};
+
+ReviewRow review_row(const GradedQuestion& graded, const QuestionBank& questions);
+
+// The selected question in full, with CR LF line breaks: the question, every choice as it was
+// shown with the pressed and the right ones marked (or the typed text and the accepted
+// answers), the explanation and the answer note.
+QString review_detail(const GradedQuestion& graded, const QuestionBank& questions);
+
+// The letters of the display positions whose flag is set, in order: "BD".
+QString letters_of(const ChoiceFlags& flags);
+// The display positions whose choice, as shown, is a correct one.
+ChoiceFlags right_positions(const GradedQuestion& graded, const QuestionBank& questions);
+
+// Where a question's score counts: its topic, or for a built-in record its chapter; "Other"
+// when it has neither.
+QString score_group(const QuestionBank& questions, int qid);
+
+struct GroupScore {
+    QString name;
+    int right = 0;
+    int asked = 0;
+};
+
+// One entry per group asked: built-in chapters in the book's order, topics in the order first
+// asked, "Other" last.
+std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
+                                     const QuestionBank& questions);
