@@ -1,17 +1,15 @@
 // Question banks from files: every refusal, what a good file gives, the command line, and the
-// example bank through the real windows.
+// example bank in the real windows.
 #include "app/program.h"
 #include "bank/aiken_file.h"
 #include "bank/gift_file.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_state.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/diagram_window.h"
-#include "windows/exhibit_window.h"
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
@@ -22,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
@@ -354,8 +351,6 @@ private slots:
                               QStringLiteral("--print-bank")})
                      .out,
                  built_in.out);
-        const QByteArray help = run_program({QStringLiteral("--help")}).out;
-        QVERIFY(help.contains("--review") && help.contains("--minutes <N>"));
         const Run refused = run_program({QStringLiteral("--bank"), QStringLiteral("none.json")});
         QCOMPARE(refused.status, 1);
         QVERIFY(refused.out.isEmpty());
@@ -444,53 +439,6 @@ private slots:
             QCOMPARE(run_program({QStringLiteral("-b"), json, QStringLiteral("--print-bank")}).out,
                      printed.out);
         }
-    }
-
-    // One walk through quiz 4 of the example bank: a typed answer graded right, a diagram and an
-    // exhibit, a clue, and a typed answer graded wrong with its feedback.
-    void the_example_bank_shows_every_aid()
-    {
-        BankFileRead read =
-            read_bank_file(QStringLiteral(ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json"));
-        QVERIFY2(read.content, qPrintable(read.refusal));
-        use_bank_content(std::move(read.content));
-        start_quiz(4, {in_order, answers_in_order});
-        const auto typed_box = [] { return control<QPlainTextEdit>(*quest.get(), "abox_1"); };
-        ModalWatcher watcher;
-        bool aided = false;
-        bool graded_right = false;
-        bool graded_wrong = false;
-        while (quest.is_open() && !(aided && graded_right && graded_wrong)) {
-            const QuestionRecord shown = quiz_state.current_record;
-            const bool typed = is_typed_answer(shown.question_type);
-            if (typed && !graded_right) {
-                typed_box()->setPlainText(shown.choice_text[1].toUpper());
-                press_next();
-                QCOMPARE(quiz_state.answer_status, std::int16_t(1));
-                graded_right = true;
-                continue;
-            }
-            if (typed && !is_blank(shown.clue)) {
-                click(*quest.get(), "cluebutton");
-                QCOMPARE(watcher.seen().back().title, QStringLiteral("Clue"));
-                typed_box()->setPlainText(QStringLiteral("no such command"));
-                press_next();
-                QCOMPARE(quiz_state.answer_status, std::int16_t(99));
-                QVERIFY(watcher.seen().back().text.contains(shown.choice_text[1]));
-                graded_wrong = true;
-                continue;
-            }
-            if (!typed && !is_blank(shown.diagram_file[1]) && !is_blank(shown.exhibit_file[1])) {
-                click(*quest.get(), "diagrambutton_1");
-                click(*quest.get(), "exhibitbutton_1");
-                QVERIFY(!control<StretchedImage>(*Diagram.get(), "Image1")->picture().isNull());
-                QVERIFY(!control<QPlainTextEdit>(*Exhibit.get(), "Text1")->toPlainText().isEmpty());
-                aided = true;
-            }
-            press_next();
-        }
-        QVERIFY(aided && graded_right && graded_wrong);
-        QVERIFY(!watcher.stuck());
     }
 
 private:
