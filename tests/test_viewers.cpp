@@ -262,6 +262,10 @@ private slots:
         QVERIFY(exhibit && exhibit->isVisible());
         QCOMPARE(exhibit->windowTitle(), QStringLiteral("Exhibit"));
         QCOMPARE(exhibit_shown(), QStringLiteral("first\nexhibit\n"));
+        // Its close button, where the focus goes, reads the text out.
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QWidget>(*exhibit, "Command1"))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("first\r\nexhibit\r\n"));
         QVERIFY(off_centre(*exhibit) <= 1);
         // The question window stays usable beside it.
         QVERIFY(!exhibit->isModal());
