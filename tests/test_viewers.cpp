@@ -471,19 +471,6 @@ private slots:
         QVERIFY(quest.get()->isVisible());
     }
 
-    void exhibit_that_vanished_after_the_test_is_not_read()
-    {
-        for (const bool replaced_by_a_folder : {false, true}) {
-            const QString path =
-                in_dir(QStringLiteral("gone%1.txt").arg(int(replaced_by_a_folder)));
-            QVERIFY(write_file(path, "text"));
-            QVERIFY(side_file_exists(path));
-            QVERIFY(QFile::remove(path));
-            QVERIFY(!replaced_by_a_folder || QDir().mkdir(path));
-            QCOMPARE(read_exhibit(path), std::nullopt);
-        }
-    }
-
     // Read whole, a file of any size could fill the memory; the click says why nothing opens.
     void exhibit_larger_than_16_mib_is_refused_at_the_click()
     {
