@@ -337,13 +337,9 @@ private slots:
         QVERIFY(built_in.out.contains("\"question_count\": 224"));
 
         QCOMPARE(run_program({QStringLiteral("--version")}).out, QByteArray("orlin-quiz 1.3\n"));
-        for (const QStringList& wrong :
-             {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("stray")},
-              QStringList{QStringLiteral("--bank")}, QStringList{QStringLiteral("--minutes")},
-              QStringList{QStringLiteral("--minutes"), QStringLiteral("0")},
-              QStringList{QStringLiteral("--minutes"), QStringLiteral("601")},
-              QStringList{QStringLiteral("--minutes"), QStringLiteral("1.5")}}) {
-            const Run run = run_program(wrong);
+        for (const char* wrong : {"--bogus", "stray", "--bank", "--minutes", "--minutes 0",
+                                  "--minutes 601", "--minutes 1.5"}) {
+            const Run run = run_program(QString::fromLatin1(wrong).split(QLatin1Char(' ')));
             QCOMPARE(run.status, 1);
             QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
         }
