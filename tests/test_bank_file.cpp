@@ -1,5 +1,5 @@
-// Question banks from files: every refusal, what a good file gives, the command line, and the
-// example bank in the real windows.
+// Question banks from files: every refusal, what a good file gives, --check, and the example
+// banks.
 #include "app/program.h"
 #include "bank/aiken_file.h"
 #include "bank/gift_file.h"
@@ -254,18 +254,6 @@ private slots:
         QCOMPARE(read.records.empty() ? QString() : brief(read.records.front()), record);
     }
 
-    void files_that_cannot_be_read_are_refused_too()
-    {
-        QCOMPARE(read_bank_file(dir_.filePath(QStringLiteral("none.json"))).refusal,
-                 QStringLiteral("The question bank %1 cannot be used: there is no such file.")
-                     .arg(dir_.filePath(QStringLiteral("none.json"))));
-        QVERIFY(read_bank_file(dir_.path()).refusal.endsWith(QLatin1String(": it is a folder.")));
-        // A regular file that even root cannot open for reading.
-        const QString write_only = QStringLiteral("/proc/sys/vm/drop_caches");
-        if (QFileInfo(write_only).isFile())
-            QVERIFY(read_bank_file(write_only).refusal.contains(QLatin1String("cannot be read")));
-    }
-
     // The refusal is told in a message box of its own; no window of the quiz opens.
     void a_refusal_is_told_in_a_box_of_its_own()
     {
@@ -321,36 +309,6 @@ private slots:
         QCOMPARE(Welcome.get()->windowTitle(), QStringLiteral("Lab"));
         QCOMPARE(control<QLineEdit>(*Welcome.get(), "author_name2")->text(),
                  QStringLiteral("lab@orlin.example"));
-    }
-
-    void the_command_line_prints_checks_and_refuses()
-    {
-        const Run built_in = run_program({QStringLiteral("--print-bank")});
-        QCOMPARE(built_in.status, 0);
-        const QString printed = dir_.filePath(QStringLiteral("printed.json"));
-        QVERIFY(write_file(printed, built_in.out));
-        // The file format is what --print-bank writes: read back, it prints the same bytes.
-        const Run again =
-            run_program({QStringLiteral("-b"), printed, QStringLiteral("--print-bank")});
-        QCOMPARE(again.status, 0);
-        QVERIFY(again.out == built_in.out);
-        QVERIFY(built_in.out.contains("\"question_count\": 224"));
-
-        QCOMPARE(run_program({QStringLiteral("--version")}).out, QByteArray("orlin-quiz 1.3\n"));
-        for (const char* wrong : {"--bogus", "stray", "--bank", "--minutes", "--minutes 0",
-                                  "--minutes 601", "--minutes 1.5"}) {
-            const Run run = run_program(QString::fromLatin1(wrong).split(QLatin1Char(' ')));
-            QCOMPARE(run.status, 1);
-            QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
-        }
-        QCOMPARE(run_program({QStringLiteral("--minutes=600"), QStringLiteral("--review"),
-                              QStringLiteral("--print-bank")})
-                     .out,
-                 built_in.out);
-        const Run refused = run_program({QStringLiteral("--bank"), QStringLiteral("none.json")});
-        QCOMPARE(refused.status, 1);
-        QVERIFY(refused.out.isEmpty());
-        QCOMPARE(refused.err, read_bank_file(QStringLiteral("none.json")).refusal.toUtf8() + '\n');
     }
 
     // The question box shows four lines at design size, so every question fits in four lines of
