@@ -112,7 +112,6 @@ private slots:
                                    << QStringLiteral("it is not valid UTF-8 text") << false;
         row("not JSON", "{\"records\": [}",
             "it is not valid JSON (object is missing after a comma at byte 14)");
-        row("not an object", "[]", "it holds no JSON object");
         row("unknown field", bank_text(4, "", R"("title": "x")"),
             "it has an unknown field \"title\"");
         row("no records", "{\"test_title\": \"x\"}", "it has no list of records");
@@ -309,6 +308,17 @@ private slots:
         QCOMPARE(Welcome.get()->windowTitle(), QStringLiteral("Lab"));
         QCOMPARE(control<QLineEdit>(*Welcome.get(), "author_name2")->text(),
                  QStringLiteral("lab@orlin.example"));
+    }
+
+    // Refused before any window opens: nothing on standard output, the reason on standard error.
+    void wrong_command_lines_are_refused()
+    {
+        for (const char* wrong :
+             {"--bogus", "stray", "--bank", "--minutes 0", "--minutes 601", "--minutes 1.5"}) {
+            const Run run = run_program(QString::fromLatin1(wrong).split(QLatin1Char(' ')));
+            QCOMPARE(run.status, 1);
+            QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
+        }
     }
 
     // The question box shows four lines at design size, so every question fits in four lines of
