@@ -124,8 +124,9 @@ private slots:
     {
         start_quiz(1, {in_order, no_feedback});
         QWidget& window = *quest.get();
-        // One read-only text of each kind: one whose focus is passed on, one of the design.
-        const std::vector<QPlainTextEdit*> boxes{control<QPlainTextEdit>(window, "Q1"),
+        // One read-only text of each kind: one that passes the focus on, one the design locks.
+        Exhibit.load()->set_text(QStringLiteral("show ip route"));
+        const std::vector<QPlainTextEdit*> boxes{control<QPlainTextEdit>(*Exhibit.get(), "Text1"),
                                                  control<QPlainTextEdit>(window, "abox_1")};
         for (QPlainTextEdit* box : boxes) {
             const QString shown = box->toPlainText();
