@@ -4,6 +4,7 @@
 #include "quiz/quiz_options.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
+#include "screens/answer_button.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
 #include "shell/form_ref.h"
@@ -128,11 +129,18 @@ private slots:
             scores << text_of("score");
             ModalWatcher::press_default_button(modal);
         });
+        // The letters the feedback names are those of the buttons pressed by the bank's flags.
         press_correct_answer();
+        QStringList pressed;
+        for (int i = 1; i <= 6; ++i) {
+            if (control<AnswerButton>(*quest.get(), control_name("QChoice", i))->pressed())
+                pressed << QChar(u'A' + i - 1);
+        }
         press_next();
         press_next();
         QCOMPARE(scores, (QStringList{QString(), QStringLiteral(" 1/ 1")}));
-        QVERIFY(watcher.seen()[0].text.startsWith(QLatin1String("Great Job.\n")));
+        QVERIFY(watcher.seen()[0].text.startsWith(
+            "Great Job.\nThe answer(s):  " + pressed.join(QLatin1Char(' ')) + "\n\n"));
         QVERIFY(watcher.seen()[1].text.startsWith(QLatin1String("Incorrect.\n")));
         QVERIFY(!theanswer.is_open());
     }
@@ -176,6 +184,7 @@ private slots:
             QCOMPARE(quiz_state.answer_status, status);
         }
         QVERIFY(box->isReadOnly() && !quest_control("QChoice_1").isHidden());
+        QCOMPARE(box->accessibleName(), QStringLiteral("Choice A"));
     }
 
     // Quiz 2 in order asks records 2, 6 and 10: 6 and 10 are missed, retaken, and 10 missed again.
