@@ -1,5 +1,4 @@
-#include "quiz/quiz_rules.h"
-#include "quiz/quiz_state.h"
+#include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
@@ -10,11 +9,7 @@
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QImage>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quiz_driver;
@@ -36,63 +31,6 @@ QAccessibleInterface& quest_view(const QString& name)
 QString name_of(const QString& quest_control_name)
 {
     return quest_view(quest_control_name).text(QAccessible::Name);
-}
-
-// A visible letter that is not a correct one.
-QChar wrong_letter()
-{
-    const QString correct = correct_letters();
-    for (int i = 1; i <= 6; ++i) {
-        const QChar letter(u'A' + i - 1);
-        if (!correct.contains(letter) && !quest_control(control_name("QChoice", i)).isHidden())
-            return letter;
-    }
-    return {};
-}
-
-QWidget& answer_button(QChar letter)
-{
-    return quest_control(control_name("QChoice", letter.unicode() - u'A' + 1));
-}
-
-enum class Press { Click, ToggleAction, PressAction };
-
-void press(QChar letter, Press how)
-{
-    QWidget& button = answer_button(letter);
-    if (how == Press::Click) {
-        static_cast<QAbstractButton&>(button).click();
-        return;
-    }
-    QAccessibleActionInterface* actions = view_of(button).actionInterface();
-    QVERIFY(actions);
-    const bool was_checked = view_of(button).state().checked;
-    if (how == Press::ToggleAction) {
-        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-        actions->doAction(QAccessibleActionInterface::toggleAction());
-    } else {
-        actions->doAction(QAccessibleActionInterface::pressAction());
-    }
-    // The press action clicks through an animated click, a moment later.
-    QTRY_COMPARE(static_cast<bool>(view_of(button).state().checked), !was_checked);
-}
-
-// The grades of three questions answered the same way each time: right; one letter too many;
-// one correct letter pressed and taken back.
-std::vector<std::int16_t> grades_when_pressed(Press how)
-{
-    start_quiz(1, {no_feedback, in_order, answers_in_order});
-    std::vector<std::int16_t> grades;
-    for (int question = 0; question < 3; ++question) {
-        QString letters = correct_letters();
-        letters += question == 1 ? QString(wrong_letter()) : QString();
-        letters += question == 2 ? letters.left(1) : QString();
-        for (const QChar letter : letters)
-            press(letter, how);
-        press_next();
-        grades.push_back(quiz_state.answer_status);
-    }
-    return grades;
 }
 
 // The controls the user can reach with Tab or the mouse that do not say what they are.
@@ -118,12 +56,22 @@ private slots:
     void initTestCase() { prepare_test_app(); }
     void cleanup() { tear_down_windows(); }
 
-    void the_accessibility_actions_grade_exactly_like_clicks()
+    // Grading reads the pressed state, which a screen reader's toggle and press actions change
+    // as a click does; the press action clicks through an animated click, a moment later.
+    void the_accessibility_actions_press_like_a_click()
     {
-        const std::vector<std::int16_t> grades{answer_right, answer_wrong, answer_wrong};
-        for (const Press how : {Press::Click, Press::ToggleAction, Press::PressAction}) {
-            QCOMPARE(grades_when_pressed(how), grades);
-            tear_down_windows();
+        start_quiz(1, {no_feedback, answers_in_order});
+        auto& button = *control<AnswerButton>(*quest.get(), "QChoice_1");
+        QAccessibleActionInterface* actions = view_of(button).actionInterface();
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        for (const QString& action :
+             {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction(),
+              QAccessibleActionInterface::pressAction(),
+              QAccessibleActionInterface::toggleAction()}) {
+            const bool was_pressed = button.pressed();
+            actions->doAction(action);
+            QTRY_COMPARE(button.pressed(), !was_pressed);
+            QCOMPARE(bool(view_of(button).state().checked), !was_pressed);
         }
     }
 
@@ -152,8 +100,6 @@ private slots:
         QCOMPARE(score.role(), QAccessible::StaticText);
         QCOMPARE(score.text(QAccessible::Name), QStringLiteral("Score"));
         QCOMPARE(score.text(QAccessible::Value), QStringLiteral(" 0/ 1"));
-        QAccessibleTextInterface* text = score.textInterface();
-        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral(" 0/ 1"));
         // Captions keep their text as their name.
         QCOMPARE(name_of("Label2"), QStringLiteral("Score:"));
         QCOMPARE(quest_view("Label2").textInterface(), nullptr);
@@ -166,17 +112,18 @@ private slots:
         start_quiz(1, {in_order, answers_in_order});
         struct Heard {
             QAccessible::Role role;
-            QString name, value, close_description, text_name, unnamed;
+            QString name, value, close_description, unnamed;
         };
         std::vector<Heard> heard;
         ModalWatcher watcher([&](QWidget& modal) {
             QAccessibleInterface& view = view_of(modal);
-            Heard h{view.role(), view.text(QAccessible::Name), view.text(QAccessible::Value), {},
-                    {},          unnamed_controls(modal)};
+            Heard h{view.role(),
+                    view.text(QAccessible::Name),
+                    view.text(QAccessible::Value),
+                    {},
+                    unnamed_controls(modal)};
             if (auto* close = modal.findChild<QWidget*>("Closeb"))
                 h.close_description = view_of(*close).text(QAccessible::Description);
-            if (auto* text = modal.findChild<QWidget*>("Text1"))
-                h.text_name = view_of(*text).text(QAccessible::Name);
             heard.push_back(h);
             ModalWatcher::press_default_button(modal);
         });
@@ -187,7 +134,6 @@ private slots:
         QCOMPARE(heard[0].name, QStringLiteral("The Answer"));
         QCOMPARE(heard[0].close_description, watcher.seen()[0].text);
         QVERIFY(heard[0].close_description.startsWith(QLatin1String("Incorrect.\n")));
-        QCOMPARE(heard[0].text_name, QStringLiteral("The answer"));
         QCOMPARE(heard[0].unnamed, QString());
         QCOMPARE(heard[1].role, QAccessible::AlertMessage);
         QCOMPARE(heard[1].name, QStringLiteral("Test Complete!"));
@@ -198,56 +144,18 @@ private slots:
     {
         start_quiz(1, {no_feedback});
         QCOMPARE(unnamed_controls(*quest.get()), QString());
-        QCOMPARE(view_of(*quest.get()).role(), QAccessible::Window);
-        QCOMPARE(view_of(*quest.get()).text(QAccessible::Name),
-                 QStringLiteral("Tarvex Tests - www.tarvex-tests.example"));
         tear_down_windows();
 
         open_options();
         QCOMPARE(unnamed_controls(*pick_a_quiz.get()), QString());
-        QWidget& wrong_box = *control<QWidget>(*pick_a_quiz.get(), "answer_when_wrong");
-        QCOMPARE(view_of(wrong_box).text(QAccessible::Name),
-                 QStringLiteral("Show the correct answer when I answer wrong"));
         run_in_event_loop([] { Welcome.get()->show(); });
         QCOMPARE(unnamed_controls(*Welcome.get()), QString());
-        QCOMPARE(view_of(*control<QWidget>(*Welcome.get(), "test_name")).text(QAccessible::Name),
-                 QStringLiteral("Test title"));
         QAccessibleInterface& banner = view_of(*control<QWidget>(*Welcome.get(), "Image1"));
         QCOMPARE(banner.role(), QAccessible::Graphic);
         QVERIFY(banner.text(QAccessible::Name).contains(QLatin1String("Tarvex Tests")));
         QVERIFY(banner.imageInterface());
-    }
-
-    // The diagram names its file; the exhibit's close button, where the focus goes, reads out
-    // the text.
-    void the_viewers_say_what_they_show()
-    {
-        QTemporaryDir dir;
-        const QString picture = dir.filePath(QStringLiteral("routers.png"));
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        QVERIFY(image.save(picture));
-        show_diagram(picture);
-        QAccessibleInterface& diagram = view_of(*control<QWidget>(*Diagram.get(), "Image1"));
-        QCOMPARE(diagram.role(), QAccessible::Graphic);
-        QCOMPARE(diagram.text(QAccessible::Name), QStringLiteral("Diagram"));
-        QCOMPARE(diagram.imageInterface()->imageDescription(), QStringLiteral("routers.png"));
-        QCOMPARE(unnamed_controls(*Diagram.get()), QString());
-
-        const QString path = dir.filePath(QStringLiteral("exhibit.txt"));
-        QVERIFY(write_file(path, "interface Serial0\r\n ip address 10.1.1.1 255.255.255.0\r\n"));
-        show_exhibit(path);
-        ExhibitWindow& window = *Exhibit.get();
-        const QString shown = control<QPlainTextEdit>(window, "Text1")->toPlainText();
-        QVERIFY(shown.contains(QLatin1String("ip address 10.1.1.1")));
-        QAccessibleInterface& close = view_of(*control<QWidget>(window, "Command1"));
-        QCOMPARE(close.text(QAccessible::Name), QStringLiteral("Close"));
-        QCOMPARE(close.text(QAccessible::Description)
-                     .replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                 shown);
-        QCOMPARE(view_of(*control<QWidget>(window, "Text1")).text(QAccessible::Name),
-                 QStringLiteral("Exhibit"));
-        QCOMPARE(unnamed_controls(window), QString());
+        for (QWidget* viewer : std::initializer_list<QWidget*>{Diagram.show(), Exhibit.show()})
+            QCOMPARE(unnamed_controls(*viewer), QString());
     }
 };
 

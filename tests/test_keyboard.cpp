@@ -61,9 +61,6 @@ private slots:
         QVERIFY(!answer.pressed());
         type_key(Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(answer.pressed());
-        // Enter with a modifier is somebody else's key.
-        type_key(Qt::Key_Return, Qt::ControlModifier);
-        QVERIFY(answer.pressed());
         QCOMPARE(text_of("question_number"), QStringLiteral(" 1"));
         // No button is the default: Enter in a text box presses nothing.
         control<QPlainTextEdit>(*quest.get(), "abox_2")->setFocus();
@@ -127,19 +124,15 @@ private slots:
     {
         start_quiz(1, {in_order, no_feedback});
         QWidget& window = *quest.get();
-        std::vector<QPlainTextEdit*> boxes{control<QPlainTextEdit>(window, "Q1"),
-                                           control<QPlainTextEdit>(window, "abox_1"),
-                                           control<QPlainTextEdit>(window, "abox_2")};
-        theanswer.load();
+        // One read-only text of each kind: one that passes the focus on, one the design locks.
         Exhibit.load()->set_text(QStringLiteral("show ip route"));
-        boxes.push_back(control<QPlainTextEdit>(*theanswer.get(), "Text1"));
-        boxes.push_back(control<QPlainTextEdit>(*Exhibit.get(), "Text1"));
+        const std::vector<QPlainTextEdit*> boxes{control<QPlainTextEdit>(*Exhibit.get(), "Text1"),
+                                                 control<QPlainTextEdit>(window, "abox_1")};
         for (QPlainTextEdit* box : boxes) {
             const QString shown = box->toPlainText();
             drop_and_paste(*box);
             QCOMPARE(box->toPlainText(), shown);
         }
-        theanswer.unload();
         // The box of a typed answer takes both.
         make_typed_answer(5, {"R1"});
         press_next();

@@ -84,13 +84,16 @@ class TestQuiz : public QObject {
 private slots:
     void quiz_k_asks_every_fourth_record_from_k()
     {
+        bool moved = false;
         for (int k = 1; k <= 4; ++k) {
             const std::vector<int> want{k, k + 4, k + 8, k + 12};
             QCOMPARE(Run(k).asked(), want);
             std::vector<int> shuffled = Run(k, true).asked();
+            moved = moved || shuffled != want;
             std::sort(shuffled.begin(), shuffled.end());
             QCOMPARE(shuffled, want);
         }
+        QVERIFY(moved);
     }
 
     // Quiz 3 asks 3, 7 (typed), 11 and 15 with its choices shuffled; the flag that counts is the
@@ -123,12 +126,33 @@ private slots:
             QCOMPARE(kept.position, std::int16_t(i + 1));
             QCOMPARE(kept.qid, std::int16_t(3 + 4 * i));
             QCOMPARE(kept.order, orders[i]);
+            // Only the filled choices move; the blank ones stay behind them.
+            const ChoiceOrder identity{0, 1, 2, 3, 4, 5, 6};
+            QVERIFY(std::is_permutation(orders[i].begin(), orders[i].end(), identity.begin()));
+            for (std::size_t p = 1; p <= 6; ++p)
+                QVERIFY(p <= (typed ? 1U : 4U) ? orders[i][p] <= (typed ? 1 : 4)
+                                               : orders[i][p] == identity[p]);
             QCOMPARE(kept.typed, typed ? QString::fromLatin1(cases[i].typed) : QString());
             QCOMPARE(letters_of(kept.pressed).size(),
                      typed ? 0 : qsizetype(cases[i].stored_pressed.size()));
             QCOMPARE(kept.answer_status, cases[i].status);
         }
         QCOMPARE(run.quiz.missed(), (std::vector<std::int16_t>{11, 15}));
+    }
+
+    void feedback_follows_the_option_for_the_reply()
+    {
+        for (const auto& [when_right, when_wrong] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) {
+            Run run(1);
+            run.options.show_when_right = std::int16_t(when_right);
+            run.options.show_when_wrong = std::int16_t(when_wrong);
+            QVERIFY(run.quiz.next_question());
+            run.quiz.grade(run.pressing({3}), {});
+            QCOMPARE(run.quiz.feedback_wanted(), when_right == 1);
+            QVERIFY(run.quiz.next_question());
+            run.quiz.grade({}, {});
+            QCOMPARE(run.quiz.feedback_wanted(), when_wrong == 1);
+        }
     }
 
     // A quit leaves the question on screen ungraded: the total is what was graded.

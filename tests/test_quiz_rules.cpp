@@ -1,14 +1,10 @@
 #include "bank/question_bank.h"
 #include "quiz/exhibit_text.h"
 #include "quiz/quiz_rules.h"
-#include "quiz/random_source.h"
 
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
-#include <numeric>
-#include <set>
 
 namespace {
 
@@ -42,20 +38,6 @@ ChoiceFlags first_visible(int count)
     for (int i = 1; i <= count; ++i)
         flags[static_cast<std::size_t>(i)] = true;
     return flags;
-}
-
-QuestionOrder sentinel_order()
-{
-    QuestionOrder order;
-    order.fill(-7);
-    return order;
-}
-
-RandomSource seeded(std::uint32_t seed)
-{
-    RandomSource random;
-    random.seed(seed);
-    return random;
 }
 
 } // namespace
@@ -148,107 +130,6 @@ private slots:
             make_record({"one", "", "   ", "\t", "five", "six"}, QStringLiteral("A"));
         QCOMPARE(count_choices(record), 4);
         QCOMPARE(count_choices(QuestionRecord{}), 0);
-    }
-
-    void question_order_fills_only_its_positions_and_shuffles_them()
-    {
-        RandomSource random = seeded(5);
-        QuestionOrder order = sentinel_order();
-        build_question_order(order, 56, false, random);
-        QuestionOrder expected = sentinel_order();
-        std::iota(expected.begin() + 1, expected.begin() + 57, std::int16_t(1));
-        QCOMPARE(order, expected);
-
-        std::set<QuestionOrder> seen;
-        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-            random.seed(seed);
-            QuestionOrder shuffled = sentinel_order();
-            build_question_order(shuffled, 56, true, random);
-            QVERIFY(shuffled != expected);
-            QCOMPARE(shuffled[0], std::int16_t(-7));
-            QVERIFY(std::is_permutation(&shuffled[1], &shuffled[57], &expected[1]));
-            QVERIFY(std::equal(&shuffled[57], shuffled.end(), &expected[57]));
-            seen.insert(shuffled);
-        }
-        QCOMPARE(seen.size(), 20U);
-
-        QuestionOrder one = sentinel_order();
-        build_question_order(one, 1, true, random);
-        QCOMPARE(one[1], std::int16_t(1));
-        QCOMPARE(one[2], std::int16_t(-7));
-        // No question draws nothing from the generator.
-        random.seed(3);
-        QuestionOrder empty = sentinel_order();
-        build_question_order(empty, 0, true, random);
-        QCOMPARE(empty, sentinel_order());
-        QCOMPARE(random.next(), seeded(3).next());
-
-        QuestionOrder oversized = sentinel_order();
-        build_question_order(oversized, 500, false, random);
-        QCOMPARE(oversized[0], std::int16_t(-7));
-        QCOMPARE(oversized[200], std::int16_t(200));
-    }
-
-    // Position i swaps with a partner drawn from all n positions, one draw per position.
-    void shuffles_swap_each_position_with_any_position()
-    {
-        constexpr int n = 5;
-        RandomSource random = seeded(42);
-        QuestionOrder questions = sentinel_order();
-        build_question_order(questions, n, true, random);
-        const ChoiceOrder choices = choice_order(n, true, random);
-
-        RandomSource reference = seeded(42);
-        std::array<std::int16_t, n + 1> want_questions{0, 1, 2, 3, 4, 5};
-        ChoiceOrder want_choices{0, 1, 2, 3, 4, 5, 6};
-        for (auto* want : {want_questions.data(), want_choices.data()}) {
-            for (int i = 1; i <= n; ++i) {
-                const auto r = static_cast<int>(std::floor(n * double(reference.next()) + 1.0));
-                QVERIFY(r >= 1 && r <= n);
-                std::swap(want[i], want[r]);
-            }
-        }
-        QVERIFY(std::equal(want_questions.begin() + 1, want_questions.end(), &questions[1]));
-        QCOMPARE(choices, want_choices);
-        QCOMPARE(random.next(), reference.next());
-    }
-
-    void choice_order_keeps_positions_above_count()
-    {
-        RandomSource random = seeded(11);
-        const ChoiceOrder identity{0, 1, 2, 3, 4, 5, 6};
-        QCOMPARE(choice_order(4, false, random), identity);
-        QCOMPARE(choice_order(1, true, random), identity);
-        QCOMPARE(choice_order(0, true, random), identity);
-
-        bool moved = false;
-        for (int round = 0; round < 20; ++round) {
-            const ChoiceOrder order = choice_order(4, true, random);
-            QCOMPARE(order[5], std::int16_t(5));
-            QCOMPARE(order[6], std::int16_t(6));
-            moved = moved || !std::is_sorted(order.begin(), order.end());
-            QVERIFY(std::is_permutation(order.begin(), order.end(), identity.begin()));
-        }
-        QVERIFY(moved);
-    }
-
-    void flags_travel_with_texts()
-    {
-        const QuestionRecord source =
-            make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
-        const QuestionRecord shown = arrange_choices(source, {0, 3, 1, 4, 2, 5, 6});
-        QCOMPARE(shown.choice_text[1], QStringLiteral("three"));
-        QCOMPARE(shown.choice_correct[1], std::int16_t(1));
-        QCOMPARE(shown.choice_text[4], QStringLiteral("two"));
-        QCOMPARE(shown.choice_correct[3], std::int16_t(0));
-        QCOMPARE(shown.question_text, source.question_text);
-        QCOMPARE(shown.explanation, source.explanation);
-        QCOMPARE(grade_choices(shown, first_visible(4), flags_of("A")), answer_right);
-        QCOMPARE(grade_choices(shown, first_visible(4), flags_of("C")), answer_wrong);
-        // An entry outside 1 to 6 keeps the position's own choice.
-        const QuestionRecord guarded = arrange_choices(source, {0, 9, 2, 3, 4, 5, -1});
-        QCOMPARE(guarded.choice_text[1], QStringLiteral("one"));
-        QCOMPARE(guarded.choice_text[6], QString());
     }
 
     void grade_multiple_choice_data()

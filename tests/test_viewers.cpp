@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QtEndian>
 
 #include <unistd.h>
@@ -38,27 +37,14 @@ struct Aids {
     std::array<QString, 3> exhibits;
 };
 
-QPushButton* quest_button(const char* name, int index = 0)
+// Clicks a button of the question window, as a user can only when it shows.
+bool click_aid(const char* name, int index = 0)
 {
-    return control<QPushButton>(*quest.get(), control_name(name, index));
-}
-
-bool click(QPushButton* button)
-{
-    if (!button || !button->isVisible())
+    auto* button = control<QPushButton>(*quest.get(), control_name(name, index));
+    if (!button->isVisible())
         return false;
     run_in_event_loop([button] { button->click(); });
     return true;
-}
-
-bool open_diagram(int index)
-{
-    return click(quest_button("diagrambutton", index));
-}
-
-bool open_exhibit(int index)
-{
-    return click(quest_button("exhibitbutton", index));
 }
 
 // Starts quiz 1 in bank order with no shuffles. The aids go into the bank after the welcome
@@ -177,12 +163,7 @@ QByteArray picture_with_text(const char* format, const QByteArray& text, bool af
 // A regular file that even root cannot open for reading.
 const QString write_only_file = QStringLiteral("/proc/sys/vm/drop_caches");
 
-// What a diagram button opens.
-enum class Opens { Nothing, EmptyWindow, Picture };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Opens)
 
 class TestViewers : public QObject {
     Q_OBJECT
@@ -213,8 +194,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("spaces kept") << "  Think of the mask  "
                                      << "  Think of the mask  ";
-        QTest::newRow("line feed") << "First line\nsecond line"
-                                   << "First line\nsecond line";
         QTest::newRow("CR LF starts one new line") << "one\r\ntwo\rthree"
                                                    << "one\ntwo\nthree";
         QTest::newRow("markup is text") << "<b>not bold</b> & more"
@@ -232,19 +211,13 @@ private slots:
                 format = box->textFormat();
             ModalWatcher::press_default_button(modal);
         });
-        QVERIFY(click(quest_button("cluebutton")));
+        QVERIFY(click_aid("cluebutton"));
         QVERIFY(!watcher.stuck());
         QCOMPARE(watcher.seen().size(), std::size_t(1));
         const ModalWatcher::Seen& box = watcher.seen().front();
         QCOMPARE(box.title, QStringLiteral("Clue"));
         QCOMPARE(box.text, shown);
         QCOMPARE(format, Qt::PlainText);
-        QVERIFY(!box.has_icon);
-        QCOMPARE(box.buttons, 1);
-        // Closing it changes nothing else.
-        QCOMPARE(quiz_state.current_question, std::int16_t(1));
-        QVERIFY(quest.get()->isVisible());
-        QVERIFY(!Diagram.is_open() && !Exhibit.is_open());
     }
 
     void each_viewer_is_one_window_that_shows_the_file_as_it_is_at_the_click()
@@ -257,46 +230,44 @@ private slots:
                              {in_dir("red.png"), in_dir("blue.png"), ""},
                              {in_dir("one.txt"), in_dir("two.txt"), ""}}}));
 
-        QVERIFY(open_exhibit(1));
+        QVERIFY(click_aid("exhibitbutton", 1));
         QPointer<ExhibitWindow> exhibit = Exhibit.get();
         QVERIFY(exhibit && exhibit->isVisible());
-        QCOMPARE(exhibit->windowTitle(), QStringLiteral("Exhibit"));
         QCOMPARE(exhibit_shown(), QStringLiteral("first\nexhibit\n"));
+        // Its close button, where the focus goes, reads the text out.
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QWidget>(*exhibit, "Command1"))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("first\r\nexhibit\r\n"));
         QVERIFY(off_centre(*exhibit) <= 1);
         // The question window stays usable beside it.
         QVERIFY(!exhibit->isModal());
         QVERIFY(quest.get()->isEnabled());
         exhibit->move(3, 5);
-        QVERIFY(open_exhibit(2));
+        QVERIFY(click_aid("exhibitbutton", 2));
         QCOMPARE(Exhibit.get(), exhibit.data());
         QCOMPARE(exhibit_shown(), QStringLiteral("second\n"));
         QVERIFY(off_centre(*exhibit) <= 1);
 
-        QVERIFY(open_diagram(1));
+        QVERIFY(click_aid("diagrambutton", 1));
         QPointer<DiagramWindow> diagram = Diagram.get();
         QVERIFY(diagram && diagram->isVisible());
-        QCOMPARE(diagram->windowTitle(), QStringLiteral("Diagram"));
-        QCOMPARE(diagram_picture().size(), QSize(40, 30));
         QCOMPARE(shown_in_diagram({2, 2}), QColor(Qt::red));
-        QVERIFY(open_diagram(2));
+        QVERIFY(click_aid("diagrambutton", 2));
         QCOMPARE(Diagram.get(), diagram.data());
-        QCOMPARE(diagram_picture().size(), QSize(20, 60));
         // Stretched over the whole box, corner to corner.
         const QSize box = diagram->findChild<StretchedImage*>()->size();
         QCOMPARE(shown_in_diagram({1, 1}), QColor(Qt::blue));
         QCOMPARE(shown_in_diagram({box.width() - 2, box.height() - 2}), QColor(Qt::blue));
 
         // "Close" only hides: the windows stay loaded, and the next click reads the file again.
-        QVERIFY(click(control<QPushButton>(*diagram, "Command1")));
-        QVERIFY(click(control<QPushButton>(*exhibit, "Command1")));
+        quiz_driver::click(*diagram, "Command1");
+        quiz_driver::click(*exhibit, "Command1");
         QVERIFY(Diagram.is_open() && !diagram->isVisible() && !diagram_picture().isNull());
         QVERIFY(Exhibit.is_open() && !exhibit->isVisible());
-        QVERIFY(!program_ended());
         QVERIFY(write_picture(in_dir("blue.png"), {10, 10}, Qt::green));
         QVERIFY(write_file(in_dir("two.txt"), "after"));
-        QVERIFY(open_diagram(2));
-        QVERIFY(open_exhibit(2));
-        QVERIFY(diagram->isVisible() && exhibit->isVisible());
+        QVERIFY(click_aid("diagrambutton", 2));
+        QVERIFY(click_aid("exhibitbutton", 2));
         QCOMPARE(shown_in_diagram({2, 2}), QColor(Qt::green));
         QCOMPARE(exhibit_shown(), QStringLiteral("after\n"));
     }
@@ -308,7 +279,7 @@ private slots:
         QVERIFY(write_file(in_dir("next.txt"), "text"));
         const Aids aids{"", {in_dir("next.png"), "", ""}, {in_dir("next.txt"), "", ""}};
         QVERIFY(start_quiz({aids, aids}, true));
-        QVERIFY(open_diagram(1) && open_exhibit(1));
+        QVERIFY(click_aid("diagrambutton", 1) && click_aid("exhibitbutton", 1));
         // No answer pressed is a wrong reply: the feedback window shows while NEXT grades it.
         std::optional<bool> viewers_open_at_grading;
         ModalWatcher watcher([&](QWidget& modal) {
@@ -318,13 +289,9 @@ private slots:
         quiz_driver::press_next();
         QCOMPARE(watcher.seen().size(), std::size_t(1));
         QCOMPARE(viewers_open_at_grading, std::optional<bool>(false));
-        QVERIFY(!Diagram.is_open() && !Exhibit.is_open());
-        QCOMPARE(quiz_state.current_question, std::int16_t(2));
 
-        QVERIFY(open_diagram(1) && open_exhibit(1));
+        QVERIFY(click_aid("diagrambutton", 1) && click_aid("exhibitbutton", 1));
         quiz_driver::press_quit();
-        QVERIFY(!watcher.stuck());
-        QCOMPARE(watcher.seen().back().title, QStringLiteral("Test Complete!"));
         QVERIFY(Welcome.get()->isVisible() && !quest.is_open());
         QVERIFY(Diagram.get()->isVisible() && Exhibit.get()->isVisible());
         QVERIFY(!program_ended());
@@ -336,8 +303,7 @@ private slots:
     void diagram_paths_are_used_literally_and_show_their_largest_usable_image_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<Opens>("opens");
-        QDir(dir_.path()).mkpath(QStringLiteral("folder.png"));
+        QTest::addColumn<bool>("usable");
         QVERIFY(write_file(in_dir("garbage.png"), QByteArray(4096, '\x5A')));
         QVERIFY(write_picture(in_dir("whole.png"), {64, 64}, Qt::green));
         QFile whole(in_dir("whole.png"));
@@ -355,42 +321,36 @@ private slots:
                            icon_file({filled({16, 16}, Qt::red), filled({48, 48}, Qt::green),
                                       filled({32, 32}, Qt::blue)})));
 
-        QTest::newRow("missing") << in_dir("none.png") << Opens::Nothing;
-        QTest::newRow("folder") << in_dir("folder.png") << Opens::Nothing;
-        QTest::newRow("not a picture") << in_dir("garbage.png") << Opens::EmptyWindow;
-        QTest::newRow("truncated picture") << in_dir("truncated.png") << Opens::EmptyWindow;
-        QTest::newRow("empty file") << in_dir("empty.png") << Opens::EmptyWindow;
-        QTest::newRow("cannot be opened") << in_dir("locked") << Opens::EmptyWindow;
-        QTest::newRow("wildcards in the name") << QStringLiteral("[d]*?.png") << Opens::Picture;
-        QTest::newRow("largest image of an icon") << in_dir("sizes.ico") << Opens::Picture;
-        // Qt would read a path beginning with ':' from the program's own pictures.
+        QTest::newRow("not a picture") << in_dir("garbage.png") << false;
+        QTest::newRow("truncated picture") << in_dir("truncated.png") << false;
+        QTest::newRow("empty file") << in_dir("empty.png") << false;
+        QTest::newRow("cannot be opened") << in_dir("locked") << false;
+        QTest::newRow("wildcards in the name") << QStringLiteral("[d]*?.png") << true;
+        QTest::newRow("largest image of an icon") << in_dir("sizes.ico") << true;
+        // Qt would read a path beginning with ':' from the program's own pictures. Paths the
+        // lookup refuses are in the exhibit table: both viewers share it.
         QVERIFY(QDir().mkpath(dir_.path() + QStringLiteral("/:/assets")));
         QVERIFY(
             write_picture(dir_.path() + QStringLiteral("/:/assets/disk.png"), {10, 10}, Qt::green));
-        QTest::newRow("built-in picture's name") << ":/assets/band.png" << Opens::Nothing;
-        QTest::newRow("colon-led file on disk") << ":/assets/disk.png" << Opens::Picture;
+        QTest::newRow("colon-led file on disk") << ":/assets/disk.png" << true;
     }
 
-    // A good red diagram shown first stays when the path opens nothing, and an unreadable picture
-    // replaces it with an empty window; a usable one shows green.
+    // An unreadable picture replaces the good red one shown before with an empty window; a
+    // usable one shows green.
     void diagram_paths_are_used_literally_and_show_their_largest_usable_image()
     {
         QFETCH(QString, path);
-        QFETCH(Opens, opens);
+        QFETCH(bool, usable);
         if (path.endsWith(QLatin1String("locked")) && !QFileInfo(path).isFile())
             QSKIP("this system has no write-only file to link to");
         QVERIFY(write_picture(in_dir("good.png"), {10, 10}, Qt::red));
         QVERIFY(start_quiz({{"", {path, in_dir("good.png"), ""}, {}}}));
-
-        QVERIFY(open_diagram(1));
-        QCOMPARE(Diagram.is_open(), opens != Opens::Nothing);
-        QVERIFY(open_diagram(2));
-        QVERIFY(open_diagram(1));
+        QVERIFY(click_aid("diagrambutton", 1) && click_aid("diagrambutton", 2) &&
+                click_aid("diagrambutton", 1));
         QVERIFY(Diagram.get()->isVisible());
-        QCOMPARE(diagram_picture().isNull(), opens == Opens::EmptyWindow);
-        if (opens != Opens::EmptyWindow)
-            QCOMPARE(shown_in_diagram({2, 2}),
-                     QColor(opens == Opens::Picture ? Qt::green : Qt::red));
+        QCOMPARE(diagram_picture().isNull(), !usable);
+        if (usable)
+            QCOMPARE(shown_in_diagram({2, 2}), QColor(Qt::green));
         QVERIFY(quest.get()->isVisible());
     }
 
@@ -415,7 +375,7 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(write_file(in_dir("plain.pic"), file));
         QVERIFY(start_quiz({{"", {in_dir("plain.pic"), "", ""}, {}}}));
-        QVERIFY(open_diagram(1));
+        QVERIFY(click_aid("diagrambutton", 1));
         QAccessibleInterface* image = QAccessible::queryAccessibleInterface(
             Diagram.get()->findChild<StretchedImage*>(QStringLiteral("Image1")));
         QVERIFY(image);
@@ -468,26 +428,13 @@ private slots:
         QFETCH(QString, shown);
         QVERIFY(write_file(in_dir("good.txt"), "good"));
         QVERIFY(start_quiz({{"", {}, {field, in_dir("good.txt"), ""}}}));
-        QVERIFY(open_exhibit(1));
+        QVERIFY(click_aid("exhibitbutton", 1));
         QCOMPARE(Exhibit.is_open(), opens);
-        QVERIFY(open_exhibit(2));
-        QVERIFY(open_exhibit(1));
+        QVERIFY(click_aid("exhibitbutton", 2));
+        QVERIFY(click_aid("exhibitbutton", 1));
         QVERIFY(Exhibit.get()->isVisible());
         QCOMPARE(exhibit_shown(), opens ? shown : QStringLiteral("good\n"));
         QVERIFY(quest.get()->isVisible());
-    }
-
-    void exhibit_that_vanished_after_the_test_is_not_read()
-    {
-        for (const bool replaced_by_a_folder : {false, true}) {
-            const QString path =
-                in_dir(QStringLiteral("gone%1.txt").arg(int(replaced_by_a_folder)));
-            QVERIFY(write_file(path, "text"));
-            QVERIFY(side_file_exists(path));
-            QVERIFY(QFile::remove(path));
-            QVERIFY(!replaced_by_a_folder || QDir().mkdir(path));
-            QCOMPARE(read_exhibit(path), std::nullopt);
-        }
     }
 
     // Read whole, a file of any size could fill the memory; the click says why nothing opens.
@@ -498,35 +445,25 @@ private slots:
         large.close();
         QVERIFY(start_quiz({{"", {}, {in_dir("huge.txt"), "", ""}}}));
         ModalWatcher watcher;
-        QVERIFY(open_exhibit(1));
-        QCOMPARE(watcher.seen().size(), 1U);
-        QCOMPARE(watcher.seen().front().title, QStringLiteral("Exhibit"));
+        QVERIFY(click_aid("exhibitbutton", 1) && watcher.seen().size() == 1);
         QCOMPARE(watcher.seen().front().text,
                  QStringLiteral("The exhibit huge.txt is larger than 16 MiB and is not shown."));
-        QVERIFY(!Exhibit.is_open());
-        QCOMPARE(read_exhibit(in_dir("huge.txt")), std::nullopt);
     }
 
+    // The click shows the start of a large exhibit; the event loop fills in the rest, unless a
+    // new exhibit replaces it first.
     void large_exhibit_fills_from_the_event_loop_and_a_new_one_replaces_it()
     {
-        // The time this takes is for the benchmarks; here, that the click does not fill it all.
-        const QByteArray line =
-            "interface GigabitEthernet0/1 ip address 192.0.2.1 255.255.255.0\r\n";
+        const QByteArray line = "interface GigabitEthernet0/1 ip address 192.0.2.1\r\n";
         const qsizetype lines = 2 * 1024 * 1024 / line.size();
         QVERIFY(write_file(in_dir("large.txt"), line.repeated(lines)));
         QVERIFY(write_file(in_dir("small.txt"), "small"));
         QVERIFY(start_quiz({{"", {}, {in_dir("large.txt"), in_dir("small.txt"), ""}}}));
-        QVERIFY(open_exhibit(1));
+        QVERIFY(click_aid("exhibitbutton", 1));
         auto* text = Exhibit.get()->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-        QVERIFY(text->blockCount() > 1);
         QVERIFY(text->blockCount() < lines);
         QTRY_COMPARE_WITH_TIMEOUT(text->blockCount(), lines + 1, 30000);
-        QCOMPARE(text->document()->lastBlock().previous().text(),
-                 QString::fromLatin1(line.chopped(2)));
-        QCOMPARE(text->toPlainText().size(), (line.size() - 1) * lines);
-
-        QVERIFY(open_exhibit(1));
-        QVERIFY(open_exhibit(2));
+        QVERIFY(click_aid("exhibitbutton", 1) && click_aid("exhibitbutton", 2));
         QTest::qWait(50);
         QCOMPARE(exhibit_shown(), QStringLiteral("small\n"));
     }

@@ -36,11 +36,10 @@ void ModalWatcher::poll()
     }
     current_ = modal;
     polls_on_current_ = 0;
-    Seen seen{modal->windowTitle(), {}, false, 0};
+    Seen seen{modal->windowTitle(), {}, false};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
         seen.has_icon = box->icon() != QMessageBox::NoIcon;
-        seen.buttons = static_cast<int>(box->buttons().size());
     } else if (auto* text = modal->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))) {
         seen.text = text->toPlainText();
     }

@@ -18,7 +18,6 @@ public:
         QString title;
         QString text;
         bool has_icon = false;
-        int buttons = 0;
     };
     // The action closes the modal window; by default its OK or Close button is clicked.
     using Action = std::function<void(QWidget&)>;

@@ -54,13 +54,6 @@ void press_quit()
     click(*quest.get(), "quitquiz");
 }
 
-void press_letters(const QString& letters)
-{
-    for (const QChar letter : letters)
-        control<AnswerButton>(*quest.get(), control_name("QChoice", letter.unicode() - u'A' + 1))
-            ->click();
-}
-
 void press_correct_answer()
 {
     const QuestionRecord& stored = bank.record(quiz_state.current_qid);

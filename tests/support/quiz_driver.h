@@ -25,8 +25,6 @@ void start_quiz(int quiz, std::initializer_list<std::pair<const char*, bool>> bo
 
 void press_next();
 void press_quit();
-// Toggles the answer buttons of the given letters ("BD").
-void press_letters(const QString& letters);
 // Presses exactly the buttons whose choice text is a correct choice of the question on screen.
 void press_correct_answer();
 
