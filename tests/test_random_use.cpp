@@ -23,8 +23,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -104,15 +106,43 @@ std::vector<QWidget*> visible_windows()
     return windows;
 }
 
+bool named(const QWidget* widget, const char* name)
+{
+    return widget && widget->objectName() == QLatin1String(name);
+}
+
 // Buttons whose press may end the program: "Exit" and a viewer's close button.
 bool may_end_program(const QWidget* target)
 {
-    if (!target || target->objectName() != QLatin1String("Command1"))
-        return false;
-    const QString window = target->window()->objectName();
-    return window == QLatin1String("Welcome") || window == QLatin1String("Diagram") ||
-           window == QLatin1String("Exhibit");
+    const QWidget* window = target ? target->window() : nullptr;
+    return named(target, "Command1") &&
+           (named(window, "Welcome") || named(window, "Diagram") || named(window, "Exhibit"));
 }
+
+enum class Ending { never, maybe, surely };
+
+// Outer spaces (code 32 only) off and upper case, as typed answers are compared.
+QString bare(QString text)
+{
+    while (text.startsWith(u' '))
+        text.remove(0, 1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text.toUpper();
+}
+
+const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 10> keys{{
+    {Qt::Key_Tab, Qt::NoModifier},
+    {Qt::Key_Backtab, Qt::ShiftModifier},
+    {Qt::Key_Space, Qt::NoModifier},
+    {Qt::Key_Return, Qt::NoModifier},
+    {Qt::Key_Escape, Qt::NoModifier},
+    {Qt::Key_N, Qt::AltModifier},
+    {Qt::Key_Left, Qt::NoModifier},
+    {Qt::Key_Right, Qt::NoModifier},
+    {Qt::Key_Up, Qt::NoModifier},
+    {Qt::Key_Down, Qt::NoModifier},
+}};
 
 int loop_level()
 {
@@ -137,6 +167,7 @@ public:
     }
 
     int actions_done() const { return done_; }
+    int whole_quizzes() const { return whole_quizzes_; }
 
 private:
     std::uint32_t pick(std::uint32_t count) { return engine_() % count; }
@@ -153,11 +184,12 @@ private:
         schedule();
         if (loop_level() == waiting_level_)
             return;
+        read_summary();
         // Checked a tick later, once the posted work of the action (deferred closes, the end of
         // the program) has run.
         if (checking_) {
             checking_ = false;
-            check(may_end_);
+            check(ending_);
         }
         if (finishing_ || !failure_.isEmpty()) {
             finish();
@@ -207,38 +239,84 @@ private:
         crash_log += what.toStdString() + '\n';
     }
 
+    // Until the first summary the user acts as a student: no Quit Test, Exit or close box; answer
+    // buttons and NEXT come first, now and then the bank's own answer.
     void act()
     {
+        watch_next_button();
         const std::vector<QWidget*> windows = visible_windows();
         if (windows.empty())
             return;
         QWidget& window = *windows[pick(static_cast<std::uint32_t>(windows.size()))];
-        bool may_end = false;
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* question =
+            quest.is_open() && quest.get()->isVisible() && !modal ? quest.get() : nullptr;
+        Ending ending = Ending::never;
         const std::uint32_t kind = pick(100);
-        if (kind < 50)
-            may_end = press_a_button(window);
-        else if (kind < 85)
-            may_end = type_a_key();
-        else if (kind < 93)
+        if (student_ && modal) {
+            note(QStringLiteral("default button of ") + path_of(*modal));
+            ModalWatcher::press_default_button(*modal);
+        } else if (student_ && question && kind < 10) {
+            type_key({Qt::Key_N, Qt::AltModifier});
+        } else if (question && kind < (student_ ? 50 : 6)) {
+            // A typed answer is sent at once, before stray keys land in its box.
+            bool send = kind < 35;
+            if (kind >= 35 || !student_)
+                send = answer_from_bank(*question) || !student_;
+            if (send) {
+                note(QStringLiteral("click quest/NextButton"));
+                control<QAbstractButton>(*question, QStringLiteral("NextButton"))->click();
+            }
+        } else if (student_ || kind < 50) {
+            ending = press_a_button(student_ && question && kind < 90 ? *question : window);
+        } else if (kind < 85) {
+            ending = type_key(keys[pick(keys.size())]);
+        } else if (kind < 93) {
             resize(window);
-        else
-            may_end = request_close(window);
+        } else {
+            ending = request_close(window);
+        }
         ++done_;
         checking_ = true;
-        may_end_ = may_end;
+        ending_ = ending;
         if (done_ >= actions_)
             finishing_ = true;
     }
 
-    bool press_a_button(QWidget& window)
+    // What the rules let an action end: closing the welcome or the options window ends the
+    // program, the question window too unless a viewer is open, a viewer only as the last window;
+    // nothing ends while a modal window is open.
+    Ending ending_on_close(const QWidget& window) const
+    {
+        if (QApplication::activeModalWidget())
+            return Ending::never;
+        // Inside a nested loop the end waits until that loop returns.
+        if (loop_level() != base_level_)
+            return Ending::maybe;
+        const std::vector<QWidget*> windows = visible_windows();
+        if (named(&window, "Welcome") || named(&window, "pick_a_quiz"))
+            return Ending::surely;
+        if (named(&window, "quest"))
+            return std::any_of(
+                       windows.begin(), windows.end(),
+                       [](const QWidget* w) { return named(w, "Diagram") || named(w, "Exhibit"); })
+                       ? Ending::never
+                       : Ending::surely;
+        if (named(&window, "Diagram") || named(&window, "Exhibit"))
+            return windows.size() == 1 ? Ending::surely : Ending::never;
+        return Ending::maybe;
+    }
+
+    Ending press_a_button(QWidget& window)
     {
         std::vector<QAbstractButton*> buttons;
         for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-            if (button->isVisibleTo(&window))
+            if (button->isVisibleTo(&window) &&
+                !(student_ && (may_end_program(button) || named(button, "quitquiz"))))
                 buttons.push_back(button);
         }
         if (buttons.empty())
-            return false;
+            return Ending::never;
         QAbstractButton& button = *buttons[pick(static_cast<std::uint32_t>(buttons.size()))];
         // A screen reader can press what Qt's own blocking keeps from mouse and keys; its press
         // action clicks 100 ms later, which would make a run depend on the clock, so buttons of
@@ -250,44 +328,34 @@ private:
             view->actionInterface()->doAction(button.isCheckable()
                                                   ? QAccessibleActionInterface::toggleAction()
                                                   : QAccessibleActionInterface::pressAction());
-            return false;
+            return Ending::never;
         }
         note(QStringLiteral("click ") + path_of(button));
-        const bool may_end = may_end_program(&button);
+        const Ending ending = !may_end_program(&button)   ? Ending::never
+                              : named(&window, "Welcome") ? Ending::surely
+                                                          : ending_on_close(window);
         button.click();
-        return may_end;
+        return ending;
     }
 
-    bool type_a_key()
+    Ending type_key(std::pair<Qt::Key, Qt::KeyboardModifiers> stroke)
     {
-        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 10> keys{{
-            {Qt::Key_Tab, Qt::NoModifier},
-            {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Space, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier},
-            {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_N, Qt::AltModifier},
-            {Qt::Key_Left, Qt::NoModifier},
-            {Qt::Key_Right, Qt::NoModifier},
-            {Qt::Key_Up, Qt::NoModifier},
-            {Qt::Key_Down, Qt::NoModifier},
-        }};
-        const auto [key, modifiers] = keys[pick(keys.size())];
+        const auto [key, modifiers] = stroke;
         QWidget* target = QApplication::focusWidget();
         if (!target)
             target = QApplication::activeWindow();
         if (!target)
-            return false;
+            return Ending::never;
         note(QStringLiteral("key ") + QKeySequence(key | modifiers).toString() +
              QStringLiteral(" on ") + path_of(*target));
-        const bool may_end = may_end_program(target);
+        const Ending ending = may_end_program(target) ? Ending::maybe : Ending::never;
         QPointer<QAbstractButton> next =
             target->window()->findChild<QAbstractButton*>(QStringLiteral("NextButton"));
         QTest::keyClick(target, key, modifiers);
         // Alt+N presses NEXT and releases it 100 ms later; nothing else happens meanwhile.
         if (next && next->isDown())
             wait_until_released(*next);
-        return may_end;
+        return ending;
     }
 
     void wait_until_released(QAbstractButton& button)
@@ -311,25 +379,161 @@ private:
     }
 
     // As the title bar's close box sends it.
-    bool request_close(QWidget& window)
+    Ending request_close(QWidget& window)
     {
         note(QStringLiteral("close box of ") + path_of(window));
+        const Ending ending = ending_on_close(window);
         QCloseEvent close;
         QCoreApplication::sendEvent(window.windowHandle(), &close);
-        return true;
+        return ending;
     }
 
-    void check(bool may_end)
+    // A student's reply from the bank: its correct choices, or one of its typed answers in any
+    // case with spaces around; now and then with the inner spaces doubled, which makes it wrong.
+    bool answer_from_bank(QWidget& window)
+    {
+        const int qid = control<QLabel>(window, QStringLiteral("qid"))->text().toInt();
+        const QuestionRecord& record = bank.record(qid);
+        const auto box = [&](int i) {
+            return control<QPlainTextEdit>(window, control_name("abox", i));
+        };
+        if (is_typed_answer(record.question_type)) {
+            QStringList answers(record.choice_text.begin() + 1, record.choice_text.end());
+            answers.removeIf([](const QString& answer) { return bare(answer).isEmpty(); });
+            if (answers.isEmpty())
+                return false;
+            QString reply = answers[pick(static_cast<std::uint32_t>(answers.size()))];
+            for (QChar& c : reply)
+                c = pick(2) ? c.toLower() : c.toUpper();
+            if (pick(4) == 0)
+                reply.replace(QLatin1Char(' '), QStringLiteral("  "));
+            reply = QString(pick(3), u' ') + reply + QString(pick(3), u' ');
+            note(QStringLiteral("type \"%1\" as the answer").arg(reply));
+            box(1)->setFocus();
+            QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box(1), reply);
+            return true;
+        }
+        note(QStringLiteral("press the correct choices of record %1").arg(qid));
+        for (int i = 1; i <= 6; ++i) {
+            auto* button = control<QAbstractButton>(window, control_name("QChoice", i));
+            bool correct = false;
+            for (std::size_t j = 1; j <= 6; ++j)
+                correct |=
+                    record.choice_correct[j] == 1 && record.choice_text[j] == box(i)->toPlainText();
+            if (!button->isHidden() && button->isChecked() != correct)
+                button->click();
+        }
+        return false;
+    }
+
+    // Grades each reply the program acts on, at the release of NEXT that no modal window blocked
+    // when it went down or blocks now, by what the screen shows and the bank's own record.
+    void watch_next_button()
+    {
+        QWidget* window = quest.is_open() ? quest.get() : nullptr;
+        if (!window || window == watched_)
+            return;
+        watched_ = window;
+        right_by_bank_ = 0;
+        graded_by_bank_ = 0;
+        auto* next = control<QAbstractButton>(*window, QStringLiteral("NextButton"));
+        connect(next, &QAbstractButton::pressed, this,
+                [this] { next_went_down_free_ = !QApplication::activeModalWidget(); });
+        connect(next, &QAbstractButton::released, this, [this, window] {
+            if (next_went_down_free_ && !QApplication::activeModalWidget())
+                grade_by_bank(*window);
+        });
+    }
+
+    // Right exactly when the texts beside the pressed buttons are the record's correct choices,
+    // or the typed text is one of its answers but for case and outer spaces.
+    void grade_by_bank(const QWidget& window)
+    {
+        const int position =
+            control<QLabel>(window, QStringLiteral("question_number"))->text().toInt();
+        const int qid = control<QLabel>(window, QStringLiteral("qid"))->text().toInt();
+        const QuestionRecord& record = bank.record(qid);
+        bool right = false;
+        if (is_typed_answer(record.question_type)) {
+            const QString typed =
+                bare(control<QPlainTextEdit>(window, control_name("abox", 1))->toPlainText());
+            right = std::any_of(record.choice_text.begin() + 1, record.choice_text.end(),
+                                [&](const QString& answer) {
+                                    return !bare(answer).isEmpty() && bare(answer) == typed;
+                                });
+        } else {
+            QStringList shown, pressed, stored, correct;
+            for (int i = 1; i <= 6; ++i) {
+                const auto j = static_cast<std::size_t>(i);
+                if (!bare(record.choice_text[j]).isEmpty()) {
+                    stored << record.choice_text[j];
+                    if (record.choice_correct[j] == 1)
+                        correct << record.choice_text[j];
+                }
+                const auto* button = control<QAbstractButton>(window, control_name("QChoice", i));
+                if (button->isHidden())
+                    continue;
+                shown << control<QPlainTextEdit>(window, control_name("abox", i))->toPlainText();
+                if (button->isChecked())
+                    pressed << shown.constLast();
+            }
+            for (QStringList* texts : {&shown, &pressed, &stored, &correct})
+                texts->sort();
+            if (shown != stored)
+                return fail(QStringLiteral("record %1 is shown with the choices %2")
+                                .arg(qid)
+                                .arg(shown.join(QLatin1Char('|'))));
+            right = pressed == correct;
+        }
+        if (position != graded_by_bank_ + 1)
+            return fail(QStringLiteral("NEXT at question %1 after %2 graded")
+                            .arg(position)
+                            .arg(graded_by_bank_));
+        note(QStringLiteral("  by the bank, record %1 is %2")
+                 .arg(qid)
+                 .arg(right ? "right" : "wrong"));
+        ++graded_by_bank_;
+        right_by_bank_ += right ? 1 : 0;
+    }
+
+    // The summary's figures against the bank's grading; a whole quiz is one finished by NEXT.
+    void read_summary()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == summary_ || box->windowTitle() != QLatin1String("Test Complete!"))
+            return;
+        summary_ = box;
+        student_ = false;
+        const QRegularExpressionMatch figures =
+            QRegularExpression(QStringLiteral("= *(\\d+)/ *(\\d+)")).match(box->text());
+        const int right = figures.captured(1).toInt();
+        const int total = figures.captured(2).toInt();
+        note(QStringLiteral("summary: %1 of %2").arg(right).arg(total));
+        if (right != right_by_bank_ || total != graded_by_bank_)
+            return fail(
+                QStringLiteral("the summary gives %1 of %2 right, the bank's flags %3 of %4")
+                    .arg(right)
+                    .arg(total)
+                    .arg(right_by_bank_)
+                    .arg(graded_by_bank_));
+        if (total == quiz_state.questions_per_quiz)
+            ++whole_quizzes_;
+    }
+
+    void check(Ending ending)
     {
         // The program ends from the event loop once its last window has gone; at the outer level
         // nothing of the program is running, so that can happen now.
         if (visible_windows().empty() && loop_level() == base_level_)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (program_ended()) {
-            if (!may_end)
+            if (ending == Ending::never)
                 fail(QStringLiteral("the program ended on an action that cannot end it"));
             return;
         }
+        if (ending == Ending::surely)
+            return fail(QStringLiteral("the program runs on after an action that ends it"));
         const std::vector<QWidget*> windows = visible_windows();
         if (windows.empty())
             return fail(QStringLiteral("no window is visible while the program runs"));
@@ -344,6 +548,12 @@ private:
         if (feedback > 1)
             return fail(QStringLiteral("%1 feedback windows are open").arg(feedback));
         const QuizState& state = quiz_state;
+        if (quest.is_open() && quest.get() == watched_ && loop_level() == base_level_ &&
+            !QApplication::activeModalWidget() && state.right_count != right_by_bank_)
+            return fail(QStringLiteral("%1 right counted where the bank's flags make %2 of %3")
+                            .arg(state.right_count)
+                            .arg(right_by_bank_)
+                            .arg(graded_by_bank_));
         if (quest.is_open() &&
             !(0 <= state.right_count && state.right_count <= state.current_question &&
               state.current_question <= state.questions_per_quiz))
@@ -437,7 +647,14 @@ private:
     int done_ = 0;
     bool finishing_ = false;
     bool checking_ = false;
-    bool may_end_ = false;
+    Ending ending_ = Ending::never;
+    bool student_ = true;
+    QPointer<QWidget> watched_;
+    bool next_went_down_free_ = false;
+    int right_by_bank_ = 0;
+    int graded_by_bank_ = 0;
+    QPointer<QWidget> summary_;
+    int whole_quizzes_ = 0;
     QEventLoop* base_loop_ = nullptr;
     int base_level_ = 0;
     int waiting_level_ = -1;
@@ -513,6 +730,7 @@ private slots:
         RandomUser user(seed, actions_per_seed);
         const QString failure = user.run();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(user.whole_quizzes() >= 1, "no quiz was answered to its end");
         qInfo("seed %u: %d actions, %.0f actions per second", seed, user.actions_done(),
               user.actions_done() * 1000.0 /
                   static_cast<double>(std::max<qint64>(1, clock.elapsed())));
