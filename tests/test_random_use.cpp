@@ -1,8 +1,8 @@
 // Random use of the real program: presses, keys, close requests and resizes across whatever windows
-// are open, blocked ones included, with what must always hold checked after every action: among it
-// the score, against each reply graded again from the bank's record, and the end of the program,
-// which comes exactly when the rules say. When the program ends it is started anew. A failure
-// prints the seed and the actions that led to it.
+// are open, blocked ones included, with what must always hold checked after every action. Each
+// reply is graded again from the bank's own record and the score held to it; a close request or
+// Exit ends the program exactly when the rules say it does. When the program ends it is started
+// anew. A failure prints the seed and the actions that led to it.
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_options.h"
@@ -483,9 +483,8 @@ private:
             fail(QStringLiteral("record %1 is shown with the choices ").arg(qid) +
                  shown.join(QLatin1Char('|')));
         if (number_on(window, "question_number") != ++graded_by_bank_)
-            fail(QStringLiteral("NEXT at question %1 graded it as reply %2")
-                     .arg(number_on(window, "question_number"))
-                     .arg(graded_by_bank_));
+            fail(QString::asprintf("NEXT at question %d is reply %d of the quiz",
+                                   number_on(window, "question_number"), graded_by_bank_));
         note(QStringLiteral("  by the bank, record %1 is ").arg(qid) + (right ? "right" : "wrong"));
         right_by_bank_ += right ? 1 : 0;
     }
@@ -505,11 +504,8 @@ private:
         note(QStringLiteral("summary: %1 of %2").arg(right).arg(total));
         if (right != right_by_bank_ || total != graded_by_bank_)
             return fail(
-                QStringLiteral("the summary gives %1 of %2 right, the bank's flags %3 of %4")
-                    .arg(right)
-                    .arg(total)
-                    .arg(right_by_bank_)
-                    .arg(graded_by_bank_));
+                QString::asprintf("the summary gives %d of %d right, the bank's flags %d of %d",
+                                  right, total, right_by_bank_, graded_by_bank_));
         if (total == quiz_state.questions_per_quiz)
             ++whole_quizzes_;
     }
@@ -538,10 +534,8 @@ private:
         const QuizState& state = quiz_state;
         if (quest.is_open() && quest.get() == watched_ && loop_level() == base_level_ &&
             !QApplication::activeModalWidget() && state.right_count != right_by_bank_)
-            return fail(QStringLiteral("%1 right counted where the bank's flags make %2 of %3")
-                            .arg(state.right_count)
-                            .arg(right_by_bank_)
-                            .arg(graded_by_bank_));
+            return fail(QString::asprintf("%d right counted where the bank's flags make %d of %d",
+                                          state.right_count, right_by_bank_, graded_by_bank_));
         if (const QWidget* focus = QApplication::focusWidget();
             named(focus, "Q1") || named(focus, "Text1"))
             return fail(QStringLiteral("a text that passes the focus on kept it"));
