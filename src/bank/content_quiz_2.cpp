@@ -596,9 +596,8 @@ std::span<const ContentEntry> quiz_2_content()
             .correct = "C",
             .explanation = {"A static route may name an exit interface instead of a next hop.",
                             "On a point-to-point link all that leaves serial 0/0 reaches R2.",
-                            "So: ip route 172.16.50.0 255.255.255.0 serial0/0.",
-                            "null0 discards the traffic; 172.16.50.1 lies beyond R2, not next to "
-                            "R1.",
+                            "The route is ip route 172.16.50.0 255.255.255.0 serial0/0.",
+                            "null0 drops the traffic; 172.16.50.1 lies beyond R2.",
                             "A route needs its mask; ip default-network marks a default candidate.",
                             "show ip route lists the route as directly connected."},
         },

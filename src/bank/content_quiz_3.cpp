@@ -378,7 +378,7 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"What does a router do with the SAP broadcasts it hears from the IPX "
                          "servers on one of its networks?"},
-            .choices = {"It forwards each broadcast unchanged out all its other interfaces",
+            .choices = {"It forwards each SAP broadcast unchanged out all its other interfaces",
                         "It drops them, since a router keeps no record of services",
                         "It answers each server with a GNS reply",
                         "It forwards them only to the network that holds the most clients",
@@ -597,10 +597,9 @@ std::span<const ContentEntry> quiz_3_content()
                         "It lets IGRP share traffic over routes with up to twice the best metric"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 6, page 334",
-                            "variance 2 turns on unequal-cost load balancing: IGRP also uses any "
-                            "route with up to twice the best metric, if the next router's own "
-                            "metric to the network is lower than this router's best metric, and "
-                            "sends less traffic over the costlier ones. The default, 1, allows "
+                            "variance 2 turns on unequal-cost load balancing: IGRP also uses "
+                            "loop-free routes whose metric is no more than twice the best metric, "
+                            "and sends less traffic over the costlier ones. The default, 1, allows "
                             "equal-cost paths only; variance sets no timer, hop limit or "
                             "advertised metric."},
         },

@@ -66,9 +66,8 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"Router", "Switch", "Bridge", "Hub", "Repeater"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 1, page 2",
-                            "A router does not forward broadcasts by default, so each router "
-                            "interface is its own broadcast domain; hubs, repeaters, bridges and "
-                            "switches all pass broadcasts on."},
+                            "A router does not forward broadcasts by default, so each of its "
+                            "interfaces is a broadcast domain of its own."},
         },
 
         // Record 20
