@@ -103,12 +103,7 @@ public:
 
     QString text(const char* field) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
-        if (value.isUndefined())
-            return {};
-        if (!value.isString())
-            refuse(QStringLiteral("in %1, %2 is not a text").arg(where_, QLatin1String(field)));
-        return value.toString();
+        return typed(field, QJsonValue::String, "a text").toString();
     }
 
     QString one_of(const char* field, std::initializer_list<const char*> allowed) const
@@ -134,26 +129,25 @@ public:
 
     bool flag(const char* field) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
-        if (value.isUndefined())
-            return false;
-        if (!value.isBool())
-            refuse(
-                QStringLiteral("in %1, %2 is not true or false").arg(where_, QLatin1String(field)));
-        return value.toBool();
+        return typed(field, QJsonValue::Bool, "true or false").toBool();
     }
 
     QJsonArray list(const char* field) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
-        if (value.isUndefined())
-            return {};
-        if (!value.isArray())
-            refuse(QStringLiteral("in %1, %2 is not a list").arg(where_, QLatin1String(field)));
-        return value.toArray();
+        return typed(field, QJsonValue::Array, "a list").toArray();
     }
 
 private:
+    // The field's value, undefined when it is absent; refused when it has another type.
+    QJsonValue typed(const char* field, QJsonValue::Type type, const char* what) const
+    {
+        const QJsonValue value = object_.value(QLatin1String(field));
+        if (!value.isUndefined() && value.type() != type)
+            refuse(QStringLiteral("in %1, %2 is not %3")
+                       .arg(where_, QLatin1String(field), QLatin1String(what)));
+        return value;
+    }
+
     QJsonObject object_;
     QString where_;
 };

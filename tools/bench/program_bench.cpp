@@ -130,6 +130,38 @@ QByteArray gift_question(int n)
     }
 }
 
+// Each of `runs` loads of `contents`, written to a file called `name`, from the file to a filled
+// bank of `records` records; no times when it is not read whole. The built-in bank is in use
+// afterwards.
+BankFileTimes time_file_loads(const QByteArray& contents, const QString& name, int records,
+                              int runs)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    BankFileTimes times;
+    if (!file.open(QIODevice::WriteOnly))
+        return times;
+    times.bytes = file.write(contents);
+    file.close();
+
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        BankFileRead read = read_bank_file(path);
+        if (!read.content || static_cast<int>(read.content->records.size()) != records) {
+            times.refusal = read.content ? "not every record read" : read.refusal.toStdString();
+            times.seconds.clear();
+            break;
+        }
+        use_bank_content(std::move(read.content));
+        load_bank();
+        times.seconds.push_back(seconds_since(start));
+    }
+    use_bank_content(std::nullopt);
+    load_bank();
+    return times;
+}
+
 } // namespace
 
 std::vector<double> time_load_bank(int runs)
@@ -158,29 +190,8 @@ BankFileTimes time_bank_file(int runs)
     }
     root.remove(QLatin1String("question_count"));
     root.insert(QLatin1String("records"), records);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.json"));
-    QFile file(path);
-    BankFileTimes times;
-    if (!file.open(QIODevice::WriteOnly))
-        return times;
-    times.bytes = file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    file.close();
-
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        BankFileRead read = read_bank_file(path);
-        if (!read.content) {
-            times.refusal = read.refusal.toStdString();
-            break;
-        }
-        use_bank_content(std::move(read.content));
-        load_bank();
-        times.seconds.push_back(seconds_since(start));
-    }
-    use_bank_content(std::nullopt);
-    load_bank();
-    return times;
+    return time_file_loads(QJsonDocument(root).toJson(QJsonDocument::Indented),
+                           QStringLiteral("large.json"), max_question_count, runs);
 }
 
 BankFileTimes time_gift_file(int questions, int runs)
@@ -191,27 +202,7 @@ BankFileTimes time_gift_file(int questions, int runs)
             text += "$CATEGORY: $course$/top/Part " + QByteArray::number(n / 100 + 1) + "\n\n";
         text += "// question " + QByteArray::number(n) + "\n" + gift_question(n) + "\n";
     }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.gift"));
-    QFile file(path);
-    BankFileTimes times;
-    if (!file.open(QIODevice::WriteOnly))
-        return times;
-    times.bytes = file.write(text);
-    file.close();
-
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        BankFileRead read = read_bank_file(path);
-        if (!read.content || static_cast<int>(read.content->records.size()) != questions)
-            return {};
-        use_bank_content(std::move(read.content));
-        load_bank();
-        times.seconds.push_back(seconds_since(start));
-    }
-    use_bank_content(std::nullopt);
-    load_bank();
-    return times;
+    return time_file_loads(text, QStringLiteral("large.gift"), questions, runs);
 }
 
 NextTimes time_next(int count)
