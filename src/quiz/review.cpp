@@ -2,6 +2,7 @@
 
 #include "bank/chapters.h"
 #include "bank/question_bank.h"
+#include "bank/record_check.h"
 
 #include <QStringList>
 
@@ -35,7 +36,7 @@ QString letters_of(const ChoiceFlags& flags)
     QString letters;
     for (std::size_t i = 1; i < flags.size(); ++i) {
         if (flags[i])
-            letters += QChar(u'A' + static_cast<int>(i) - 1);
+            letters += choice_letter(i);
     }
     return letters;
 }
@@ -114,8 +115,8 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
                 marks << QStringLiteral("you pressed it");
             if (right[i])
                 marks << QStringLiteral("right answer");
-            text += QChar(u'A' + static_cast<int>(i) - 1) + QStringLiteral(".)  ") +
-                    stored.choice_text[std::size_t(from)];
+            text +=
+                choice_letter(i) + QStringLiteral(".)  ") + stored.choice_text[std::size_t(from)];
             if (!marks.isEmpty())
                 text +=
                     QStringLiteral("   [") + marks.join(QStringLiteral(", ")) + QLatin1Char(']');
