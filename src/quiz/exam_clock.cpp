@@ -12,8 +12,7 @@ std::function<std::int64_t()>& time_source()
     return source;
 }
 
-} // namespace
-
+// Milliseconds on a steady clock, or on the tests' own.
 std::int64_t exam_time_ms()
 {
     if (time_source())
@@ -22,6 +21,8 @@ std::int64_t exam_time_ms()
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
+
+} // namespace
 
 void set_exam_time_source(std::function<std::int64_t()> source)
 {

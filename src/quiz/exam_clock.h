@@ -22,7 +22,6 @@ QString time_left_text(int seconds);
 // several were passed at once), else 0.
 int minutes_to_announce(int seconds_before, int seconds_now);
 
-// Milliseconds on a steady clock. Tests set their own clock; an empty function restores the real
-// one.
-std::int64_t exam_time_ms();
+// The clock's milliseconds come from a steady clock; tests set their own, and an empty function
+// restores the real one.
 void set_exam_time_source(std::function<std::int64_t()> source);

@@ -2,11 +2,13 @@
 
 #include "bank/chapters.h"
 #include "bank/question_bank.h"
+#include "bank/record_check.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -15,8 +17,8 @@ QString other_group()
     return QStringLiteral("Other");
 }
 
-// Where the group stands in the list.
-int group_rank(const QuestionBank& questions, int qid, int first_asked)
+// Where the group `name` of the question stands in the list.
+int group_rank(const QuestionBank& questions, int qid, const QString& name, int first_asked)
 {
     const QuestionRecord& record = questions.record(qid);
     if (is_blank(record.topic) && questions.built_in) {
@@ -24,7 +26,7 @@ int group_rank(const QuestionBank& questions, int qid, int first_asked)
         if (chapter > 0)
             return chapter;
     }
-    return score_group(questions, qid) == other_group() ? INT_MAX : chapter_count + first_asked;
+    return name == other_group() ? INT_MAX : chapter_count + first_asked;
 }
 
 } // namespace
@@ -34,7 +36,7 @@ QString letters_of(const ChoiceFlags& flags)
     QString letters;
     for (std::size_t i = 1; i < flags.size(); ++i) {
         if (flags[i])
-            letters += QChar(u'A' + static_cast<int>(i) - 1);
+            letters += choice_letter(i);
     }
     return letters;
 }
@@ -113,8 +115,8 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
                 marks << QStringLiteral("you pressed it");
             if (right[i])
                 marks << QStringLiteral("right answer");
-            text += QChar(u'A' + static_cast<int>(i) - 1) + QStringLiteral(".)  ") +
-                    stored.choice_text[std::size_t(from)];
+            text +=
+                choice_letter(i) + QStringLiteral(".)  ") + stored.choice_text[std::size_t(from)];
             if (!marks.isEmpty())
                 text +=
                     QStringLiteral("   [") + marks.join(QStringLiteral(", ")) + QLatin1Char(']');
@@ -143,28 +145,29 @@ QString score_group(const QuestionBank& questions, int qid)
 std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
                                      const QuestionBank& questions)
 {
-    std::vector<GroupScore> scores;
-    std::vector<int> ranks;
+    struct Ranked {
+        int rank;
+        GroupScore score;
+    };
+    std::vector<Ranked> groups;
     for (const GradedQuestion& question : graded) {
         const QString name = score_group(questions, question.qid);
-        auto found = std::find_if(scores.begin(), scores.end(),
-                                  [&](const GroupScore& score) { return score.name == name; });
-        if (found == scores.end()) {
-            ranks.push_back(group_rank(questions, question.qid, static_cast<int>(scores.size())));
-            scores.push_back({name, 0, 0});
-            found = scores.end() - 1;
+        auto found = std::find_if(groups.begin(), groups.end(),
+                                  [&](const Ranked& group) { return group.score.name == name; });
+        if (found == groups.end()) {
+            const int first_asked = static_cast<int>(groups.size());
+            groups.push_back(
+                {group_rank(questions, question.qid, name, first_asked), {name, 0, 0}});
+            found = groups.end() - 1;
         }
-        ++found->asked;
-        found->right += question.right() ? 1 : 0;
+        ++found->score.asked;
+        found->score.right += question.right() ? 1 : 0;
     }
-    std::vector<std::size_t> places(scores.size());
-    for (std::size_t i = 0; i < places.size(); ++i)
-        places[i] = i;
-    std::stable_sort(places.begin(), places.end(),
-                     [&](std::size_t a, std::size_t b) { return ranks[a] < ranks[b]; });
-    std::vector<GroupScore> sorted;
-    sorted.reserve(scores.size());
-    for (const std::size_t place : places)
-        sorted.push_back(scores[place]);
-    return sorted;
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
+    std::vector<GroupScore> scores;
+    scores.reserve(groups.size());
+    for (Ranked& group : groups)
+        scores.push_back(std::move(group.score));
+    return scores;
 }

@@ -126,9 +126,9 @@ void ReviewWindow::show_detail()
 {
     const GradedQuestion* graded = selected();
     detail->setPlainText(graded ? review_detail(*graded, bank) : QString());
+    const QuestionRecord* record = graded ? &bank.record(graded->qid) : nullptr;
     for (int i = 1; i <= 3; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        const QuestionRecord* record = graded ? &bank.record(graded->qid) : nullptr;
         diagrambutton[i]->setVisible(record && !is_blank(record->diagram_file[slot]));
         exhibitbutton[i]->setVisible(record && !is_blank(record->exhibit_file[slot]));
     }
