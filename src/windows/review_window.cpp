@@ -179,5 +179,6 @@ void ReviewWindow::diagrambutton_Click(int Index)
 void ReviewWindow::exhibitbutton_Click(int Index)
 {
     if (const GradedQuestion* graded = selected())
-        show_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)));
+        show_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)),
+                     this);
 }
