@@ -141,7 +141,7 @@ private:
     // The field's value, undefined when it is absent; refused when it has another type.
     QJsonValue typed(const char* field, QJsonValue::Type type, const char* what) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
+        QJsonValue value = object_.value(QLatin1String(field));
         if (!value.isUndefined() && value.type() != type)
             refuse(QStringLiteral("in %1, %2 is not %3")
                        .arg(where_, QLatin1String(field), QLatin1String(what)));
