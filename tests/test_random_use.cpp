@@ -258,6 +258,7 @@ private:
             view->actionInterface()->doAction(button.isCheckable()
                                                   ? QAccessibleActionInterface::toggleAction()
                                                   : QAccessibleActionInterface::pressAction());
+            wait_for_release(&button);
             return Ending::never;
         }
         note(QStringLiteral("click ") + path_of(button));
@@ -280,18 +281,24 @@ private:
             target->window()->findChild<QAbstractButton*>(QStringLiteral("NextButton"));
         const Ending ending = may_end_program(target) ? Ending::maybe : Ending::never;
         QTest::keyClick(target, stroke.key(), stroke.keyboardModifiers());
-        // Alt+N presses NEXT and releases it 100 ms later; nothing else happens meanwhile.
-        if (next && next->isDown()) {
-            QEventLoop wait;
-            connect(next, &QAbstractButton::released, &wait, &QEventLoop::quit);
-            connect(next, &QObject::destroyed, &wait, &QEventLoop::quit);
-            QTimer::singleShot(1000, &wait, &QEventLoop::quit);
-            const int outer = waiting_level_;
-            waiting_level_ = loop_level() + 1;
-            wait.exec();
-            waiting_level_ = outer;
-        }
+        wait_for_release(next);
         return ending;
+    }
+
+    // Alt+N and a screen reader's press push a button down and release it 100 ms later; nothing
+    // else happens meanwhile, so that a run does not depend on the clock.
+    void wait_for_release(QPointer<QAbstractButton> button)
+    {
+        if (!button || !button->isDown())
+            return;
+        QEventLoop wait;
+        connect(button, &QAbstractButton::released, &wait, &QEventLoop::quit);
+        connect(button, &QObject::destroyed, &wait, &QEventLoop::quit);
+        QTimer::singleShot(1000, &wait, &QEventLoop::quit);
+        const int outer = waiting_level_;
+        waiting_level_ = loop_level() + 1;
+        wait.exec();
+        waiting_level_ = outer;
     }
 
     // A student's reply from the bank: its correct choices, or one of its typed answers in any
