@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -52,53 +53,33 @@ private slots:
             QCOMPARE(number_text(value), QString::fromLatin1(text));
     }
 
-    void percent_rule_data()
-    {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("total");
-        QTest::addColumn<int>("percent");
-        QTest::newRow("29 of 50 truncates the inexact quotient") << 29 << 50 << 57;
-        QTest::newRow("5 of 7") << 5 << 7 << 71;
-        QTest::newRow("2 of 3") << 2 << 3 << 66;
-        QTest::newRow("all right") << 56 << 56 << 100;
-        QTest::newRow("none right") << 0 << 56 << 0;
-        QTest::newRow("0 of 0 does not divide") << 0 << 0 << 0;
-        QTest::newRow("negative total") << 1 << -2 << 0;
-    }
-
+    // The integer part of the quotient, and no division by a total that is not above 0.
     void percent_rule()
     {
-        QFETCH(int, right);
-        QFETCH(int, total);
-        QFETCH(int, percent);
-        QCOMPARE(percent_right(right, total), percent);
+        for (const auto& [right, total, percent] : {std::tuple{29, 50, 57},
+                                                    {5, 7, 71},
+                                                    {2, 3, 66},
+                                                    {56, 56, 100},
+                                                    {0, 56, 0},
+                                                    {0, 0, 0},
+                                                    {1, -2, 0}})
+            QCOMPARE(percent_right(right, total), percent);
     }
 
-    void gauge_rule_data()
-    {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("total");
-        QTest::addColumn<float>("full");
-        QTest::addColumn<float>("height");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("none right fills the gauge") << 0 << 4 << 1200.0F << 1200.0F << true;
-        QTest::newRow("half right") << 1 << 2 << 1200.0F << 600.0F << true;
-        QTest::newRow("all right hides the bar") << 7 << 7 << 1200.0F << 0.0F << false;
-        QTest::newRow("exactly 20 stays shown") << 4 << 5 << 100.0F << 20.0F << true;
-        QTest::newRow("just under 20 is hidden") << 9 << 10 << 199.0F << 19.9F << false;
-        QTest::newRow("no questions yet") << 0 << 0 << 1200.0F << 1200.0F << true;
-    }
-
+    // The bar is the share wrong of the full height; under 20 twips it hides.
     void gauge_rule()
     {
-        QFETCH(int, right);
-        QFETCH(int, total);
-        QFETCH(float, full);
-        QFETCH(float, height);
-        QFETCH(bool, shown);
-        const float actual = gauge_height(right, total, full);
-        QVERIFY2(std::fabs(actual - height) < 1e-3F, qPrintable(QString::number(actual)));
-        QCOMPARE(gauge_shown(actual), shown);
+        for (const auto& [right, total, full, height, shown] :
+             {std::tuple{0, 4, 1200.0F, 1200.0F, true},
+              {1, 2, 1200.0F, 600.0F, true},
+              {7, 7, 1200.0F, 0.0F, false},
+              {4, 5, 100.0F, 20.0F, true},
+              {9, 10, 199.0F, 19.9F, false},
+              {0, 0, 1200.0F, 1200.0F, true}}) {
+            const float actual = gauge_height(right, total, full);
+            QVERIFY2(std::fabs(actual - height) < 1e-3F, qPrintable(QString::number(actual)));
+            QCOMPARE(gauge_shown(actual), shown);
+        }
     }
 
     // Only spaces are trimmed, and only outer ones; the question kind reads the first four letters.
@@ -132,55 +113,42 @@ private slots:
         QCOMPARE(count_choices(QuestionRecord{}), 0);
     }
 
-    void grade_multiple_choice_data()
-    {
-        QTest::addColumn<QString>("correct");
-        QTest::addColumn<int>("visible_count");
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<int>("status");
-        QTest::newRow("nothing pressed") << "B" << 4 << "" << int(answer_wrong);
-        QTest::newRow("all flags 0, nothing pressed") << "" << 4 << "" << int(answer_right);
-        QTest::newRow("B of BD") << "BD" << 5 << "B" << int(answer_wrong);
-        QTest::newRow("B and D of BD") << "BD" << 5 << "BD" << int(answer_right);
-        QTest::newRow("A, B and D of BD") << "BD" << 5 << "ABD" << int(answer_wrong);
-        QTest::newRow("two pressed, one correct") << "A" << 4 << "AC" << int(answer_wrong);
-        QTest::newRow("hidden correct flag ignored") << "BF" << 4 << "B" << int(answer_right);
-        QTest::newRow("hidden pressed button ignored") << "B" << 4 << "BE" << int(answer_right);
-    }
-
+    // Right exactly when the pressed buttons among the shown ones are the correct ones shown.
     void grade_multiple_choice()
     {
-        QFETCH(QString, correct);
-        QFETCH(int, visible_count);
-        QFETCH(QString, pressed);
-        QFETCH(int, status);
-        const QuestionRecord record = make_record({"a", "b", "c", "d", "e", "f"}, correct);
-        QCOMPARE(int(grade_choices(record, first_visible(visible_count), flags_of(pressed))),
-                 status);
+        // Correct letters, how many choices show, pressed letters, grade.
+        for (const auto& [correct, visible, pressed, status] :
+             {std::tuple{"B", 4, "", answer_wrong},
+              {"", 4, "", answer_right},
+              {"BD", 5, "B", answer_wrong},
+              {"BD", 5, "BD", answer_right},
+              {"BD", 5, "ABD", answer_wrong},
+              {"A", 4, "AC", answer_wrong},
+              {"BF", 4, "B", answer_right},
+              {"B", 4, "BE", answer_right}}) {
+            const QuestionRecord record =
+                make_record({"a", "b", "c", "d", "e", "f"}, QString::fromLatin1(correct));
+            QCOMPARE(grade_choices(record, first_visible(visible),
+                                   flags_of(QString::fromLatin1(pressed))),
+                     status);
+        }
     }
 
-    void grade_typed_answer_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("status");
-        QTest::newRow("exact") << "router ospf" << int(answer_right);
-        QTest::newRow("other case") << "ROUTER Ospf" << int(answer_right);
-        QTest::newRow("outer spaces") << "   router ospf  " << int(answer_right);
-        QTest::newRow("doubled inner space") << "router  ospf" << int(answer_wrong);
-        QTest::newRow("outer tab") << "\trouter ospf" << int(answer_wrong);
-        QTest::newRow("empty box") << "" << int(answer_wrong);
-        QTest::newRow("spaces only") << "   " << int(answer_wrong);
-        QTest::newRow("second accepted answer") << "router ospf 1" << int(answer_right);
-        QTest::newRow("wrong text") << "router rip" << int(answer_wrong);
-    }
-
+    // Case and outer spaces (code 32 only) aside, the typed text is one of the accepted answers.
     void grade_typed_answer()
     {
-        QFETCH(QString, typed);
-        QFETCH(int, status);
         const QuestionRecord record = make_record({" Router OSPF ", "", "   ", "ROUTER OSPF 1"},
                                                   QString(), QStringLiteral("fill_in"));
-        QCOMPARE(int(grade_typed(record, typed)), status);
+        for (const auto& [typed, status] : {std::pair{"router ospf", answer_right},
+                                            {"ROUTER Ospf", answer_right},
+                                            {"   router ospf  ", answer_right},
+                                            {"router  ospf", answer_wrong},
+                                            {"\trouter ospf", answer_wrong},
+                                            {"", answer_wrong},
+                                            {"   ", answer_wrong},
+                                            {"router ospf 1", answer_right},
+                                            {"router rip", answer_wrong}})
+            QCOMPARE(grade_typed(record, QString::fromLatin1(typed)), status);
     }
 
     void feedback_lists_the_correct_letters_and_the_shown_choices()
@@ -223,31 +191,19 @@ private slots:
                                 "\r\n\r\n\r\n"));
     }
 
-    void summary_message_data()
-    {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("total");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("9 of 18")
-            << 9 << 18
-            << "You have completed the test\n\n Right/Total  =  9/ 18\nPercent Right =  50%\n\n"
-               "Take this test until you get 100%";
-        QTest::newRow("100 percent")
-            << 56 << 56
-            << "You have completed the test\n\n Right/Total  =  56/ 56\nPercent Right =  100%\n\n"
-               "Congratulations, try a different test";
-        QTest::newRow("no questions")
-            << 0 << 0
-            << "You have completed the test\n\n Right/Total  =  0/ 0\nPercent Right =  0%\n\n"
-               "Take this test until you get 100%";
-    }
-
     void summary_message()
     {
-        QFETCH(int, right);
-        QFETCH(int, total);
-        QFETCH(QString, text);
-        QCOMPARE(summary_text(right, total), text);
+        for (const auto& [right, total, text] :
+             {std::tuple{9, 18,
+                         "You have completed the test\n\n Right/Total  =  9/ 18\nPercent Right =  "
+                         "50%\n\nTake this test until you get 100%"},
+              {56, 56,
+               "You have completed the test\n\n Right/Total  =  56/ 56\nPercent Right =  100%\n\n"
+               "Congratulations, try a different test"},
+              {0, 0,
+               "You have completed the test\n\n Right/Total  =  0/ 0\nPercent Right =  0%\n\n"
+               "Take this test until you get 100%"}})
+            QCOMPARE(summary_text(right, total), QString::fromLatin1(text));
     }
 
     void exhibit_lines_data()
