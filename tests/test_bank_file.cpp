@@ -188,12 +188,12 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(text) << QString()
                                 << QString::fromUtf8(problem);
         };
-        gives("multiple choice, name, comment, choice feedback",
-              "// a comment line\n::Layers::Which layer routes packets?\n{\n  =Network # Routers "
-              "work "
-              "here.\n  ~Transport\n  ~Data link #Switches work here.\n}",
-              "Which layer routes packets? | single_answer | +Network -Transport -Data link | A: "
-              "Routers work here.\r\nC: Switches work here. | ");
+        gives(
+            "multiple choice, name, comment, choice feedback",
+            "// a comment\n::Layers::Which layer routes?\n{\n  =Network # Routers.\n  ~Transport\n"
+            "  ~Data link #Switches.\n}",
+            "Which layer routes? | single_answer | +Network -Transport -Data link | A: Routers.\r\n"
+            "C: Switches. | ");
         gives("several answers by positive weight",
               "Which two are transport protocols? {~%50%TCP ~%50%UDP ~%-50%ARP}",
               "Which two are transport protocols? | single_answer | +TCP +UDP -ARP |  | ");
@@ -214,12 +214,12 @@ private slots:
               "How many bits has an IPv4 address? | fill_in | -32 |  | ");
         gives("missing word", "A /26 mask ends in {=192 ~128 ~224} in dotted decimal.",
               "A /26 mask ends in _____ in dotted decimal. | single_answer | +192 -128 -224 |  | ");
-        gives("category, escapes, HTML and general feedback",
-              "$CATEGORY: $course$/top/Routing\n\n::q::[html]<p>Is 10.0.0.1 in "
-              "\\{10.0.0.0/8\\}?</p>{T####Yes &amp; RFC 1918 \\= private \\# \\~ \\: \\\\.}",
-              "Is 10.0.0.1 in {10.0.0.0/8}? | single_answer | +True -False | Yes & RFC 1918 = "
-              "private "
-              "# ~ : \\. | Routing");
+        gives(
+            "category, escapes, HTML and general feedback",
+            "$CATEGORY: $course$/top/Routing\n\n::q::[html]<p>Is 10.0.0.1 in \\{10.0.0.0/8\\}?</p>"
+            "{T####Yes &amp; RFC 1918 \\= private \\# \\~ \\: \\\\.}",
+            "Is 10.0.0.1 in {10.0.0.0/8}? | single_answer | +True -False | Yes & RFC 1918 = "
+            "private # ~ : \\. | Routing");
         refused("numerical", "// first\n\nHow many bits has a MAC address? {#48}",
                 "question 1 (line 3) is a numerical question, which cannot be asked here");
         refused("matching", "Match. {=R1 -> router =S1 -> switch}",

@@ -34,9 +34,7 @@ namespace {
 
 double scale()
 {
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-               : 1.0;
+    return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 }
 
 // The fonts this platform lacks, and the twins that stand in for them.
@@ -280,9 +278,8 @@ private slots:
                  place->rect);
     }
 
-    // Two lines of choice text fit the box, descenders too; a one-line text box puts its text where
-    // a label beside it at the same top puts its own.
-    void texts_fit_their_boxes_and_line_up_with_labels()
+    // Two lines of choice text fit the box, descenders too.
+    void two_lines_of_choice_text_fit_their_box()
     {
         quiz_driver::start_quiz(1, {quiz_driver::no_feedback});
         auto* choice = control<QPlainTextEdit>(*quest.get(), "abox_2");
@@ -293,29 +290,6 @@ private slots:
         end.movePosition(QTextCursor::End);
         QVERIFY2(choice->cursorRect(end).bottom() < choice->viewport()->height(),
                  qPrintable(QString::number(choice->cursorRect(end).bottom())));
-        tear_down_windows();
-
-        run_in_event_loop(start_program);
-        QWidget& window = *Welcome.get();
-        const QImage image = window.grab().toImage();
-        // The first row of a control's area with a dark pixel, in device pixels.
-        const auto ink_top = [&](const char* name) {
-            const QWidget& widget = *control<QWidget>(window, QString::fromLatin1(name));
-            const QRect area(widget.mapTo(&window, QPoint(0, 0)) * image.devicePixelRatio(),
-                             widget.size() * image.devicePixelRatio());
-            for (int y = area.top(); y <= area.bottom(); ++y) {
-                for (int x = area.left(); x <= area.right(); ++x) {
-                    if (qGray(image.pixel(x, y)) < 128)
-                        return y;
-                }
-            }
-            return -1;
-        };
-        const int label = ink_top("lblLabels_2");
-        QVERIFY(label >= 0);
-        QVERIFY2(
-            qAbs(ink_top("author_name2") - label) <= 1,
-            qPrintable(QStringLiteral("%1 against %2").arg(ink_top("author_name2")).arg(label)));
     }
 
     void windows_placed_by_the_program_open_centred()

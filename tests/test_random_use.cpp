@@ -18,11 +18,6 @@
 
 #include <random>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/common_interface_defs.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // seed, example bank (clue box, viewers, typed answers, quizzes of five), study mode (Review,
@@ -30,9 +25,6 @@ namespace {
 constexpr std::tuple<std::uint32_t, bool, bool> seeds[]{{11, 0, 0}, {23, 1, 0}, {37, 0, 0},
                                                         {41, 1, 0}, {53, 0, 0}, {67, 1, 1}};
 constexpr int actions_per_seed = 4000;
-
-// The actions since the last start, for a failure and for a sanitizer's crash report.
-std::string crash_log;
 
 bool named(const QWidget* widget, const char* name)
 {
@@ -162,7 +154,7 @@ private:
     {
         FormSlot::discard_all();
         reset_program_ended();
-        crash_log = "\nActions since the start:\n";
+        log_ = QStringList{QString(), QStringLiteral("Actions since the start:")};
         note(QStringLiteral("start"));
         start_program();
     }
@@ -177,7 +169,7 @@ private:
         return modal;
     }
 
-    void note(const QString& what) { crash_log += what.toStdString() + '\n'; }
+    void note(const QString& what) { log_ << what; }
 
     // Until the first summary the user acts as a student: no Quit Test, Exit or close box; answer
     // buttons and NEXT come first, now and then the bank's own answer.
@@ -480,9 +472,8 @@ private:
     {
         if (!failure_.isEmpty())
             return;
-        const QStringList log = QString::fromStdString(crash_log).split(u'\n');
         failure_ = QStringLiteral("seed %1, action %2: %3\n").arg(seed_).arg(done_).arg(what) +
-                   log.mid(std::max<qsizetype>(0, log.size() - 300)).join(u'\n');
+                   log_.mid(std::max<qsizetype>(0, log_.size() - 300)).join(u'\n');
     }
 
     std::mt19937 engine_;
@@ -494,6 +485,7 @@ private:
     QPointer<QWidget> watched_, summary_;
     QEventLoop* base_loop_ = nullptr;
     QString failure_;
+    QStringList log_; // the actions since the last start
 };
 
 } // namespace
@@ -502,20 +494,8 @@ class TestRandomUse : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        prepare_test_app();
-#if defined(__SANITIZE_ADDRESS__)
-        __sanitizer_set_death_callback([] {
-            [[maybe_unused]] const auto n =
-                ::write(STDERR_FILENO, crash_log.data(), crash_log.size());
-        });
-#endif
-    }
-    void cleanup()
-    {
-        tear_down_windows();
-    }
+    void initTestCase() { prepare_test_app(); }
+    void cleanup() { tear_down_windows(); }
 
     void random_use_keeps_the_program_whole()
     {

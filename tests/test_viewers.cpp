@@ -316,12 +316,6 @@ private slots:
         QTest::newRow("cannot be opened") << in_dir("locked") << false;
         QTest::newRow("wildcards in the name") << QStringLiteral("[d]*?.png") << true;
         QTest::newRow("largest image of an icon") << in_dir("sizes.ico") << true;
-        // Qt would read a path beginning with ':' from the program's own pictures. Paths the
-        // lookup refuses are in the exhibit table: both viewers share it.
-        QVERIFY(QDir().mkpath(dir_.path() + QStringLiteral("/:/assets")));
-        QVERIFY(
-            write_picture(dir_.path() + QStringLiteral("/:/assets/disk.png"), {10, 10}, Qt::green));
-        QTest::newRow("colon-led file on disk") << ":/assets/disk.png" << true;
     }
 
     // An unreadable picture replaces the good red one shown before with an empty window; a
@@ -388,6 +382,8 @@ private slots:
         QTest::newRow("empty file") << in_dir("empty.txt") << true << QString();
         QTest::newRow("wildcards in the name") << "ex[1]*?.txt" << true << "wild\n";
         QTest::newRow("leading spaces kept") << "  lead.txt" << true << "with spaces\n";
+        // Qt would read a path beginning with ':' from the program's own files; both viewers look
+        // paths up alike.
         QVERIFY(QDir().mkpath(dir_.path() + QStringLiteral("/:/assets")));
         QVERIFY(write_file(dir_.path() + QStringLiteral("/:/assets/disk.txt"), "on disk"));
         QTest::newRow("built-in picture's name") << ":/assets/band.png" << false << QString();

@@ -67,16 +67,6 @@ void press_correct_answer()
     }
 }
 
-QString correct_letters()
-{
-    QString letters;
-    for (std::size_t i = 1; i <= 6; ++i) {
-        if (quiz_state.current_record.choice_correct[i] == 1)
-            letters += QChar(u'A' + static_cast<int>(i) - 1);
-    }
-    return letters;
-}
-
 void make_typed_answer(int record, std::initializer_list<const char*> answers)
 {
     QuestionRecord& stored = bank.record(record);

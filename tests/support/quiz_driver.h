@@ -28,8 +28,6 @@ void press_quit();
 // Presses exactly the buttons whose choice text is a correct choice of the question on screen.
 void press_correct_answer();
 
-// The letters of the correct choices of the question on screen ("BD").
-QString correct_letters();
 // Makes the stored record a typed-answer question that accepts the given answers.
 void make_typed_answer(int record, std::initializer_list<const char*> answers);
 
