@@ -142,6 +142,12 @@ private slots:
             bank_text(4, R"("exhibit_file": ["", "", "up/none.txt"])"),
             "in record 1, entry 3 of exhibit_file (\"up/none.txt\") leads out of the bank's "
             "folder");
+        // The link is followed before the `..` after it, as the file system does.
+        QVERIFY(QFile::link(QStringLiteral("/usr/share"), dir_.filePath(QStringLiteral("deep"))));
+        row("a side file back out of a link",
+            bank_text(4, R"("exhibit_file": ["deep/../x.txt", "", ""])"),
+            "in record 1, entry 1 of exhibit_file (\"deep/../x.txt\") leads out of the bank's "
+            "folder");
         row("no accepted answer",
             bank_text(4, R"("question_type": "fill_in", "choice_text": ["", "", "", "", "", ""],
                             "choice_correct": [0, 0, 0, 0, 0, 0])"),

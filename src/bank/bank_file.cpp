@@ -40,23 +40,21 @@ struct BankFolder {
     QString resolved;
 };
 
-// Whether `path`, taken from the folder, names a place inside it once `..` and links are
-// resolved. A part that does not exist yet cannot be a link, so the deepest part that exists is
-// resolved and the rest kept as written.
+// Whether `path`, taken from the folder, names a place inside it, resolved part by part as the
+// file system resolves it: a link is followed before a `..` after it applies. A part that does
+// not exist yet cannot be a link and is kept as written.
 bool stays_inside(const BankFolder& folder, const QString& path)
 {
-    const QString joined = QDir::cleanPath(folder.given + QLatin1Char('/') + path);
-    if (!joined.startsWith(QDir::cleanPath(folder.given) + QLatin1Char('/')))
-        return false;
-    QString existing = joined;
-    QString rest;
-    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
-        const QFileInfo part(existing);
-        rest.prepend(QLatin1Char('/') + part.fileName());
-        existing = part.path();
+    QString place = folder.resolved;
+    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".."))
+            place = QFileInfo(place).path();
+        else if (part != QLatin1String("."))
+            place = QDir::cleanPath(place + QLatin1Char('/') + part);
+        if (const QString real = QFileInfo(place).canonicalFilePath(); !real.isEmpty())
+            place = real;
     }
-    const QString resolved = QFileInfo(existing).canonicalFilePath() + rest;
-    return resolved == folder.resolved || resolved.startsWith(folder.resolved + QLatin1Char('/'));
+    return place == folder.resolved || place.startsWith(folder.resolved + QLatin1Char('/'));
 }
 
 // Reads one record's fields and notes every fault it finds; a faulty field reads as missing.
