@@ -67,7 +67,7 @@ private:
                                         .arg(letter));
             return;
         }
-        const QChar expected(u'A' + static_cast<int>(choices_.size()));
+        const QString expected = choice_letter(choices_.size() + 1);
         if (letter != expected)
             fault(QStringLiteral("in %1, line %2 gives choice %3 where choice %4 belongs")
                       .arg(where())

@@ -16,6 +16,11 @@ bool is_blank(const QString& text)
     return trim_spaces(text).isEmpty();
 }
 
+QString choice_letter(std::size_t choice)
+{
+    return QChar(u'A' + static_cast<int>(choice) - 1);
+}
+
 bool is_typed_answer(const QString& question_type)
 {
     return question_type.left(4).toUpper() == QLatin1String("FILL");

@@ -27,5 +27,7 @@ struct QuestionRecord {
 QString trim_spaces(const QString& text);
 // Empty once trimmed: a blank choice, clue or path switches its control off.
 bool is_blank(const QString& text);
+// The letter of choice 1 to 6: A to F.
+QString choice_letter(std::size_t choice);
 // True when the first four characters of the type code, upper-cased, are "FILL".
 bool is_typed_answer(const QString& question_type);

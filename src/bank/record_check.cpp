@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-QString choice_letter(std::size_t choice)
-{
-    return QChar(u'A' + static_cast<int>(choice) - 1);
-}
-
 void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems)
 {
     std::size_t filled = 0;

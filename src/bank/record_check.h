@@ -18,9 +18,6 @@ struct TextQuestions {
     int question_count = 0; // the questions the file holds, mapped or not
 };
 
-// The letter of choice 1 to 6: A to F.
-QString choice_letter(std::size_t choice);
-
 // Notes each rule of a filled record that the quiz relies on and the record breaks; `where`
 // names the record ("record 3").
 void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems);

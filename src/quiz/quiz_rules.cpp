@@ -12,11 +12,6 @@ constexpr int max_choices = 6;
 constexpr float gauge_minimum_height = 20.0F;
 const QString crlf = QStringLiteral("\r\n");
 
-QChar letter_of(int position)
-{
-    return QChar(u'A' + (position - 1));
-}
-
 } // namespace
 
 QString number_text(int value)
@@ -159,14 +154,14 @@ QString feedback_text(std::int16_t answer_status, const QuestionRecord& current,
         for (int i = 1; i <= max_choices; ++i) {
             if (current.choice_correct[i] == 1) {
                 text += QLatin1Char(' ');
-                text += letter_of(i);
+                text += choice_letter(i);
             }
         }
         text += crlf + crlf + current.question_text;
         for (int i = 1; i <= max_choices; ++i) {
             if (visible[i]) {
                 text += crlf;
-                text += letter_of(i);
+                text += choice_letter(i);
                 text += QLatin1String(".)  ") + current.choice_text[i];
             }
         }
