@@ -198,8 +198,8 @@ private slots:
             "multiple choice, name, comment, choice feedback",
             "// a comment\n::Layers::Which layer routes?\n{\n  =Network # Routers.\n  ~Transport\n"
             "  ~Data link #Switches.\n}",
-            "Which layer routes? | single_answer | +Network -Transport -Data link | A: Routers.\r\n"
-            "C: Switches. | ");
+            "Which layer routes? | single_answer | +Network -Transport -Data link | Network: "
+            "Routers.\r\nData link: Switches. | ");
         gives("several answers by positive weight",
               "Which two are transport protocols? {~%50%TCP ~%50%UDP ~%-50%ARP}",
               "Which two are transport protocols? | single_answer | +TCP +UDP -ARP |  | ");
@@ -208,8 +208,8 @@ private slots:
               "Pick the private address. | single_answer | +10.1.1.1 -172.32.0.1 -192.0.2.1 |  | ");
         gives("false, with feedback for a wrong and a right reply",
               "A hub separates collision domains.{F#No: a hub repeats every bit.#Right.}",
-              "A hub separates collision domains. | single_answer | -True +False | A: No: a hub "
-              "repeats every bit.\r\nB: Right. | ");
+              "A hub separates collision domains. | single_answer | -True +False | True: No: a "
+              "hub repeats every bit.\r\nFalse: Right. | ");
         gives("true", "Ping uses ICMP. {TRUE}",
               "Ping uses ICMP. | single_answer | +True -False |  | ");
         gives("short answer, partial credit not accepted",

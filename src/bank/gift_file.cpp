@@ -276,8 +276,9 @@ private:
     {
         record_.choice_text[i] = text;
         record_.choice_correct[i] = right ? 1 : 0;
+        // Named by its text, not its letter: the letters change when the answers are shuffled.
         if (!feedback.isEmpty())
-            explanation_ << choice_letter(i) + QStringLiteral(": ") + feedback;
+            explanation_ << text + QStringLiteral(": ") + feedback;
     }
 
     void finish()
