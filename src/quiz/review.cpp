@@ -2,7 +2,7 @@
 
 #include "bank/chapters.h"
 #include "bank/question_bank.h"
-#include "bank/record_check.h"
+#include "quiz/quiz_rules.h"
 
 #include <QStringList>
 
@@ -12,21 +12,47 @@
 
 namespace {
 
-QString other_group()
-{
-    return QStringLiteral("Other");
-}
+const QString other_group = QStringLiteral("Other");
 
-// Where the group `name` of the question stands in the list.
-int group_rank(const QuestionBank& questions, int qid, const QString& name, int first_asked)
+// Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
+// it has neither. `chapter` is 0 unless the group is a chapter.
+struct Group {
+    QString name;
+    int chapter = 0;
+};
+
+Group group_of(const QuestionBank& questions, int qid)
 {
     const QuestionRecord& record = questions.record(qid);
-    if (is_blank(record.topic) && questions.built_in) {
-        const int chapter = built_in_chapter(qid, record);
-        if (chapter > 0)
-            return chapter;
+    if (!is_blank(record.topic))
+        return {trim_spaces(record.topic)};
+    const int chapter = questions.built_in ? built_in_chapter(qid, record) : 0;
+    return chapter > 0 ? Group{chapter_title(chapter), chapter} : Group{other_group};
+}
+
+// The choices of the record in the order they were shown.
+QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questions)
+{
+    return arrange_choices(questions.record(graded.qid), graded.order);
+}
+
+// The display positions whose choice, as shown, is a correct one.
+ChoiceFlags right_positions(const QuestionRecord& shown)
+{
+    ChoiceFlags flags{};
+    for (std::size_t i = 1; i < flags.size(); ++i)
+        flags[i] = !is_blank(shown.choice_text[i]) && shown.choice_correct[i] == 1;
+    return flags;
+}
+
+QStringList accepted_answers(const QuestionRecord& record)
+{
+    QStringList accepted;
+    for (std::size_t i = 1; i <= 6; ++i) {
+        if (!is_blank(record.choice_text[i]))
+            accepted << record.choice_text[i];
     }
-    return name == other_group() ? INT_MAX : chapter_count + first_asked;
+    return accepted;
 }
 
 } // namespace
@@ -41,19 +67,6 @@ QString letters_of(const ChoiceFlags& flags)
     return letters;
 }
 
-ChoiceFlags right_positions(const GradedQuestion& graded, const QuestionBank& questions)
-{
-    const QuestionRecord& stored = questions.record(graded.qid);
-    ChoiceFlags flags{};
-    for (std::size_t i = 1; i < flags.size(); ++i) {
-        const int from = graded.order[i];
-        flags[i] = from >= 1 && from <= 6 &&
-                   !is_blank(stored.choice_text[static_cast<std::size_t>(from)]) &&
-                   stored.choice_correct[static_cast<std::size_t>(from)] == 1;
-    }
-    return flags;
-}
-
 ReviewRow review_row(const GradedQuestion& graded, const QuestionBank& questions)
 {
     const QuestionRecord& stored = questions.record(graded.qid);
@@ -65,18 +78,13 @@ ReviewRow review_row(const GradedQuestion& graded, const QuestionBank& questions
     QString answer_spoken;
     if (is_typed_answer(stored.question_type)) {
         row.reply = QLatin1Char('"') + graded.typed + QLatin1Char('"');
-        QStringList accepted;
-        for (std::size_t i = 1; i <= 6; ++i) {
-            if (!is_blank(stored.choice_text[i]))
-                accepted << stored.choice_text[i];
-        }
-        row.answer = accepted.join(QLatin1String(" or "));
+        row.answer = accepted_answers(stored).join(QLatin1String(" or "));
         reply_spoken = is_blank(graded.typed) ? QStringLiteral("you typed nothing")
                                               : QStringLiteral("you typed ") + row.reply;
         answer_spoken = QStringLiteral("accepted: ") + row.answer;
     } else {
         row.reply = letters_of(graded.pressed);
-        row.answer = letters_of(right_positions(graded, questions));
+        row.answer = letters_of(right_positions(as_shown(graded, questions)));
         reply_spoken = row.reply.isEmpty() ? QStringLiteral("you pressed nothing")
                                            : QStringLiteral("you pressed ") + row.reply;
         answer_spoken = QStringLiteral("right: ") + row.answer;
@@ -100,23 +108,20 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
     if (is_typed_answer(stored.question_type)) {
         text += QStringLiteral("You typed: \"") + graded.typed + QLatin1Char('"') + crlf;
         text += QStringLiteral("Accepted:");
-        for (std::size_t i = 1; i <= 6; ++i) {
-            if (!is_blank(stored.choice_text[i]))
-                text += crlf + QStringLiteral("    ") + stored.choice_text[i];
-        }
+        for (const QString& answer : accepted_answers(stored))
+            text += crlf + QStringLiteral("    ") + answer;
     } else {
-        const ChoiceFlags right = right_positions(graded, questions);
+        const QuestionRecord shown = as_shown(graded, questions);
+        const ChoiceFlags right = right_positions(shown);
         for (std::size_t i = 1; i <= 6; ++i) {
-            const int from = graded.order[i];
-            if (from < 1 || from > 6 || is_blank(stored.choice_text[std::size_t(from)]))
+            if (is_blank(shown.choice_text[i]))
                 continue;
             QStringList marks;
             if (graded.pressed[i])
                 marks << QStringLiteral("you pressed it");
             if (right[i])
                 marks << QStringLiteral("right answer");
-            text +=
-                choice_letter(i) + QStringLiteral(".)  ") + stored.choice_text[std::size_t(from)];
+            text += choice_letter(i) + QStringLiteral(".)  ") + shown.choice_text[i];
             if (!marks.isEmpty())
                 text +=
                     QStringLiteral("   [") + marks.join(QStringLiteral(", ")) + QLatin1Char(']');
@@ -129,19 +134,6 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
     return text;
 }
 
-QString score_group(const QuestionBank& questions, int qid)
-{
-    const QuestionRecord& record = questions.record(qid);
-    if (!is_blank(record.topic))
-        return trim_spaces(record.topic);
-    if (questions.built_in) {
-        const int chapter = built_in_chapter(qid, record);
-        if (chapter > 0)
-            return chapter_title(chapter);
-    }
-    return other_group();
-}
-
 std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
                                      const QuestionBank& questions)
 {
@@ -151,13 +143,17 @@ std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
     };
     std::vector<Ranked> groups;
     for (const GradedQuestion& question : graded) {
-        const QString name = score_group(questions, question.qid);
-        auto found = std::find_if(groups.begin(), groups.end(),
-                                  [&](const Ranked& group) { return group.score.name == name; });
+        const Group group = group_of(questions, question.qid);
+        auto found = std::find_if(groups.begin(), groups.end(), [&](const Ranked& ranked) {
+            return ranked.score.name == group.name;
+        });
         if (found == groups.end()) {
-            const int first_asked = static_cast<int>(groups.size());
-            groups.push_back(
-                {group_rank(questions, question.qid, name, first_asked), {name, 0, 0}});
+            // Chapters in the book's order, then topics as first asked, "Other" last.
+            const int rank = group.chapter > 0 ? group.chapter
+                             : group.name == other_group
+                                 ? INT_MAX
+                                 : chapter_count + static_cast<int>(groups.size());
+            groups.push_back({rank, {group.name, 0, 0}});
             found = groups.end() - 1;
         }
         ++found->score.asked;

@@ -27,12 +27,6 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
 
 // The letters of the display positions whose flag is set, in order: "BD".
 QString letters_of(const ChoiceFlags& flags);
-// The display positions whose choice, as shown, is a correct one.
-ChoiceFlags right_positions(const GradedQuestion& graded, const QuestionBank& questions);
-
-// Where a question's score counts: its topic, or for a built-in record its chapter; "Other"
-// when it has neither.
-QString score_group(const QuestionBank& questions, int qid);
 
 struct GroupScore {
     QString name;
