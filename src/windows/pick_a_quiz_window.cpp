@@ -5,7 +5,6 @@
 #include "quiz/random_source.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
-#include "shell/center_form.h"
 #include "shell/message_box.h"
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
@@ -66,11 +65,7 @@ void PickAQuizWindow::Command1_Click()
     // Closes this window too; it is destroyed only after this handler returns.
     Welcome.unload();
 
-    QuestWindow* window = quest.show();
-    CenterForm(*window);
-    window->repaint();
-    running_quiz.start();
-    window->show_quest();
+    open_quiz([] { running_quiz.start(); });
 
     if (PickAQuizWindow* self = pick_a_quiz.get())
         self->set_busy(false);

@@ -328,3 +328,12 @@ void QuestWindow::exhibitbutton_Click(int Index)
 {
     show_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)), this);
 }
+
+void open_quiz(const std::function<void()>& start)
+{
+    QuestWindow* window = quest.show();
+    CenterForm(*window);
+    window->repaint();
+    start();
+    window->show_quest();
+}

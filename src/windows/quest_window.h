@@ -4,6 +4,7 @@
 #include "shell/form_ref.h"
 
 #include <array>
+#include <functional>
 
 class AnswerButton;
 class Meter;
@@ -76,3 +77,7 @@ private:
 };
 
 extern FormRef<QuestWindow> quest;
+
+// Shows the question window centred and painted, then starts the quiz with `start` and asks its
+// first question, so that the window is on screen while the questions are picked.
+void open_quiz(const std::function<void()>& start);

@@ -4,7 +4,6 @@
 #include "quiz/review.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
-#include "shell/center_form.h"
 #include "windows/diagram_window.h"
 #include "windows/exhibit_window.h"
 #include "windows/quest_window.h"
@@ -20,12 +19,6 @@
 #include <QTreeWidget>
 
 FormRef<ReviewWindow> Review{FormSlot::Role::Main};
-
-namespace {
-
-constexpr int graded_index_role = Qt::UserRole;
-
-} // namespace
 
 ReviewWindow::ReviewWindow()
     : Form(review_design),
@@ -74,12 +67,11 @@ void ReviewWindow::fill_rows()
 {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(graded_.size()));
-    for (std::size_t i = 0; i < graded_.size(); ++i) {
-        const ReviewRow row = review_row(graded_[i], bank);
+    for (const GradedQuestion& graded : graded_) {
+        const ReviewRow row = review_row(graded, bank);
         auto* item = new QTreeWidgetItem(QStringList{
             row.position, row.qid, row.right ? QStringLiteral("right") : QStringLiteral("WRONG"),
             row.reply.isEmpty() ? QStringLiteral("none") : row.reply, row.answer});
-        item->setData(0, graded_index_role, static_cast<int>(i));
         item->setData(0, Qt::AccessibleTextRole, row.spoken);
         items << item;
     }
@@ -116,10 +108,11 @@ void ReviewWindow::fill_scores()
 
 const GradedQuestion* ReviewWindow::selected() const
 {
-    const QTreeWidgetItem* item = answers->currentItem();
+    QTreeWidgetItem* item = answers->currentItem();
     if (!item || item->isHidden())
         return nullptr;
-    return &graded_.at(static_cast<std::size_t>(item->data(0, graded_index_role).toInt()));
+    // Row i shows graded question i.
+    return &graded_.at(static_cast<std::size_t>(answers->indexOfTopLevelItem(item)));
 }
 
 void ReviewWindow::show_detail()
@@ -146,9 +139,9 @@ void ReviewWindow::show_rows_Click(int Index)
             first = item;
     }
     QTreeWidgetItem* current = answers->currentItem();
+    // A new current row shows its question through currentItemChanged.
     if (!current || current->isHidden())
         answers->setCurrentItem(first);
-    show_detail();
 }
 
 void ReviewWindow::retake_Click()
@@ -157,11 +150,7 @@ void ReviewWindow::retake_Click()
     if (missed.empty())
         return;
     Review.unload();
-    QuestWindow* window = quest.show();
-    CenterForm(*window);
-    window->repaint();
-    running_quiz.start_retake(missed);
-    window->show_quest();
+    open_quiz([&missed] { running_quiz.start_retake(missed); });
 }
 
 void ReviewWindow::Closeb_Click()
