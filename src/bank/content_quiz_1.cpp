@@ -62,7 +62,7 @@ std::span<const ContentEntry> quiz_1_content()
                             "\"not ready\" indicator to pause the sender until it has caught up.",
                             "Segmentation splits data into segments, port numbers keep "
                             "applications' conversations apart, connection setup only opens the "
-                            "session, and path determination is a network-layer job."},
+                            "session, and path determination is no transport-layer job."},
         },
 
         // Record 17
@@ -98,12 +98,12 @@ std::span<const ContentEntry> quiz_1_content()
                         "The time the sender waits for an acknowledgment before it sends again"},
             .correct = "A",
             .explanation = {"The receiver advertises the window in the segments it sends back.",
-                            "It tells the sender how much data it may send before it must stop and "
-                            "wait for an acknowledgment.",
-                            "The receiver can shrink the window to slow the sender down.",
-                            "The largest frame is set by the MTU, the hop limit by the IP "
-                            "time-to-live field, and the wait before resending by the "
-                            "retransmission timer."},
+                            "It is how much data the sender may send before it must wait for an "
+                            "acknowledgment.",
+                            "The receiver can shrink it to slow the sender; it does not limit how "
+                            "many sessions a host opens.",
+                            "The MTU sets the largest frame, the IP time-to-live field the hop "
+                            "limit, and the retransmission timer the wait before resending."},
         },
 
         // TCP/IP protocol suite
@@ -265,18 +265,18 @@ std::span<const ContentEntry> quiz_1_content()
                         "255.255.255.252"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 3, page 160",
-                            "You need 10 subnets, 12 hosts.",
-                            "Subnets 2^s - 2, hosts 2^h - 2:",
+                            "s counts the subnet bits.",
+                            "h counts the host bits.",
+                            "Subnets = 2^s - 2, hosts = 2^h - 2.",
                             ".192: 2 subnets, 62 hosts",
                             ".224: 6 subnets, 30 hosts",
                             ".240: 14 subnets, 14 hosts",
                             ".248: 30 subnets, 6 hosts",
                             ".252: 62 subnets, 2 hosts",
-                            ".192, .224 lack subnets.",
+                            ".192 and .224 lack subnets.",
                             "With subnet zero, .224 has only 8.",
-                            ".248, .252 lack hosts.",
-                            "Only .240 meets both needs.",
-                            "Use 255.255.255.240."},
+                            ".248 and .252 lack hosts.",
+                            "Only .240 meets both needs."},
         },
 
         // Record 61
@@ -399,12 +399,12 @@ std::span<const ContentEntry> quiz_1_content()
                         "show ipx traffic",
                         "show ipx servers",
                         "show ipx accounting",
-                        "show protocols"},
+                        "show ipx sap-table"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 4, page 212",
                             "show ipx servers displays the SAP table, one line per known service; "
-                            "show ipx route shows the IPX routing table and show ipx traffic the "
-                            "packet counters."},
+                            "show ipx route shows the IPX routing table, show ipx traffic the "
+                            "packet counters, and show ipx sap-table is not a command."},
         },
 
         // Router command line: modes, show commands, configuration, startup
@@ -929,10 +929,10 @@ std::span<const ContentEntry> quiz_1_content()
                         "200 to 299"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 9, page 521",
-                            "Standard IP: 1 to 99; extended IP: 100 to 199.",
-                            "Standard IPX: 800 to 899; extended IPX: 900 to 999.",
-                            "An extended IPX list can also test the IPX protocol type and socket "
-                            "numbers."},
+                            "Extended IPX access lists use the numbers 900 to 999.",
+                            "Besides addresses, they can also test the IPX protocol type and "
+                            "socket numbers.",
+                            "The other ranges belong to other kinds of access list."},
         },
 
         // WAN: PPP, HDLC, Frame Relay, ISDN

@@ -99,10 +99,9 @@ std::span<const ContentEntry> quiz_2_content()
             .choices = {"Data link", "Physical", "Network", "Transport", "Presentation"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 1, page 12",
-                            "A hub is a multiport repeater: it regenerates the electrical signal "
-                            "and sends it out every other port without reading any address, so it "
-                            "works at the physical layer and all its ports share one collision "
-                            "domain.",
+                            "A hub works at the physical layer. It is a multiport repeater: it "
+                            "repeats each frame's bits out every other port without reading any "
+                            "address, and all its ports share one collision domain.",
                             "Bridges and switches read MAC addresses at the data link layer, and "
                             "routers read logical addresses at the network layer."},
         },
@@ -594,12 +593,13 @@ std::span<const ContentEntry> quiz_2_content()
                         "ip route 172.16.50.0 serial0/0",
                         "ip default-network 172.16.50.0"},
             .correct = "C",
-            .explanation = {"A static route may name an exit interface instead of a next hop.",
-                            "On a point-to-point link all that leaves serial 0/0 reaches R2.",
+            .explanation = {"A static route may name an exit interface, not a next hop.",
+                            "A point-to-point serial 0/0 leads only to R2.",
                             "The route is ip route 172.16.50.0 255.255.255.0 serial0/0.",
-                            "null0 drops the traffic; 172.16.50.1 lies beyond R2.",
-                            "A route needs its mask; ip default-network marks a default candidate.",
-                            "show ip route lists the route as directly connected."},
+                            "null0 drops traffic; 172.16.50.1 is in the destination network, so R1 "
+                            "cannot resolve it.",
+                            "Routes need a mask; ip default-network flags a default candidate.",
+                            "show ip route lists it as directly connected, code S."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -732,8 +732,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 170
         {
-            .question = {"A port is moving from blocking to forwarding. In which state does it "
-                         "spend the last forward delay before it starts to forward data frames?"},
+            .question = {"In which spanning-tree state does a port learn MAC addresses from the "
+                         "frames it receives while it still forwards no data frames?"},
             .choices = {"Listening", "Learning", "Blocking", "Forwarding", "Disabled"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 442",
@@ -959,7 +959,7 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"The provider says its central office uses National ISDN-1 signaling. "
                          "Which command makes the router's BRI match it?"},
-            .choices = {"isdn spid1 0835866201",
+            .choices = {"isdn spid1 5550100101",
                         "isdn signaling basic-ni",
                         "isdn type basic-ni",
                         "isdn switch-type basic-ni",

@@ -425,7 +425,7 @@ std::span<const ContentEntry> quiz_3_content()
                             "change locally and never advertises, and it relays the domain's "
                             "advertisements out its trunks without applying them.",
                             "Only servers and clients apply advertisements; no switch merges VLAN "
-                            "lists or changes its VTP mode by itself."},
+                            "lists, and no advertisement changes a switch's VTP mode."},
         },
 
         // Record 99
@@ -501,8 +501,8 @@ std::span<const ContentEntry> quiz_3_content()
                         "Router(config-router)#"},
             .correct = "D",
             .explanation = {"ip address is an interface command: it is accepted at "
-                            "Router(config-if)#, which an interface command such as interface "
-                            "serial 0 opens from global configuration mode.",
+                            "Router(config-if)#, which the global command interface serial 0 "
+                            "opens from Router(config)#.",
                             "Router> is user mode, Router# privileged mode, Router(config)# "
                             "global configuration and Router(config-router)# routing protocol "
                             "configuration; none of them takes ip address."},
@@ -658,13 +658,13 @@ std::span<const ContentEntry> quiz_3_content()
                         "The router with the lowest router ID"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 7, page 386",
-                            "With every priority at the default of 1:",
-                            "- the highest router ID becomes DR and the next highest BDR;",
-                            "- the priority is compared first, and the router ID only breaks a "
-                            "tie;",
-                            "- priority 0 stops a router from ever becoming DR;",
-                            "- the election is not preemptive, so a later router does not take "
-                            "over."},
+                            "Here every router keeps the default priority of 1.",
+                            "The priority is compared first, and the router ID only breaks a tie.",
+                            "So the highest router ID becomes DR and the next highest BDR.",
+                            "No lowest value wins, and link speeds and interface counts play no "
+                            "part.",
+                            "The election is not preemptive: a router that starts later does not "
+                            "take over."},
         },
 
         // Record 151

@@ -395,8 +395,8 @@ std::span<const ContentEntry> quiz_4_content()
                          "of Ethernet 0 on the router?"},
             .choices = {"show ipx route",
                         "show ipx interface ethernet 0",
-                        "show ipx servers",
-                        "show ipx traffic",
+                        "show ipx ethernet 0",
+                        "show ipx network ethernet 0",
                         "show interfaces ethernet 0"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 4, page 211",
@@ -404,8 +404,8 @@ std::span<const ContentEntry> quiz_4_content()
                             "number, node address and encapsulation (frame type).",
                             "show interfaces ethernet 0 gives the line status, MAC address and "
                             "counters, but no IPX network number.",
-                            "show ipx route shows the IPX routing table, show ipx servers the SAP "
-                            "table and show ipx traffic the packet counters."},
+                            "show ipx route shows the IPX routing table; show ipx ethernet 0 and "
+                            "show ipx network ethernet 0 are not commands."},
         },
 
         // Router command line: modes, show commands, configuration, startup
@@ -417,12 +417,10 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"0x2142", "0x2100", "0x2102", "0x2101", "0x2141"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 5, page 243",
-                            "0x2102 is the default: a boot field (last hex digit) of 2 follows any "
-                            "boot system commands, or else loads the first image in flash.",
-                            "With this value the router reads its startup configuration from NVRAM "
-                            "as usual.",
-                            "The other values change the boot field or make the router skip "
-                            "NVRAM."},
+                            "0x2102 is the factory default.",
+                            "0x2100 and 0x2101 change the boot field, the last hex digit.",
+                            "0x2142 and 0x2141 set the ignore-NVRAM bit, 0x0040, and 0x2141 also "
+                            "changes the boot field."},
         },
 
         // Record 100
