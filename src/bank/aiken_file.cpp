@@ -48,10 +48,7 @@ public:
     }
 
 private:
-    QString where() const
-    {
-        return QStringLiteral("question %1 (line %2)").arg(out_.question_count).arg(first_line_);
-    }
+    QString where() const { return question_place(out_.question_count, first_line_); }
 
     void fault(const QString& problem)
     {
@@ -107,10 +104,7 @@ private:
         for (std::size_t i = 0; i < choices_.size(); ++i)
             record.choice_text[i + 1] = choices_[i];
         record.choice_correct[static_cast<std::size_t>(index) + 1] = 1;
-        const std::size_t before = out_.problems.size();
-        check_record(record, where(), out_.problems);
-        if (out_.problems.size() == before)
-            out_.records.push_back(record);
+        add_if_sound(out_, record, where());
     }
 
     void close_without_answer()

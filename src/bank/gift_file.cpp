@@ -58,6 +58,60 @@ bool looks_like_html(const QString& text)
     return false;
 }
 
+// A piece of HTML as the text a reader sees: tags dropped, line and paragraph breaks kept,
+// entities decoded.
+QString html_to_text(const QString& html)
+{
+    static const std::pair<QLatin1String, QLatin1String> entities[] = {
+        {QLatin1String("amp"), QLatin1String("&")},  {QLatin1String("lt"), QLatin1String("<")},
+        {QLatin1String("gt"), QLatin1String(">")},   {QLatin1String("quot"), QLatin1String("\"")},
+        {QLatin1String("apos"), QLatin1String("'")}, {QLatin1String("nbsp"), QLatin1String(" ")}};
+    static const QRegularExpression breaking(
+        QStringLiteral("^/?(br|p|div|li|tr|h[1-6]|pre|blockquote|ul|ol|table)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString text;
+    text.reserve(html.size());
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c == QLatin1Char('<')) {
+            const qsizetype end = html.indexOf(QLatin1Char('>'), i);
+            if (end < 0) {
+                text += html.mid(i);
+                break;
+            }
+            const QString tag = html.mid(i + 1, end - i - 1).trimmed();
+            if (breaking.match(tag).hasMatch() && !text.endsWith(QLatin1Char('\n')))
+                text += QLatin1Char('\n');
+            i = end;
+            continue;
+        }
+        const qsizetype semicolon = c == QLatin1Char('&') ? html.indexOf(QLatin1Char(';'), i) : -1;
+        if (semicolon > i + 1 && semicolon - i <= 10) {
+            const QString name = html.mid(i + 1, semicolon - i - 1);
+            std::optional<QString> decoded;
+            if (name.startsWith(QLatin1Char('#'))) {
+                bool number = false;
+                const bool hex = name.size() > 1 && name[1].toLower() == QLatin1Char('x');
+                const uint code = name.mid(hex ? 2 : 1).toUInt(&number, hex ? 16 : 10);
+                const char32_t character = code;
+                if (number && code > 0 && code <= 0x10FFFF)
+                    decoded = QString::fromUcs4(&character, 1);
+            }
+            for (const auto& [entity, character] : entities) {
+                if (name == entity)
+                    decoded = QString(character);
+            }
+            if (decoded) {
+                text += *decoded;
+                i = semicolon;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
+}
+
 // A text of the file as the record holds it: HTML read as a reader sees it, escapes undone, CR LF
 // line breaks.
 QString plain(const QString& text, Format format)
@@ -89,9 +143,7 @@ struct Block {
 class BlockReader {
 public:
     BlockReader(const Block& block, TextQuestions& out)
-        : block_(block),
-          where_(QStringLiteral("question %1 (line %2)").arg(block.number).arg(block.first_line)),
-          out_(out)
+        : block_(block), where_(question_place(block.number, block.first_line)), out_(out)
     {
     }
 
@@ -284,10 +336,7 @@ private:
     void finish()
     {
         record_.explanation = explanation_.join(QLatin1String("\r\n"));
-        const std::size_t before = out_.problems.size();
-        check_record(record_, where_, out_.problems);
-        if (out_.problems.size() == before)
-            out_.records.push_back(record_);
+        add_if_sound(out_, record_, where_);
     }
 
     const Block& block_;
@@ -346,56 +395,4 @@ TextQuestions read_gift(const QString& text)
     }
     end_block();
     return out;
-}
-
-QString html_to_text(const QString& html)
-{
-    static const std::pair<QLatin1String, QLatin1String> entities[] = {
-        {QLatin1String("amp"), QLatin1String("&")},  {QLatin1String("lt"), QLatin1String("<")},
-        {QLatin1String("gt"), QLatin1String(">")},   {QLatin1String("quot"), QLatin1String("\"")},
-        {QLatin1String("apos"), QLatin1String("'")}, {QLatin1String("nbsp"), QLatin1String(" ")}};
-    static const QRegularExpression breaking(
-        QStringLiteral("^/?(br|p|div|li|tr|h[1-6]|pre|blockquote|ul|ol|table)\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    QString text;
-    text.reserve(html.size());
-    for (qsizetype i = 0; i < html.size(); ++i) {
-        const QChar c = html[i];
-        if (c == QLatin1Char('<')) {
-            const qsizetype end = html.indexOf(QLatin1Char('>'), i);
-            if (end < 0) {
-                text += html.mid(i);
-                break;
-            }
-            const QString tag = html.mid(i + 1, end - i - 1).trimmed();
-            if (breaking.match(tag).hasMatch() && !text.endsWith(QLatin1Char('\n')))
-                text += QLatin1Char('\n');
-            i = end;
-            continue;
-        }
-        const qsizetype semicolon = c == QLatin1Char('&') ? html.indexOf(QLatin1Char(';'), i) : -1;
-        if (semicolon > i + 1 && semicolon - i <= 10) {
-            const QString name = html.mid(i + 1, semicolon - i - 1);
-            std::optional<QString> decoded;
-            if (name.startsWith(QLatin1Char('#'))) {
-                bool number = false;
-                const bool hex = name.size() > 1 && name[1].toLower() == QLatin1Char('x');
-                const uint code = name.mid(hex ? 2 : 1).toUInt(&number, hex ? 16 : 10);
-                const char32_t character = code;
-                if (number && code > 0 && code <= 0x10FFFF)
-                    decoded = QString::fromUcs4(&character, 1);
-            }
-            for (const auto& [entity, character] : entities) {
-                if (name == entity)
-                    decoded = QString(character);
-            }
-            if (decoded) {
-                text += *decoded;
-                i = semicolon;
-                continue;
-            }
-        }
-        text += c;
-    }
-    return text;
 }

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+QString question_place(int number, int line)
+{
+    return QStringLiteral("question %1 (line %2)").arg(number).arg(line);
+}
+
+void add_if_sound(TextQuestions& out, const QuestionRecord& record, const QString& where)
+{
+    const std::size_t before = out.problems.size();
+    check_record(record, where, out.problems);
+    if (out.problems.size() == before)
+        out.records.push_back(record);
+}
+
 void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems)
 {
     std::size_t filled = 0;

@@ -18,6 +18,11 @@ struct TextQuestions {
     int question_count = 0; // the questions the file holds, mapped or not
 };
 
+// Where a question of a text format starts: "question 3 (line 12)".
+QString question_place(int number, int line);
+// Keeps the record when it breaks no rule check_record knows; otherwise notes what it breaks.
+void add_if_sound(TextQuestions& out, const QuestionRecord& record, const QString& where);
+
 // Notes each rule of a filled record that the quiz relies on and the record breaks; `where`
 // names the record ("record 3").
 void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems);
