@@ -25,12 +25,13 @@ const QCommandLineOption review_option(
     QStringLiteral("review"),
     QStringLiteral("After each quiz, review every answer, see the scores by chapter and retake "
                    "the missed questions."));
+constexpr int most_minutes = 600;
+
 const QCommandLineOption minutes_option(
     QStringLiteral("minutes"),
-    QStringLiteral("Give each quiz a time limit of N minutes, 1 to 600; at zero the quiz ends."),
+    QStringLiteral("Give each quiz a time limit of N minutes, 1 to %1; at zero the quiz ends.")
+        .arg(most_minutes),
     QStringLiteral("N"));
-
-constexpr int most_minutes = 600;
 
 // A whole number of minutes from 1 to most_minutes; 0 when the text is anything else.
 int minutes_of(const QString& text)
@@ -76,11 +77,13 @@ CommandLine read_command_line(int& argc, char** argv)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
-    CommandLine line{parser.value(bank_option), parser.isSet(print_option),
-                     parser.value(check_option), parser.isSet(review_option), 0};
+    CommandLine line{parser.value(bank_option),
+                     parser.isSet(print_option),
+                     parser.value(check_option),
+                     {parser.isSet(review_option), 0}};
     if (parser.isSet(minutes_option)) {
-        line.minutes = minutes_of(parser.value(minutes_option));
-        if (line.minutes == 0) {
+        line.study.minutes = minutes_of(parser.value(minutes_option));
+        if (line.study.minutes == 0) {
             std::fprintf(stderr, "%s: --minutes takes a whole number from 1 to %d, not '%s'.\n",
                          qPrintable(QCoreApplication::applicationName()), most_minutes,
                          qPrintable(parser.value(minutes_option)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/quiz_options.h"
+
 #include <QString>
 
 // What the user asked for on the command line.
@@ -7,8 +9,7 @@ struct CommandLine {
     QString bank_file;       // empty: the built-in bank
     bool print_bank = false; // print the bank as JSON and open no window
     QString check_file;      // list the problems of this bank file and open no window
-    bool review = false;     // the Review window after each quiz
-    int minutes = 0;         // each quiz's time limit; 0: none
+    StudyOptions study;
 };
 
 // Reads the options before any window system is touched. --help, --version and a usage error

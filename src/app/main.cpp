@@ -29,12 +29,17 @@ int refuse_bank_file(int& argc, char** argv, const QString& refusal)
     return 1;
 }
 
+// True when the bytes reached standard output whole.
+bool write_out(const QByteArray& bytes)
+{
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+}
+
 int print_bank()
 {
     load_bank();
-    const QByteArray json = bank_json(bank);
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return write_out(bank_json(bank)) ? 0 : 1;
 }
 
 // Every problem a line, then a count; status 0 only for a bank that can be used.
@@ -54,9 +59,7 @@ int check_bank(const QString& path)
                       .arg(path)
                       .arg(check.problems.size())
                       .arg(QLatin1String(check.problems.size() == 1 ? "" : "s"));
-    const QByteArray text = report.toUtf8();
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
-    return std::fflush(stdout) == 0 && check.content ? 0 : 1;
+    return write_out(report.toUtf8()) && check.content ? 0 : 1;
 }
 
 } // namespace
@@ -77,8 +80,7 @@ int main(int argc, char* argv[])
     }
     if (line.print_bank)
         return print_bank();
-    study_options.review = line.review;
-    study_options.minutes = line.minutes;
+    study_options = line.study;
 
     QApplication app(argc, argv);
     prepare_application(app);
