@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <iterator>
 
 namespace {
 
@@ -294,14 +295,13 @@ BankContent read_json(const QByteArray& bytes, const BankFolder& folder, BankPro
     return content;
 }
 
-BankContent read_questions(const QString& path, const TextQuestions& questions,
-                           BankProblems& problems)
+BankContent read_questions(const QString& path, TextQuestions questions, BankProblems& problems)
 {
-    problems.insert(problems.end(), questions.problems.begin(), questions.problems.end());
+    std::move(questions.problems.begin(), questions.problems.end(), std::back_inserter(problems));
     check_count(questions.question_count, "questions", problems);
     BankContent content;
     content.test_title = QFileInfo(path).completeBaseName();
-    content.records = questions.records;
+    content.records = std::move(questions.records);
     return content;
 }
 
