@@ -1,5 +1,7 @@
 #include "bank/aiken_file.h"
 
+#include "bank/text_lines.h"
+
 #include <optional>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "bank/gift_file.h"
 
+#include "bank/text_lines.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>

@@ -26,6 +26,3 @@ void add_if_sound(TextQuestions& out, const QuestionRecord& record, const QStrin
 // Notes each rule of a filled record that the quiz relies on and the record breaks; `where`
 // names the record ("record 3").
 void check_record(const QuestionRecord& record, const QString& where, BankProblems& problems);
-
-// The lines of a text, ended by LF, CR LF or a lone CR.
-std::vector<QStringView> text_lines(QStringView text);

@@ -1,5 +1,7 @@
 #include "quiz/exhibit_text.h"
 
+#include "bank/text_lines.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -46,28 +48,11 @@ QString decode_file_text(const QByteArray& bytes)
 QString exhibit_text(const QByteArray& bytes)
 {
     const QString text = decode_file_text(bytes);
-    const QStringView view(text);
     QString shown;
     shown.reserve(text.size() + 2);
-    // Terminators are found with whole-text searches rather than a test per character, which
-    // keeps large files quick.
-    qsizetype line_start = 0;
-    qsizetype next_cr = view.indexOf(u'\r');
-    qsizetype next_lf = view.indexOf(u'\n');
     // A lone LF ends a line too, since a Unix text file would otherwise show as one line.
-    while (next_cr >= 0 || next_lf >= 0) {
-        const bool cr_first = next_lf < 0 || (next_cr >= 0 && next_cr < next_lf);
-        const qsizetype end = cr_first ? next_cr : next_lf;
-        shown += view.sliced(line_start, end - line_start);
-        shown += u"\r\n";
-        line_start = end + ((cr_first && next_lf == end + 1) ? 2 : 1);
-        if (next_cr >= 0 && next_cr < line_start)
-            next_cr = view.indexOf(u'\r', line_start);
-        if (next_lf >= 0 && next_lf < line_start)
-            next_lf = view.indexOf(u'\n', line_start);
-    }
-    if (line_start < view.size()) {
-        shown += view.sliced(line_start);
+    for (const QStringView line : text_lines(text)) {
+        shown += line;
         shown += u"\r\n";
     }
     return shown;
