@@ -593,11 +593,11 @@ std::span<const ContentEntry> quiz_2_content()
                         "ip route 172.16.50.0 serial0/0",
                         "ip default-network 172.16.50.0"},
             .correct = "C",
-            .explanation = {"A static route may name an exit interface, not a next hop.",
+            .explanation = {"A static route may name an exit interface instead of a next hop.",
                             "A point-to-point serial 0/0 leads only to R2.",
                             "The route is ip route 172.16.50.0 255.255.255.0 serial0/0.",
-                            "null0 drops traffic; 172.16.50.1 is in the destination network, so R1 "
-                            "cannot resolve it.",
+                            "null0 drops traffic; R1 cannot resolve 172.16.50.1, inside the "
+                            "destination network.",
                             "Routes need a mask; ip default-network flags a default candidate.",
                             "show ip route lists it as directly connected, code S."},
         },
@@ -732,15 +732,16 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 170
         {
-            .question = {"In which spanning-tree state does a port learn MAC addresses from the "
-                         "frames it receives while it still forwards no data frames?"},
+            .question = {"In which spanning-tree state does a port build its MAC address table "
+                         "while it still forwards no data frames?"},
             .choices = {"Listening", "Learning", "Blocking", "Forwarding", "Disabled"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 442",
-                            "Blocking, then listening: BPDUs only, no learning or forwarding.",
-                            "Learning, the last forward delay: builds the MAC address table but "
-                            "forwards no data frames.",
-                            "Forwarding: sends and receives data frames."},
+                            "In blocking and then listening, a port handles only BPDUs and neither "
+                            "learns nor forwards.",
+                            "In learning, the last forward delay, it builds its MAC address table "
+                            "but forwards no data frames.",
+                            "In forwarding, it sends and receives data frames."},
         },
 
         // Record 174

@@ -417,10 +417,10 @@ std::span<const ContentEntry> quiz_4_content()
             .choices = {"0x2142", "0x2100", "0x2102", "0x2101", "0x2141"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 5, page 243",
-                            "0x2102 is the factory default.",
-                            "0x2100 and 0x2101 change the boot field, the last hex digit.",
-                            "0x2142 and 0x2141 set the ignore-NVRAM bit, 0x0040, and 0x2141 also "
-                            "changes the boot field."},
+                            "0x2102 is the factory default; its boot field, the last hex digit, "
+                            "is 2.",
+                            "Each of the other values changes the boot field or sets another bit.",
+                            "None of them is the value a router leaves the factory with."},
         },
 
         // Record 100
