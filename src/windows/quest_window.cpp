@@ -75,10 +75,8 @@ void QuestWindow::Form_Load()
 
 void QuestWindow::start_clock(int minutes)
 {
-    caption_ = windowTitle();
     clock_.start(minutes);
-    seconds_shown_ = minutes * 60;
-    setWindowTitle(caption_ + QLatin1String(" - ") + time_left_text(seconds_shown_));
+    show_time_left(minutes * 60);
     clock_timer_ = new QTimer(this);
     clock_timer_->setInterval(250);
     connect(clock_timer_, &QTimer::timeout, this, [this] { clock_tick(); });
@@ -93,14 +91,20 @@ void QuestWindow::clock_tick()
     if (left != seconds_shown_) {
         if (const int minutes = minutes_to_announce(seconds_shown_, left))
             announce(minutes);
-        seconds_shown_ = left;
-        setWindowTitle(caption_ + QLatin1String(" - ") + time_left_text(left));
+        show_time_left(left);
     }
     // The feedback window or the clue box is closed first; the quiz ends on the next tick.
     if (left > 0 || blocked_by_modal(*this))
         return;
     clock_timer_->stop();
     quitquiz_Click();
+}
+
+void QuestWindow::show_time_left(int seconds)
+{
+    seconds_shown_ = seconds;
+    setWindowTitle(QString::fromUtf8(quest_design.title) + QLatin1String(" - ") +
+                   time_left_text(seconds));
 }
 
 // The focus rests on NEXT, so screen readers hear the change of its description; the window's

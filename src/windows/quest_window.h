@@ -47,6 +47,7 @@ private:
     QString typed_answer() const;
     void start_clock(int minutes);
     void announce(int minutes);
+    void show_time_left(int seconds);
 
     QPlainTextEdit* Q1;
     std::array<AnswerButton*, 7> QChoice{}; // index 0 unused, as in every control array here
@@ -72,7 +73,6 @@ private:
     int gauge_total_ = 0;
     ExamClock clock_;
     QTimer* clock_timer_ = nullptr;
-    QString caption_;
     int seconds_shown_ = 0;
 };
 
