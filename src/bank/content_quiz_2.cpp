@@ -596,10 +596,10 @@ std::span<const ContentEntry> quiz_2_content()
             .explanation = {"A static route may name an exit interface instead of a next hop.",
                             "A point-to-point serial 0/0 leads only to R2.",
                             "The route is ip route 172.16.50.0 255.255.255.0 serial0/0.",
+                            "show ip route lists it as directly connected, code S.",
                             "null0 drops traffic; R1 cannot resolve 172.16.50.1, inside the "
                             "destination network.",
-                            "Routes need a mask; ip default-network flags a default candidate.",
-                            "show ip route lists it as directly connected, code S."},
+                            "Routes need a mask; ip default-network flags a default candidate."},
         },
 
         // Routing protocols: EIGRP and OSPF
