@@ -13,8 +13,22 @@
 #include "support/test_app.h"
 #include "windows/quest_window.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
-#include <QtWidgets>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
 
 #include <random>
 
