@@ -33,7 +33,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error,warning $(BUILD)/orlin-quiz_*.deb
 
-# Formatting of every C++ file, and clang-tidy on the program's sources.
+# The layers' includes, the formatting of every C++ file, and clang-tidy on the program's sources.
 lint: build
 	./scripts/install_deps.sh lint
 	./scripts/lint.sh $(BUILD)

@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>

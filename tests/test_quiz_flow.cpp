@@ -13,7 +13,6 @@
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/answer_window.h"
-#include "windows/pick_a_quiz_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"
 #include "windows/welcome_window.h"

@@ -13,8 +13,22 @@
 #include "support/test_app.h"
 #include "windows/quest_window.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
-#include <QtWidgets>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
 
 #include <random>
 
@@ -503,15 +517,13 @@ private slots:
             study_options.review = false;
             use_bank_content(std::nullopt);
         });
+        const BankFileRead example =
+            read_bank_file(QStringLiteral(ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json"));
+        QVERIFY2(example.content, qPrintable(example.refusal));
         for (const auto& [seed, with_example_bank, review] : seeds) {
             tear_down_windows();
             study_options.review = review;
-            BankFileRead read =
-                read_bank_file(QStringLiteral(ORLIN_SOURCE_DIR "/examples/lab-bank/lab-bank.json"));
-            QVERIFY2(read.content, qPrintable(read.refusal));
-            if (!with_example_bank)
-                read.content.reset();
-            use_bank_content(std::move(read.content));
+            use_bank_content(with_example_bank ? example.content : std::nullopt);
             const QString failure = RandomUser(seed, actions_per_seed).run();
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }

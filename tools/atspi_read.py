@@ -173,20 +173,18 @@ def open_first_diagram():
     return ()
 
 
-DIAGRAM_STEPS = [
-    ((), "welcome window at start"),
-    (("Return",), "options window after Enter on I Agree"),
-    (("Return",), "question window after Enter on Start the Quiz"),
+# Up to the question window as above, then to the first diagram.
+DIAGRAM_STEPS = STEPS[:3] + [
     (open_first_diagram, "Diagram window after its button's action"),
 ]
 
 
-def run_step(index):
-    if index == len(STEPS):
+def run_step(steps, index):
+    if index == len(steps):
         program.terminate()
         pyatspi.Registry.stop()
         return False
-    pressed, title = STEPS[index]
+    pressed, title = steps[index]
     if callable(pressed):
         pressed = pressed()
     if pressed:
@@ -196,7 +194,7 @@ def run_step(index):
     def after():
         if title:
             dump_showing_windows(title)
-        GLib.timeout_add(500, run_step, index + 1)
+        GLib.timeout_add(500, run_step, steps, index + 1)
         return False
 
     GLib.timeout_add(1500, after)
@@ -204,15 +202,16 @@ def run_step(index):
 
 
 def main():
-    global program, STEPS
+    global program
     command = sys.argv[1:]
+    steps = STEPS
     if command[:1] == ["--diagram"]:
-        STEPS = DIAGRAM_STEPS
+        steps = DIAGRAM_STEPS
         command = command[1:]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = subprocess.Popen(command, env=env)
     pyatspi.Registry.registerEventListener(on_event, *EVENTS)
-    GLib.timeout_add(2500, run_step, 0)
+    GLib.timeout_add(2500, run_step, steps, 0)
     pyatspi.Registry.start()
     program.wait()
 

@@ -300,6 +300,14 @@ QSizeF symbol_half(const QString& kind)
     return {72, 52};
 }
 
+// The router's ellipse and the switch's and server's bodies exactly; around a host's screen and
+// stand, and a cloud's bubbles.
+QRectF symbol_box(const Device& device)
+{
+    const QSizeF half = symbol_half(device.kind);
+    return {device.centre - QPointF(half.width(), half.height()), half * 2};
+}
+
 QPointF name_centre(const Device& device)
 {
     const double below = device.kind == QLatin1String("server") ? 60 : 52;
@@ -311,8 +319,7 @@ std::vector<QRectF> device_areas(const std::vector<Device>& devices)
 {
     std::vector<QRectF> areas;
     for (const Device& device : devices) {
-        const QSizeF half = symbol_half(device.kind);
-        areas.emplace_back(device.centre - QPointF(half.width(), half.height()), half * 2);
+        areas.push_back(symbol_box(device));
         areas.push_back(label_box(device.name, true).translated(name_centre(device)));
     }
     return areas;
@@ -353,13 +360,13 @@ void draw_device(QPainter& painter, const Device& device)
     painter.setPen(QPen(ink, 3));
     if (device.kind == QLatin1String("router")) {
         painter.setBrush(router_blue);
-        painter.drawEllipse(c, 46, 30);
+        painter.drawEllipse(symbol_box(device));
         painter.setPen(QPen(Qt::white, 4));
         painter.drawLine(c + QPointF(-20, -10), c + QPointF(20, 10));
         painter.drawLine(c + QPointF(-20, 10), c + QPointF(20, -10));
     } else if (device.kind == QLatin1String("switch")) {
         painter.setBrush(switch_teal);
-        painter.drawRoundedRect(QRectF(c.x() - 50, c.y() - 24, 100, 48), 7, 7);
+        painter.drawRoundedRect(symbol_box(device), 7, 7);
         painter.setPen(QPen(Qt::white, 4));
         painter.drawLine(c + QPointF(-28, -9), c + QPointF(28, -9));
         painter.drawLine(c + QPointF(-28, 9), c + QPointF(28, 9));
@@ -369,7 +376,7 @@ void draw_device(QPainter& painter, const Device& device)
         painter.drawRect(QRectF(c.x() - 20, c.y() + 18, 40, 9));
     } else if (device.kind == QLatin1String("server")) {
         painter.setBrush(QColor(230, 234, 240));
-        painter.drawRect(QRectF(c.x() - 26, c.y() - 38, 52, 76));
+        painter.drawRect(symbol_box(device));
         for (const double y : {-20.0, -4.0, 12.0})
             painter.drawLine(c + QPointF(-15, y), c + QPointF(15, y));
     } else {

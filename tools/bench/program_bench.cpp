@@ -131,8 +131,8 @@ QByteArray gift_question(int n)
 }
 
 // Each of `runs` loads of `contents`, written to a file called `name`, from the file to a filled
-// bank of `records` records; no times when it is not read whole. The built-in bank is in use
-// afterwards.
+// bank of `records` records; no times and the reason when it cannot be written or is not read
+// whole. The built-in bank is in use afterwards.
 BankFileTimes time_file_loads(const QByteArray& contents, const QString& name, int records,
                               int runs)
 {
@@ -140,16 +140,21 @@ BankFileTimes time_file_loads(const QByteArray& contents, const QString& name, i
     const QString path = dir.filePath(name);
     QFile file(path);
     BankFileTimes times;
-    if (!file.open(QIODevice::WriteOnly))
-        return times;
-    times.bytes = file.write(contents);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
     file.close();
+    if (!written) {
+        times.refusal = "cannot be written";
+        return times;
+    }
+    times.bytes = contents.size();
 
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
         BankFileRead read = read_bank_file(path);
         if (!read.content || static_cast<int>(read.content->records.size()) != records) {
-            times.refusal = read.content ? "not every record read" : read.refusal.toStdString();
+            times.refusal =
+                read.content ? "not every record read" : "refused: " + read.refusal.toStdString();
             times.seconds.clear();
             break;
         }

@@ -13,7 +13,7 @@ std::vector<double> time_load_bank(int runs);
 struct BankFileTimes {
     std::vector<double> seconds; // reading and checking the file, then loading the bank
     qint64 bytes = 0;
-    std::string refusal; // why the file was refused; it must not be
+    std::string refusal; // why no load was timed: the file was not written, or was refused
 };
 
 // Each of `runs` loads of a bank file of the largest usable bank, from the file to a filled bank.
