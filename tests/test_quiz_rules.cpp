@@ -33,14 +33,6 @@ ChoiceFlags flags_of(const QString& letters)
     return flags;
 }
 
-ChoiceFlags first_visible(int count)
-{
-    ChoiceFlags flags{};
-    for (int i = 1; i <= count; ++i)
-        flags[static_cast<std::size_t>(i)] = true;
-    return flags;
-}
-
 } // namespace
 
 class TestQuizRules : public QObject {
@@ -110,19 +102,19 @@ private slots:
     // Right exactly when the pressed buttons among the shown ones are the correct ones shown.
     void grade_multiple_choice()
     {
-        // Correct letters, how many choices show, pressed letters, grade.
+        // Correct letters, shown letters, pressed letters, grade.
         for (const auto& [correct, visible, pressed, status] :
-             {std::tuple{"B", 4, "", answer_wrong},
-              {"", 4, "", answer_right},
-              {"BD", 5, "B", answer_wrong},
-              {"BD", 5, "BD", answer_right},
-              {"BD", 5, "ABD", answer_wrong},
-              {"A", 4, "AC", answer_wrong},
-              {"BF", 4, "B", answer_right},
-              {"B", 4, "BE", answer_right}}) {
+             {std::tuple{"B", "ABCD", "", answer_wrong},
+              {"", "ABCD", "", answer_right},
+              {"BD", "ABCDE", "B", answer_wrong},
+              {"BD", "ABCDE", "BD", answer_right},
+              {"BD", "ABCDE", "ABD", answer_wrong},
+              {"A", "ABCD", "AC", answer_wrong},
+              {"BF", "ABCD", "B", answer_right},
+              {"B", "ABCD", "BE", answer_right}}) {
             const QuestionRecord record =
                 make_record({"a", "b", "c", "d", "e", "f"}, QString::fromLatin1(correct));
-            QCOMPARE(grade_choices(record, first_visible(visible),
+            QCOMPARE(grade_choices(record, flags_of(QString::fromLatin1(visible)),
                                    flags_of(QString::fromLatin1(pressed))),
                      status);
         }
@@ -149,13 +141,13 @@ private slots:
     {
         const QuestionRecord right_at_c =
             make_record({"one", "two", "three", "four"}, QStringLiteral("C"));
-        QCOMPARE(feedback_text(answer_right, right_at_c, first_visible(4)),
+        QCOMPARE(feedback_text(answer_right, right_at_c, flags_of("ABCD")),
                  QStringLiteral("Great Job.\r\nThe answer(s):  C\r\n\r\nWhich one?"
                                 "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four"
                                 "\r\n\r\nBecause.\r\nNote."));
         const QuestionRecord a_and_e =
             make_record({"one", "two", "three", "four", "five"}, QStringLiteral("AE"));
-        QCOMPARE(feedback_text(answer_wrong, a_and_e, first_visible(5)),
+        QCOMPARE(feedback_text(answer_wrong, a_and_e, flags_of("ABCDE")),
                  QStringLiteral("Incorrect.\r\nThe correct answer(s):  A E\r\n\r\nWhich one?"
                                 "\r\nA.)  one\r\nB.)  two\r\nC.)  three\r\nD.)  four\r\nE.)  five"
                                 "\r\n\r\nBecause.\r\nNote."));
@@ -167,7 +159,7 @@ private slots:
         QuestionRecord empty_texts = right_at_c;
         empty_texts.explanation.clear();
         empty_texts.answer_note.clear();
-        QVERIFY(feedback_text(answer_right, empty_texts, first_visible(4))
+        QVERIFY(feedback_text(answer_right, empty_texts, flags_of("ABCD"))
                     .endsWith(QStringLiteral("D.)  four\r\n\r\n\r\n")));
     }
 
@@ -180,7 +172,7 @@ private slots:
                                 "\r\n\r\nBecause.\r\nNote."));
         record.explanation.clear();
         record.answer_note.clear();
-        QCOMPARE(feedback_text(answer_wrong, record, first_visible(2)),
+        QCOMPARE(feedback_text(answer_wrong, record, flags_of("AB")),
                  QStringLiteral("Incorrect.\r\nThe correct answer(s): OSPF\r\n\r\nWhich one?"
                                 "\r\n\r\n\r\n"));
     }
