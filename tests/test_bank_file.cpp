@@ -4,6 +4,9 @@
 #include "bank/aiken_file.h"
 #include "bank/gift_file.h"
 #include "bank/question_bank.h"
+#include "bank/xml_file.h"
+#include "quiz/quiz_state.h"
+#include "screens/answer_button.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
 #include "support/modal_watcher.h"
@@ -23,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
+
+#include <map>
 
 using namespace quiz_driver;
 
@@ -259,6 +264,152 @@ private slots:
         QCOMPARE(read.records.empty() ? QString() : brief(read.records.front()), record);
     }
 
+    // Small files written from Moodle's public description of its XML format, a question of
+    // each kind; the question starts on line 3.
+    void xml_questions_map_to_records_or_are_refused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("problem");
+        const auto file = [](const char* questions) {
+            return QStringLiteral(
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n%1\n</quiz>\n")
+                .arg(QString::fromUtf8(questions));
+        };
+        const auto gives = [&file](const char* name, const char* questions, const char* record) {
+            QTest::newRow(name) << file(questions) << QString::fromUtf8(record) << QString();
+        };
+        const auto refused = [&file](const char* name, const char* questions, const char* problem) {
+            QTest::newRow(name) << file(questions) << QString() << QString::fromUtf8(problem);
+        };
+        gives("multiple choice, category, HTML, general and answer feedback",
+              R"(<question type="category"><category><text>$course$/top/Routing</text></category>
+              </question><question type="multichoice">
+              <questiontext format="html"><text><![CDATA[<p>Which protocol counts
+              <b>hops</b>?</p>]]></text></questiontext>
+              <generalfeedback format="html"><text>RIP &amp;amp; RIPv2.</text></generalfeedback>
+              <single>true</single>
+              <answer fraction="100"><text>RIP</text></answer>
+              <answer fraction="0"><text>OSPF</text><feedback><text>Cost.</text></feedback></answer>
+              </question>)",
+              "Which protocol counts hops? | single_answer | +RIP -OSPF | RIP & RIPv2.\r\nOSPF: "
+              "Cost. | Routing");
+        gives("several right by positive fraction, text in Moodle's own format",
+              R"(<question type="multichoice"><questiontext format="moodle_auto_format">
+              <text>Which two?
+(Choose two.)</text></questiontext><single>false</single>
+              <answer fraction="50"><text>TCP</text></answer>
+              <answer fraction="50"><text>UDP</text></answer>
+              <answer fraction="-100"><text>ARP</text></answer></question>)",
+              "Which two?\r\n(Choose two.) | single_answer | +TCP +UDP -ARP |  | ");
+        gives("full credit only where one answer has it, blank answers left out",
+              R"(<question type="multichoice"><questiontext><text>Private?</text></questiontext>
+              <answer fraction="100"><text>10.1.1.1</text></answer>
+              <answer fraction="50"><text>172.32.0.1</text></answer>
+              <answer fraction="0"><text> </text></answer>
+              <answer fraction="0"><text>192.0.2.1</text></answer></question>)",
+              "Private? | single_answer | +10.1.1.1 -172.32.0.1 -192.0.2.1 |  | ");
+        gives(
+            "true/false, false right, plain text, old category without text",
+            R"(<question type="category"><category>$course$/TCP//IP</category></question>
+              <question type="truefalse"><questiontext format="plain_text">
+              <text>Is &lt;b&gt; a layer?</text></questiontext>
+              <answer fraction="100"><text>false</text><feedback><text>Right.</text></feedback>
+              </answer><answer fraction="0"><text>true</text><feedback><text>No.</text>
+              </feedback></answer></question>)",
+            "Is <b> a layer? | single_answer | -True +False | True: No.\r\nFalse: Right. | TCP/IP");
+        gives("short answer: full credit accepted, partial credit and a wildcard at 0 not",
+              R"(<question type="shortanswer"><questiontext><text>Routes?</text></questiontext>
+              <usecase>0</usecase>
+              <answer fraction="100"><text>show ip route</text></answer>
+              <answer fraction="100"><text> sh ip ro\* </text></answer>
+              <answer fraction="50"><text>show route</text></answer>
+              <answer fraction="0"><text>*</text><feedback><text>No.</text></feedback></answer>
+              </question>)",
+              "Routes? | fill_in | -show ip route -sh ip ro* |  | ");
+        const auto kind = [&refused](const char* type, const char* problem) {
+            refused(type,
+                    QStringLiteral("<question type=\"%1\"><questiontext><text>Q</text>"
+                                   "</questiontext></question>")
+                        .arg(QLatin1String(type))
+                        .toUtf8(),
+                    problem);
+        };
+        kind("matching", "question 1 (line 3) is a matching question, which cannot be asked here");
+        kind("numerical",
+             "question 1 (line 3) is a numerical question, which cannot be asked here");
+        kind("essay", "question 1 (line 3) is an essay question, which cannot be asked here");
+        kind("cloze", "question 1 (line 3) is a cloze question, which cannot be asked here");
+        kind("description", "question 1 (line 3) is a description, which cannot be asked here");
+        kind("random", "question 1 (line 3) is a random question, which cannot be asked here");
+        kind("ordering", "question 1 (line 3) is a question of the type \"ordering\", which "
+                         "cannot be asked here");
+        refused("a picture embedded in base64",
+                R"(<question type="multichoice"><questiontext format="html">
+                <text><![CDATA[<img src="@@PLUGINFILE@@/net.png">]]></text>
+                <file name="net.png" path="/" encoding="base64">iVBORw0KGgo=</file></questiontext>
+                <answer fraction="100"><text>a</text></answer>
+                <answer fraction="0"><text>b</text></answer></question>)",
+                "question 1 (line 3) holds the file \"net.png\", which cannot be shown here");
+        refused("one answer",
+                R"(<question type="multichoice"><answer fraction="100"><text>a</text></answer>
+                </question>)",
+                "question 1 (line 3) has one answer, and a multiple-choice question needs at "
+                "least two");
+        refused("seven answers",
+                R"(<question type="multichoice"><answer fraction="100"><text>a</text></answer>
+                <answer><text>b</text></answer><answer><text>c</text></answer>
+                <answer><text>d</text></answer><answer><text>e</text></answer>
+                <answer><text>f</text></answer><answer><text>g</text></answer></question>)",
+                "question 1 (line 3) has 7 answers, and a question holds at most six");
+        refused("no right answer",
+                R"(<question type="multichoice"><answer fraction="0"><text>a</text></answer>
+                <answer fraction="-50"><text>b</text></answer></question>)",
+                "question 1 (line 3) is a multiple-choice question with no correct choice");
+        refused("a fraction that is no number",
+                R"(<question type="multichoice"><answer fraction="all"><text>a</text></answer>
+                <answer><text>b</text></answer></question>)",
+                "question 1 (line 3) has an answer whose fraction \"all\" is not a number");
+        refused("true/false without true and false",
+                R"(<question type="truefalse"><answer fraction="100"><text>yes</text></answer>
+                <answer fraction="0"><text>no</text></answer></question>)",
+                "question 1 (line 3) has answers other than \"true\" and \"false\"");
+        refused("a wildcard in an accepted answer",
+                R"(<question type="shortanswer"><answer fraction="100"><text>colo*r</text>
+                </answer></question>)",
+                "question 1 (line 3) accepts \"colo*r\", whose * stands for any text, which a "
+                "typed answer here cannot match");
+        // Neither the file named nor the text defined is read into the question.
+        QTest::newRow("an external entity")
+            << QStringLiteral("<?xml version=\"1.0\"?>\n"
+                              "<!DOCTYPE quiz [<!ENTITY a SYSTEM \"file:///etc/hostname\">\n"
+                              "<!ENTITY b \"bbbbbbbb\">]>\n"
+                              "<quiz><question type=\"shortanswer\"><questiontext><text>&a;&b;"
+                              "</text></questiontext><answer fraction=\"100\"><text>x</text>"
+                              "</answer></question></quiz>")
+            << QString()
+            << QStringLiteral("line 2 holds a document type declaration, which is not read");
+        refused("an element with many attributes",
+                "<question a1='' a2='' a3='' a4='' a5='' a6='' a7='' a8='' a9='' a10='' a11=''\n"
+                "a12='' a13='' a14='' a15='' a16='' a17=''/>",
+                "line 4 holds an element with more than 16 attributes");
+    }
+
+    void xml_questions_map_to_records_or_are_refused()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, record);
+        QFETCH(QString, problem);
+        QVERIFY(looks_like_xml(text));
+        const XmlQuestions read = read_xml(text);
+        const BankProblems& problems = read.questions.problems;
+        QCOMPARE(!read.fault.isEmpty() ? read.fault
+                                       : (problems.empty() ? QString() : problems.front()),
+                 problem);
+        QCOMPARE(read.questions.records.empty() ? QString() : brief(read.questions.records.front()),
+                 record);
+    }
+
     // The refusal is told in a message box of its own; no window of the quiz opens.
     void a_refusal_is_told_in_a_box_of_its_own()
     {
@@ -369,6 +520,43 @@ private slots:
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
     }
 
+    // Each quiz of the XML example, answered by a key worked out by hand from its questions
+    // (typed answers as a student may type them), ends with every question right.
+    void the_xml_example_runs_its_quizzes()
+    {
+        const std::map<int, QStringList> key = {
+            {1, {"10.1.32.0"}}, {2, {"172.20.4.65", "172.20.4.94"}},
+            {3, {"False"}},     {4, {"90"}},
+            {5, {"True"}},      {6, {"Switchport mode access"}},
+            {7, {"/29"}},       {8, {"TFTP", "DHCP"}}};
+        BankFileRead read =
+            read_bank_file(QStringLiteral(ORLIN_SOURCE_DIR "/examples/xml/networking.xml"));
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        use_bank_content(std::move(read.content));
+        for (int quiz = 1; quiz <= 4; ++quiz) {
+            start_quiz(quiz, {no_feedback});
+            ModalWatcher watcher;
+            for (int n = 1; n <= 2; ++n) {
+                const QStringList& right = key.at(quiz_state.current_qid);
+                const auto box = [](int i) {
+                    return control<QPlainTextEdit>(*quest.get(), control_name("abox", i));
+                };
+                if (quest_control(QStringLiteral("QChoice_1")).isHidden())
+                    box(1)->setPlainText(right.front());
+                for (int i = 1; i <= 6 && !quest_control(QStringLiteral("QChoice_1")).isHidden();
+                     ++i) {
+                    if (right.contains(box(i)->toPlainText()))
+                        control<AnswerButton>(*quest.get(), control_name("QChoice", i))->click();
+                }
+                press_next();
+            }
+            QCOMPARE(watcher.seen().size(), 1U);
+            QVERIFY2(watcher.seen().front().text.contains(QLatin1String("=  2/ 2\n")),
+                     qPrintable(watcher.seen().front().text));
+            tear_down_windows();
+        }
+    }
+
     // Every problem a line, in the order of the file, then the count; --bank names the first.
     void check_lists_every_problem_of_a_file()
     {
@@ -396,7 +584,8 @@ private slots:
         QVERIFY(refused.err.contains("orlin-quiz --check " + path.toUtf8() + " lists all 3"));
 
         for (const char* example :
-             {"/examples/gift/networking.gift", "/examples/aiken/networking.txt"}) {
+             {"/examples/gift/networking.gift", "/examples/aiken/networking.txt",
+              "/examples/xml/networking.xml"}) {
             const QString file = QStringLiteral(ORLIN_SOURCE_DIR) + QLatin1String(example);
             const Run good = run_program({QStringLiteral("--check"), file});
             QCOMPARE(good.status, 0);

@@ -36,9 +36,9 @@ struct BankFileRead {
 
 inline constexpr qint64 max_bank_file_size = qint64{16} * 1024 * 1024;
 
-// Reads and checks a bank file: JSON in the form bank_json writes, GIFT or Aiken, told apart by
-// their text. Texts get CR LF line breaks; relative diagram and exhibit paths are taken from the
-// folder that holds the file and must stay inside it.
+// Reads and checks a bank file: JSON in the form bank_json writes, Moodle XML, GIFT or Aiken, told
+// apart by their text. Texts get CR LF line breaks; relative diagram and exhibit paths are taken
+// from the folder that holds the file and must stay inside it.
 BankFileCheck check_bank_file(const QString& path);
 // The same, refused at the first problem.
 BankFileRead read_bank_file(const QString& path);
