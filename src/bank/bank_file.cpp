@@ -213,8 +213,16 @@ QByteArray read_text(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
-    // Read one byte more than allowed: a special file may not know its size.
-    QByteArray bytes = file.read(max_bank_file_size + 1);
+    // Read one byte more than allowed: a special file may not know its size. Qt makes room for
+    // all it is asked for at once, so the file is asked for a piece at a time.
+    QByteArray bytes;
+    while (bytes.size() <= max_bank_file_size) {
+        const QByteArray piece =
+            file.read(std::min(qint64{64} * 1024, max_bank_file_size + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > max_bank_file_size)
