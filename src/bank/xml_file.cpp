@@ -3,9 +3,8 @@
 #include "bank/html_text.h"
 #include "bank/question_bank.h"
 
-#include <QXmlStreamReader>
-
 #include <QStringList>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
