@@ -1,10 +1,10 @@
 # The whole set-up on a fresh Debian 12 machine: `make run`, `make test`, `make bench`,
-# `make package` or `make lint`.
+# `make package`, `make lint` or `make fuzz`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 APP_ID = example.orlin.OrlinQuiz
 
-.PHONY: run test bench build deps package lint clean
+.PHONY: run test bench build deps package lint fuzz clean
 
 run: build
 	./$(BUILD)/orlin-quiz
@@ -38,5 +38,12 @@ lint: build
 	./scripts/install_deps.sh lint
 	./scripts/lint.sh $(BUILD)
 
+# Each bank file reader under libFuzzer and the sanitizers, for FUZZ_RUNS inputs, in build-fuzz/.
+FUZZ_RUNS ?= 20000
+fuzz:
+	./scripts/install_deps.sh
+	./scripts/install_deps.sh fuzz
+	./scripts/fuzz.sh $(FUZZ_RUNS)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

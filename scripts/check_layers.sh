@@ -22,7 +22,7 @@ folder_rank() {
     src/*/*) echo -1 ;;
     src/*) rank "${1#src/}" ;;
     tests/support) rank support ;;
-    tests | tools | tools/bench) echo "$top" ;;
+    tests | tests/fuzz | tools | tools/bench) echo "$top" ;;
     *) echo -1 ;;
     esac
 }

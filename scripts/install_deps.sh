@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # `install_deps.sh package` adds what building and checking the Debian package needs,
-# `install_deps.sh lint` the formatter and clang-tidy.
+# `install_deps.sh lint` the formatter and clang-tidy, `install_deps.sh fuzz` clang and its
+# libFuzzer and sanitizer runtimes.
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev fonts-liberation)
@@ -12,6 +13,9 @@ if [ "${1:-}" = package ]; then
 fi
 if [ "${1:-}" = lint ]; then
     packages+=(clang-format clang-tidy)
+fi
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
