@@ -214,8 +214,10 @@ QByteArray read_text(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
     // Read one byte more than allowed: a special file may not know its size. Qt makes room for
-    // all it is asked for at once, so the file is asked for a piece at a time.
+    // all it is asked for at once, so the file is asked for a piece at a time, into room for the
+    // size it gives: grown a piece at a time instead, 16 MiB take a tenth of a second to copy.
     QByteArray bytes;
+    bytes.reserve(std::min(file.size(), max_bank_file_size) + 1);
     while (bytes.size() <= max_bank_file_size) {
         const QByteArray piece =
             file.read(std::min(qint64{64} * 1024, max_bank_file_size + 1 - bytes.size()));
