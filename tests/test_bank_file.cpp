@@ -316,6 +316,17 @@ private slots:
               </answer><answer fraction="0"><text>true</text><feedback><text>No.</text>
               </feedback></answer></question>)",
             "Is <b> a layer? | single_answer | -True +False | True: No.\r\nFalse: Right. | TCP/IP");
+        gives("a category name ending in an escaped slash, in Moodle's own format",
+              R"(<question type="category"><category><text>$course$/top/TCP//</text></category>
+              </question><question type="truefalse"><questiontext><text>Q</text></questiontext>
+              <answer fraction="0"><text>true</text></answer>
+              <answer fraction="100"><text>false</text></answer></question>)",
+              "Q | single_answer | -True +False |  | TCP/");
+        gives("an HTML entity of half a character, left as written",
+              R"(<question type="truefalse"><questiontext><text>Q &amp;#xD83D;</text></questiontext>
+              <answer fraction="100"><text>true</text></answer>
+              <answer fraction="0"><text>false</text></answer></question>)",
+              "Q &#xD83D; | single_answer | +True -False |  | ");
         gives("short answer: full credit accepted, partial credit and a wildcard at 0 not",
               R"(<question type="shortanswer"><questiontext><text>Routes?</text></questiontext>
               <usecase>0</usecase>
@@ -383,6 +394,32 @@ private slots:
                               "</answer></question></quiz>")
             << QString()
             << QStringLiteral("line 2 holds a document type declaration, which is not read");
+        refused("an element in the quiz that is no question", "<info>From a course</info>",
+                "line 3 holds <info> in <quiz>, which holds only questions");
+        const QByteArray tags =
+            "<question type=\"multichoice\">" + QByteArray("<tag/>").repeated(501) + "</question>";
+        refused("a question of 501 elements", tags.constData(),
+                "the question at line 3 holds more than 500 elements");
+        // The type and 250 more.
+        const QByteArray attributes = "<question type=\"multichoice\">" +
+                                      QByteArray("<a b=''/>").repeated(250) + "</question>";
+        refused("a question of 251 attributes", attributes.constData(),
+                "the question at line 3 holds more than 250 attributes");
+        const QByteArray categories =
+            QByteArray("<question type=\"category\"><category>$course$/a</category></question>")
+                .repeated(804);
+        refused("804 categories", categories.constData(),
+                "it holds more than 803 categories, and a bank holds at most 803 questions");
+        // The broken XML is reported, not the element it makes look out of place.
+        refused("broken XML before an element in the quiz",
+                "<question type=\"truefalse\"></answer>\n<info/>",
+                "it is not well-formed XML (Opening and ending tag mismatch at line 3, column 36)");
+        QTest::newRow("an encoding other than UTF-8")
+            << QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<quiz/>\n")
+            << QString()
+            << QStringLiteral(
+                   "its XML declaration names the encoding \"ISO-8859-1\", where a bank file is "
+                   "UTF-8");
         refused("an element with many attributes",
                 "<question a1='' a2='' a3='' a4='' a5='' a6='' a7='' a8='' a9='' a10='' a11=''\n"
                 "a12='' a13='' a14='' a15='' a16='' a17=''/>",
@@ -394,8 +431,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, record);
         QFETCH(QString, problem);
-        QVERIFY(looks_like_xml(text));
-        const XmlQuestions read = read_xml(text);
+        QVERIFY(looks_like_xml(text.toUtf8()));
+        const XmlQuestions read = read_xml(text.toUtf8());
         const BankProblems& problems = read.questions.problems;
         QCOMPARE(!read.fault.isEmpty() ? read.fault
                                        : (problems.empty() ? QString() : problems.front()),

@@ -386,12 +386,13 @@ BankFileCheck check_bank_file(const QString& path)
         if (starts_json(bytes)) {
             content = read_json(bytes, folder, check.problems);
             content.side_file_folder = folder.given;
-        } else if (const QString text = QString::fromUtf8(bytes); looks_like_xml(text)) {
-            XmlQuestions xml = read_xml(text);
+        } else if (looks_like_xml(bytes)) {
+            XmlQuestions xml = read_xml(bytes);
             if (!xml.fault.isEmpty())
                 refuse(xml.fault);
             content = read_questions(path, std::move(xml.questions), check.problems);
         } else {
+            const QString text = QString::fromUtf8(bytes);
             content = read_questions(
                 path, looks_like_aiken(text) ? read_aiken(text) : read_gift(text), check.problems);
         }

@@ -3,70 +3,183 @@
 #include "bank/html_text.h"
 #include "bank/question_bank.h"
 
+#include <QBuffer>
 #include <QStringList>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// A question file nests five deep and gives an element three attributes at most.
+// A question file nests five deep and gives an element three attributes at most. A multiple-choice
+// question of six answers, exported with every feedback, three hints and five tags, holds about 60
+// elements and 30 attributes.
 constexpr int max_depth = 32;
 constexpr int max_attributes = 16;
+constexpr int max_question_elements = 500;
+constexpr int max_question_attributes = 250;
 // More answers than a question can hold are counted, not kept.
 constexpr std::size_t kept_answers = 7;
 
-// Qt's reader compares every attribute of an element with every other, and reads a document type
-// declaration whole, entities and all, before it reports it: both are refused here first, in one
-// pass that follows the XML's comments, CDATA sections, processing instructions and quotes.
-QString markup_fault(QStringView text)
-{
-    int line = 1;
-    qsizetype i = 0;
-    const auto skip_past = [&](qsizetype from, QStringView end) {
-        const qsizetype found = text.indexOf(end, from);
-        const qsizetype stop = found < 0 ? text.size() : found + end.size();
-        line += static_cast<int>(text.sliced(i, stop - i).count(u'\n'));
-        i = stop;
-    };
-    while (i < text.size()) {
-        if (text[i] != u'<') {
-            line += text[i] == u'\n' ? 1 : 0;
-            ++i;
-            continue;
+// Qt's reader spends about as long on a tag, an attribute or a reference as on ten bytes of text,
+// compares every attribute of an element with every other, and reads a document type declaration
+// whole, entities and all, before it reports it. So one pass over the bytes first refuses what no
+// export holds, before Qt reads any of it. It follows the XML's comments, CDATA sections,
+// processing instructions and quotes, so on well-formed XML it sees the elements Qt will. A fault
+// it finds comes with the end of the bytes that show it.
+struct MarkupFault {
+    QString sentence;
+    qsizetype end;
+};
+
+class MarkupScan {
+public:
+    explicit MarkupScan(QByteArrayView xml) : xml_(xml) {}
+
+    std::optional<MarkupFault> fault()
+    {
+        if (xml_.startsWith("<?xml") && xml_.size() > 5 && is_blank(xml_[5])) {
+            const qsizetype end = past(0, "?>");
+            const QByteArrayView encoding = declared_encoding(xml_.first(end));
+            if (!encoding.isEmpty() && !is_utf8(encoding))
+                return MarkupFault{QStringLiteral("its XML declaration names the encoding \"%1\", "
+                                                  "where a bank file is UTF-8")
+                                       .arg(QString::fromUtf8(encoding)),
+                                   end};
         }
-        const QStringView rest = text.sliced(i);
-        if (rest.startsWith(u"<!--")) {
-            skip_past(i + 4, u"-->");
-        } else if (rest.startsWith(u"<![CDATA[")) {
-            skip_past(i + 9, u"]]>");
-        } else if (rest.startsWith(u"<!")) {
-            return QStringLiteral("line %1 holds a document type declaration, which is not read")
-                .arg(line);
-        } else if (rest.startsWith(u"<?")) {
-            skip_past(i + 2, u"?>");
-        } else {
-            int attributes = 0;
-            QChar quote;
-            for (++i; i < text.size() && (!quote.isNull() || text[i] != u'>'); ++i) {
-                const QChar c = text[i];
-                line += c == u'\n' ? 1 : 0;
-                if (!quote.isNull())
-                    quote = c == quote ? QChar() : quote;
-                else if (c == u'"' || c == u'\'')
-                    quote = c;
-                else if (c == u'=' && ++attributes > max_attributes)
-                    return QStringLiteral("line %1 holds an element with more than %2 attributes")
-                        .arg(line)
-                        .arg(max_attributes);
+        for (qsizetype i = xml_.indexOf('<'); i >= 0; i = xml_.indexOf('<', i)) {
+            const QByteArrayView rest = xml_.sliced(i);
+            if (rest.startsWith("<!--")) {
+                i = past(i + 4, "-->");
+            } else if (rest.startsWith("<![CDATA[")) {
+                i = past(i + 9, "]]>");
+            } else if (rest.startsWith("<!")) {
+                return MarkupFault{QStringLiteral("line %1 holds a document type declaration, "
+                                                  "which is not read")
+                                       .arg(line_at(i)),
+                                   i};
+            } else if (rest.startsWith("<?")) {
+                i = past(i + 2, "?>");
+            } else if (rest.startsWith("</")) {
+                if (--depth_ < 0)
+                    return std::nullopt; // an end without a start, which Qt refuses
+                i = past(i + 2, ">");
+            } else if (std::optional<MarkupFault> fault = start_tag(i)) {
+                return fault;
             }
         }
+        return std::nullopt;
     }
-    return {};
-}
+
+private:
+    // Just past the first `end` from `from`, or the end of the text.
+    qsizetype past(qsizetype from, QByteArrayView end) const
+    {
+        const qsizetype found = xml_.indexOf(end, from);
+        return found < 0 ? xml_.size() : found + end.size();
+    }
+
+    static bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+    int line_at(qsizetype at) const
+    {
+        return static_cast<int>(std::count(xml_.begin(), xml_.begin() + at, '\n')) + 1;
+    }
+
+    static QByteArrayView declared_encoding(QByteArrayView declaration)
+    {
+        const qsizetype name = declaration.indexOf("encoding");
+        const qsizetype equals = name < 0 ? -1 : declaration.indexOf('=', name);
+        const QByteArrayView value =
+            equals < 0 ? QByteArrayView() : declaration.sliced(equals + 1).trimmed();
+        const qsizetype close = value.isEmpty() ? -1 : value.indexOf(value[0], 1);
+        if (close < 0 || (value[0] != '"' && value[0] != '\''))
+            return {};
+        return value.sliced(1, close - 1);
+    }
+
+    // "UTF-8" however it is spelt: Qt reads "utf8" and "UTF_8" as UTF-8 too.
+    static bool is_utf8(QByteArrayView name)
+    {
+        QByteArray letters = name.toByteArray().toLower();
+        letters.removeIf([](char c) { return c == '-' || c == '_'; });
+        return letters == "utf8";
+    }
+
+    // Reads the tag that starts at `at` and leaves `at` at its end; the fault it holds, if any.
+    std::optional<MarkupFault> start_tag(qsizetype& at)
+    {
+        const qsizetype begin = at;
+        qsizetype i = begin + 1;
+        while (i < xml_.size() && !is_blank(xml_[i]) && xml_[i] != '/' && xml_[i] != '>')
+            ++i;
+        const QByteArrayView name = xml_.sliced(begin + 1, i - begin - 1);
+        // Not a tag, or a second root: Qt refuses either.
+        if (name.isEmpty() || (++depth_ == 1 && root_seen_)) {
+            at = xml_.size();
+            return std::nullopt;
+        }
+        root_seen_ = true;
+        if (depth_ == 2) {
+            question_ = begin;
+            question_elements_ = 0;
+            question_attributes_ = 0;
+        }
+        int attributes = 0;
+        for (; i < xml_.size() && xml_[i] != '>'; ++i) {
+            if (xml_[i] == '"' || xml_[i] == '\'') {
+                const qsizetype close = xml_.indexOf(xml_[i], i + 1);
+                i = close < 0 ? xml_.size() - 1 : close;
+            } else if (xml_[i] == '=' && ++attributes > max_attributes) {
+                return MarkupFault{QStringLiteral("line %1 holds an element with more than %2 "
+                                                  "attributes")
+                                       .arg(line_at(i))
+                                       .arg(max_attributes),
+                                   i + 1};
+            } else if (xml_[i] == '=' && depth_ >= 2 &&
+                       ++question_attributes_ > max_question_attributes) {
+                return MarkupFault{QStringLiteral("the question at line %1 holds more than %2 "
+                                                  "attributes")
+                                       .arg(line_at(question_))
+                                       .arg(max_question_attributes),
+                                   i + 1};
+            }
+        }
+        const auto fault = [end = std::min(i + 1, xml_.size())](const QString& sentence) {
+            return MarkupFault{sentence, end};
+        };
+        if (depth_ > max_depth)
+            return fault(QStringLiteral("line %1 nests elements more than %2 deep")
+                             .arg(line_at(begin))
+                             .arg(max_depth));
+        if (depth_ == 1 && name != "quiz")
+            return fault(QStringLiteral("its first element is <%1>, where Moodle XML has <quiz>")
+                             .arg(QString::fromUtf8(name)));
+        if (depth_ == 2 && name != "question")
+            return fault(QStringLiteral("line %1 holds <%2> in <quiz>, which holds only questions")
+                             .arg(line_at(begin))
+                             .arg(QString::fromUtf8(name)));
+        if (depth_ > 2 && ++question_elements_ > max_question_elements)
+            return fault(QStringLiteral("the question at line %1 holds more than %2 elements")
+                             .arg(line_at(question_))
+                             .arg(max_question_elements));
+        if (i < xml_.size() && xml_[i - 1] == '/')
+            --depth_;
+        at = i;
+        return std::nullopt;
+    }
+
+    QByteArrayView xml_;
+    int depth_ = 0;
+    bool root_seen_ = false;
+    qsizetype question_ = 0; // where the question being read starts
+    int question_elements_ = 0;
+    int question_attributes_ = 0;
+};
 
 enum class Format { Html, Moodle, Plain, Markdown };
 
@@ -82,24 +195,66 @@ Format format_of(const QXmlStreamAttributes& attributes)
     return Format::Html;
 }
 
-// A text of the file as the record holds it: HTML read as a reader sees it, CR LF line breaks.
-QString record_text(const QString& text, Format format)
+// Written a character at a time into room made once: QString::replace moves the rest of the text
+// again for every thousand places it changes, which makes millions of line breaks take minutes.
+QString with_crlf(QString text)
 {
-    QString result = text;
+    const qsizetype breaks = text.count(u'\n');
+    if (breaks == 0)
+        return text;
+    QString result(text.size() + breaks, Qt::Uninitialized);
+    QChar* out = result.data();
+    for (const QChar c : std::as_const(text)) {
+        if (c == u'\n')
+            *out++ = u'\r';
+        *out++ = c;
+    }
+    return result;
+}
+
+// A text of the file as the record holds it: HTML read as a reader sees it, CR LF line breaks.
+// Taken and changed in place where it can be, as a text may be as large as the file.
+QString record_text(QString text, Format format)
+{
     if (format == Format::Html)
-        result = html_to_text(result.simplified());
-    else if (format == Format::Moodle && looks_like_html(result))
-        result = html_to_text(result);
-    return result.trimmed().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        text = html_to_text(std::move(text).simplified());
+    else if (format == Format::Moodle && looks_like_html(text))
+        text = html_to_text(text);
+    return with_crlf(std::move(text).trimmed());
+}
+
+// Whether an HTML text holds an <img> tag, looked for at each <: a search that ignores case at
+// every character, or a call for each <, takes several times as long.
+bool has_img(QStringView html)
+{
+    const auto lower = [](QChar c) { return c.unicode() | 0x20; };
+    for (auto at = std::find(html.begin(), html.end(), u'<'); at != html.end();
+         at = std::find(at + 1, html.end(), u'<')) {
+        if (html.end() - at > 3 && lower(at[1]) == u'i' && lower(at[2]) == u'm' &&
+            lower(at[3]) == u'g')
+            return true;
+    }
+    return false;
 }
 
 // A category path names its topic last: "$course$/top/Routing" gives "Routing". A doubled slash
-// stands for a slash within a name.
-QString category_topic(QString path)
+// stands for a slash within a name, which is trimmed once they are undone, as Moodle does: a name
+// may end in a slash.
+QString category_topic(QStringView path)
 {
-    path.replace(QLatin1String("//"), QChar(u'\n'));
-    path = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).trimmed();
-    return path.replace(QChar(u'\n'), QLatin1Char('/'));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (path[i] == u'/' && i + 1 < path.size() && path[i + 1] == u'/')
+            ++i;
+        else if (path[i] == u'/')
+            start = i + 1;
+    }
+    const QStringView name = path.sliced(start);
+    QString topic;
+    qsizetype from = 0;
+    for (qsizetype at = name.indexOf(u"//"); at >= 0; from = at + 2, at = name.indexOf(u"//", from))
+        topic.append(name.sliced(from, at + 1 - from));
+    return topic.append(name.sliced(from)).trimmed();
 }
 
 // An accepted short answer, with Moodle's escaped asterisk undone; nothing when the answer holds
@@ -284,9 +439,50 @@ private:
     QStringList explanation_;
 };
 
+QString not_well_formed(const QXmlStreamReader& xml)
+{
+    QString error = xml.errorString();
+    if (error.endsWith(u'.'))
+        error.chop(1);
+    return QStringLiteral("it is not well-formed XML (%1 at line %2, column %3)")
+        .arg(error)
+        .arg(xml.lineNumber())
+        .arg(xml.columnNumber());
+}
+
+// Qt 6.4 reads a device a piece at a time, two to three times as fast as the same bytes given
+// whole as a byte array or a string.
+class XmlDevice {
+public:
+    explicit XmlDevice(const QByteArray& bytes)
+    {
+        buffer_.setData(bytes);
+        buffer_.open(QIODevice::ReadOnly);
+    }
+    QIODevice* get() { return &buffer_; }
+
+private:
+    QBuffer buffer_;
+};
+
+// Qt's error in the bytes before a fault of the scan, where it finds one: then the fault may be a
+// misreading of broken XML, and the error says what is wrong. That they end in the middle of the
+// XML is no error.
+std::optional<QString> error_before(const QByteArray& bytes)
+{
+    XmlDevice device(bytes);
+    QXmlStreamReader xml(device.get());
+    xml.setNamespaceProcessing(false);
+    while (!xml.atEnd() && !xml.hasError())
+        xml.readNext();
+    if (xml.hasError() && xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        return not_well_formed(xml);
+    return std::nullopt;
+}
+
 class XmlReader {
 public:
-    XmlReader(const QString& text, XmlQuestions& out) : xml_(text), out_(out)
+    XmlReader(QIODevice* device, XmlQuestions& out) : xml_(device), out_(out)
     {
         xml_.setNamespaceProcessing(false);
     }
@@ -298,49 +494,31 @@ public:
         // What follows the questions must be well-formed too, unless reading stopped at the limit.
         while (out_.questions.question_count <= max_question_count && next()) {
         }
-        if (xml_.hasError() && out_.fault.isEmpty()) {
-            QString error = xml_.errorString();
-            if (error.endsWith(u'.'))
-                error.chop(1);
-            out_.fault = QStringLiteral("it is not well-formed XML (%1 at line %2, column %3)")
-                             .arg(error)
-                             .arg(xml_.lineNumber())
-                             .arg(xml_.columnNumber());
-        }
+        if (xml_.hasError() && out_.fault.isEmpty())
+            out_.fault = not_well_formed(xml_);
     }
 
 private:
     using Token = QXmlStreamReader::TokenType;
 
+    // The scan has seen to it that the root is <quiz> and holds questions only.
     void quiz()
     {
-        if (xml_.name() != u"quiz") {
-            out_.fault = QStringLiteral("its first element is <%1>, where Moodle XML has <quiz>")
-                             .arg(xml_.name());
-            return;
-        }
-        while (next_child(1)) {
-            if (xml_.name() != u"question")
-                skip();
-            else if (!question())
-                return;
+        while (next_child(1) && question()) {
         }
     }
 
-    // The next token: false at the end, on an error, or past the depth a question file needs.
+    // The next token: false at the end, on an error or at a fault.
     bool next()
     {
         const Token token = xml_.readNext();
-        if (token == Token::StartElement && ++depth_ > max_depth) {
-            out_.fault = QStringLiteral("line %1 nests elements more than %2 deep")
-                             .arg(xml_.lineNumber())
-                             .arg(max_depth);
-            return false;
-        }
-        if (token == Token::StartElement && question_)
-            note_embedded(*question_);
-        if (token == Token::EndElement)
+        if (token == Token::StartElement) {
+            ++depth_;
+            if (question_)
+                note_embedded(*question_);
+        } else if (token == Token::EndElement) {
             --depth_;
+        }
         return out_.fault.isEmpty() && !xml_.atEnd() && !xml_.hasError();
     }
 
@@ -390,16 +568,15 @@ private:
             else if (xml_.isStartElement())
                 skip();
         }
-        return shown(text.value_or(own), format);
+        return shown(text ? std::move(*text) : std::move(own), format);
     }
 
     // A picture in an HTML text would be lost in the plain text.
-    QString shown(const QString& text, Format format)
+    QString shown(QString text, Format format)
     {
-        if ((format == Format::Html || format == Format::Moodle) && question_ &&
-            text.contains(QLatin1String("<img"), Qt::CaseInsensitive))
+        if ((format == Format::Html || format == Format::Moodle) && question_ && has_img(text))
             question_->shows_picture = true;
-        return record_text(text, format);
+        return record_text(std::move(text), format);
     }
 
     // Moodle embeds a file in base64 beside the text that shows it; old files embed a picture.
@@ -450,11 +627,18 @@ private:
         }
     }
 
-    // False when reading stops: past the largest usable bank, or at a fault.
+    // False when reading stops: past the largest usable bank, or at a fault. A bank has no use
+    // for more categories than questions.
     bool question()
     {
         Question question;
         question.type = xml_.attributes().value(QLatin1String("type")).toString();
+        if (question.type == QLatin1String("category") && ++categories_ > max_question_count) {
+            out_.fault = QStringLiteral("it holds more than %1 categories, and a bank holds at "
+                                        "most %1 questions")
+                             .arg(max_question_count);
+            return false;
+        }
         if (question.type == QLatin1String("category")) {
             category();
             return true;
@@ -485,26 +669,30 @@ private:
     QXmlStreamReader xml_;
     XmlQuestions& out_;
     int depth_ = 0;
+    int categories_ = 0;
     QString topic_;
     Question* question_ = nullptr;
 };
 
 } // namespace
 
-bool looks_like_xml(const QString& text)
+bool looks_like_xml(QByteArrayView text)
 {
-    const auto first = std::find_if_not(text.begin(), text.end(), [](QChar c) {
-        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+    const auto first = std::find_if_not(text.begin(), text.end(), [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
     });
-    const QStringView rest(first, text.end());
-    return rest.startsWith(u"<?xml") || rest.startsWith(u"<quiz>");
+    const QByteArrayView rest(first, text.end());
+    return rest.startsWith("<?xml") || rest.startsWith("<quiz>");
 }
 
-XmlQuestions read_xml(const QString& text)
+XmlQuestions read_xml(const QByteArray& text)
 {
     XmlQuestions out;
-    out.fault = markup_fault(text);
-    if (out.fault.isEmpty())
-        XmlReader(text, out).read();
+    if (const std::optional<MarkupFault> fault = MarkupScan(text).fault()) {
+        out.fault = error_before(text.first(fault->end)).value_or(fault->sentence);
+        return out;
+    }
+    XmlDevice device(text);
+    XmlReader(device.get(), out).read();
     return out;
 }

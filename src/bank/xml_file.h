@@ -2,12 +2,16 @@
 
 #include "bank/record_check.h"
 
+#include <QByteArray>
+
 // Moodle XML is told from GIFT and Aiken by its opening: "<?xml" or "<quiz>" before anything but
 // blanks.
-bool looks_like_xml(const QString& text);
+bool looks_like_xml(QByteArrayView text);
 
-// The questions of a Moodle XML text, or the fault that leaves none of it readable: XML that is
-// not well-formed, a document type declaration, an element too deep or with too many attributes.
+// The questions of a Moodle XML file, given as its bytes, or the fault that leaves none of it
+// readable: XML that is not well-formed, a document type declaration, an encoding other than UTF-8,
+// an element too deep or with too many attributes, an element in <quiz> other than <question>, a
+// question of too many elements or attributes, more categories than a bank has questions.
 struct XmlQuestions {
     TextQuestions questions;
     QString fault;
@@ -16,4 +20,4 @@ struct XmlQuestions {
 // Multiple choice (one or several right), true/false and short answer questions become records;
 // every other kind, and any question that embeds a picture or breaks a record's rules, becomes a
 // problem naming the question and its line. Reading stops past the largest usable bank.
-XmlQuestions read_xml(const QString& text);
+XmlQuestions read_xml(const QByteArray& text);

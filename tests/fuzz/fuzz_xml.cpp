@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     looks_like_xml(text);
     const XmlQuestions read = read_xml(text);
     expect_sound(read.questions);
