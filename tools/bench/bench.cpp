@@ -27,6 +27,7 @@ constexpr int load_bank_runs = 1000;
 constexpr int exhibit_runs = 5;
 constexpr int bank_file_runs = 21;
 constexpr int gift_questions = 800;
+constexpr int xml_questions = 800;
 constexpr int review_runs = 21;
 constexpr int review_graded = 200;
 // A reader slower than this has missed its goal many times over.
@@ -245,6 +246,9 @@ int main(int argc, char* argv[])
     if (wanted("gift_file"))
         add_file_row(rows, format("GIFT file of %d questions", gift_questions),
                      time_gift_file(gift_questions, bank_file_runs), 30e-3);
+    if (wanted("xml_file"))
+        add_file_row(rows, format("Moodle XML file of %d questions", xml_questions),
+                     time_xml_file(xml_questions, bank_file_runs), 100e-3);
     if (wanted("hostile"))
         add_hostile_rows(rows, folder);
     if (wanted("next"))

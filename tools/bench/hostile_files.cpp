@@ -4,6 +4,12 @@
 
 std::vector<HostileFile> hostile_files()
 {
+    // A Moodle XML file opens its quiz, a question of it, or the question's text.
+    const QByteArray quiz = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
+    const QByteArray question = quiz + "<question type=\"multichoice\">";
+    const QByteArray text = question + "<questiontext format=\"html\"><text>";
+    const QByteArray end = "</question></quiz>\n";
+    const QByteArray end_text = "</text></questiontext>" + end;
     return {
         {"GIFT, one question of <a", "tags.gift", "", "<a", " {=a ~b}"},
         {"GIFT, one question of &a", "entities.gift", "", "&a", " {=a ~b}"},
@@ -16,6 +22,22 @@ std::vector<HostileFile> hostile_files()
         {"Aiken, questions", "questions.txt", "", "Q?\nA. a\nB. b\nANSWER: A\n\n", ""},
         {"JSON, empty records", "records.json", "{\"records\":[", "{},", "{}]}"},
         {"JSON, one record of fields", "fields.json", "{\"records\":[{", "\"a\":0,", "\"b\":0}]}"},
+        {"XML, one question of empty elements", "elements.xml", question, "<a/>", end},
+        {"XML, elements nested ever deeper", "nesting.xml", question, "<a>", ""},
+        {"XML, one question of attributes", "attributes.xml", question, "<a b=''/>", end},
+        {"XML, one attribute of &amp;", "attribute.xml", question + "<a b='", "&amp;", "'/>" + end},
+        {"XML, one text of a", "text.xml", text, "a", end_text},
+        {"XML, one text of &amp;", "references.xml", text, "&amp;", end_text},
+        {"XML, one text of CDATA sections", "cdata.xml", text, "<![CDATA[a]]>", end_text},
+        {"XML, one HTML text of <br>", "breaks.xml", text + "<![CDATA[", "a<br>", "]]>" + end_text},
+        {"XML, comments", "comments.xml", quiz, "<!---->", "</quiz>\n"},
+        {"XML, processing instructions", "instructions.xml", quiz, "<?a?>", "</quiz>\n"},
+        {"XML, matching questions", "matching.xml", quiz, "<question type='matching'/>",
+         "</quiz>\n"},
+        {"XML, categories", "categories.xml", quiz, "<question type='category'/>", "</quiz>\n"},
+        {"XML, one category path", "path.xml",
+         quiz + "<question type='category'><category><text>$course$/", "a/",
+         "</text></category></question></quiz>\n"},
     };
 }
 

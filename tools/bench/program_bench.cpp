@@ -130,6 +130,45 @@ QByteArray gift_question(int n)
     }
 }
 
+// Question `n` of a Moodle XML file as a learning platform exports it: multiple choice, its texts
+// in HTML, every feedback, a hint and a tag.
+QByteArray xml_question(int n)
+{
+    const QByteArray number = QByteArray::number(n);
+    const auto text = [](const char* element, const QByteArray& html) {
+        return QByteArray("    <") + element + " format=\"html\">\n      <text><![CDATA[" + html +
+               "]]></text>\n    </" + element + ">\n";
+    };
+    QByteArray question = "<!-- question: " + number +
+                          "  -->\n  <question type=\"multichoice\">\n" +
+                          "    <name>\n      <text>Route " + number + "</text>\n    </name>\n";
+    question += text("questiontext", "<p>Which route does R" + number +
+                                         " use for <b>172.16.5.9</b>? The table lists static "
+                                         "and OSPF routes &amp; their distances.</p>");
+    question += text("generalfeedback", "<p>The longest prefix wins; distance only decides "
+                                        "between equal prefixes.</p>");
+    question += "    <defaultgrade>1.0000000</defaultgrade>\n    <penalty>0.3333333</penalty>\n"
+                "    <hidden>0</hidden>\n    <idnumber></idnumber>\n    <single>true</single>\n"
+                "    <shuffleanswers>true</shuffleanswers>\n"
+                "    <answernumbering>abc</answernumbering>\n";
+    question += text("correctfeedback", "Your answer is correct.");
+    question += text("partiallycorrectfeedback", "Your answer is partially correct.");
+    question += text("incorrectfeedback", "Your answer is incorrect.");
+    question += "    <shownumcorrect/>\n";
+    const char* answers[][3] = {{"100", "172.16.5.0/24", "The longest prefix."},
+                                {"0", "172.16.4.0/22", "Shorter."},
+                                {"0", "172.16.0.0/16", "Shorter still."},
+                                {"0", "0.0.0.0/0", "The default route is the last resort."}};
+    for (const auto& [fraction, answer, feedback] : answers) {
+        question += QByteArray("    <answer fraction=\"") + fraction +
+                    "\" format=\"html\">\n      <text><![CDATA[<p>" + answer + "</p>]]></text>\n" +
+                    text("feedback", QByteArray("<p>") + feedback + "</p>") + "    </answer>\n";
+    }
+    return question + text("hint", "Compare the prefix lengths.") +
+           "    <tags>\n      <tag><text>routing</text>\n      </tag>\n    </tags>\n"
+           "  </question>\n\n";
+}
+
 // Each of `runs` loads of `contents`, written to a file called `name`, from the file to a filled
 // bank of `records` records; no times and the reason when it cannot be written or is not read
 // whole. The built-in bank is in use afterwards.
@@ -208,6 +247,19 @@ BankFileTimes time_gift_file(int questions, int runs)
         text += "// question " + QByteArray::number(n) + "\n" + gift_question(n) + "\n";
     }
     return time_file_loads(text, QStringLiteral("large.gift"), questions, runs);
+}
+
+BankFileTimes time_xml_file(int questions, int runs)
+{
+    QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
+    for (int n = 1; n <= questions; ++n) {
+        if (n % 100 == 1)
+            text +=
+                "  <question type=\"category\">\n    <category>\n      <text>$course$/top/Part " +
+                QByteArray::number(n / 100 + 1) + "</text>\n    </category>\n  </question>\n\n";
+        text += xml_question(n);
+    }
+    return time_file_loads(text + "</quiz>\n", QStringLiteral("large.xml"), questions, runs);
 }
 
 NextTimes time_next(int count)

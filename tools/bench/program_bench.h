@@ -23,6 +23,10 @@ BankFileTimes time_bank_file(int runs);
 // no times when the file is not read whole.
 BankFileTimes time_gift_file(int questions, int runs);
 
+// Each of `runs` loads of a Moodle XML file of `questions` multiple-choice questions, laid out as
+// a learning platform exports them, from the file to a filled bank.
+BankFileTimes time_xml_file(int questions, int runs);
+
 struct NextTimes {
     std::vector<double> handler;    // NextButton_Click alone
     std::vector<double> with_paint; // the handler and the repaint it causes
