@@ -410,6 +410,12 @@ private slots:
                 .repeated(804);
         refused("804 categories", categories.constData(),
                 "it holds more than 803 categories, and a bank holds at most 803 questions");
+        const QByteArray references = "<question type=\"truefalse\"><questiontext><text>" +
+                                      QByteArray("&amp;").repeated(250001) +
+                                      "</text></questiontext></question>";
+        refused("250001 references", references.constData(),
+                "it holds more than 250000 references such as &amp;, where Moodle writes HTML in "
+                "CDATA sections");
         // The broken XML is reported, not the element it makes look out of place.
         refused("broken XML before an element in the quiz",
                 "<question type=\"truefalse\"></answer>\n<info/>",

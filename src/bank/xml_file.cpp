@@ -22,6 +22,10 @@ constexpr int max_depth = 32;
 constexpr int max_attributes = 16;
 constexpr int max_question_elements = 500;
 constexpr int max_question_attributes = 250;
+// Qt spends as long on a reference such as &amp; as on twenty bytes of text. Moodle writes a text
+// that holds markup as a CDATA section, where a reference is no reference; a file that escapes its
+// HTML instead needs a few dozen a question.
+constexpr int max_references = 250000;
 // More answers than a question can hold are counted, not kept.
 constexpr std::size_t kept_answers = 7;
 
@@ -51,7 +55,11 @@ public:
                                        .arg(QString::fromUtf8(encoding)),
                                    end};
         }
-        for (qsizetype i = xml_.indexOf('<'); i >= 0; i = xml_.indexOf('<', i)) {
+        for (qsizetype text = 0, i = xml_.indexOf('<');; text = i, i = xml_.indexOf('<', i)) {
+            if (std::optional<MarkupFault> fault = references_in(text, i < 0 ? xml_.size() : i))
+                return fault;
+            if (i < 0)
+                return std::nullopt;
             const QByteArrayView rest = xml_.sliced(i);
             if (rest.startsWith("<!--")) {
                 i = past(i + 4, "-->");
@@ -72,7 +80,6 @@ public:
                 return fault;
             }
         }
-        return std::nullopt;
     }
 
 private:
@@ -81,6 +88,21 @@ private:
     {
         const qsizetype found = xml_.indexOf(end, from);
         return found < 0 ? xml_.size() : found + end.size();
+    }
+
+    // Counts the references from `from` to `to`; the fault past the first one too many, if any.
+    std::optional<MarkupFault> references_in(qsizetype from, qsizetype to)
+    {
+        const QByteArrayView text = xml_.sliced(from, to - from);
+        for (qsizetype at = text.indexOf('&'); at >= 0; at = text.indexOf('&', at + 1)) {
+            if (++references_ > max_references)
+                return MarkupFault{QStringLiteral("it holds more than %1 references such as "
+                                                  "&amp;, where Moodle writes HTML in CDATA "
+                                                  "sections")
+                                       .arg(max_references),
+                                   from + at + 1};
+        }
+        return std::nullopt;
     }
 
     static bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -133,7 +155,10 @@ private:
         for (; i < xml_.size() && xml_[i] != '>'; ++i) {
             if (xml_[i] == '"' || xml_[i] == '\'') {
                 const qsizetype close = xml_.indexOf(xml_[i], i + 1);
+                const qsizetype value = i + 1;
                 i = close < 0 ? xml_.size() - 1 : close;
+                if (std::optional<MarkupFault> fault = references_in(value, i))
+                    return fault;
             } else if (xml_[i] == '=' && ++attributes > max_attributes) {
                 return MarkupFault{QStringLiteral("line %1 holds an element with more than %2 "
                                                   "attributes")
@@ -179,6 +204,7 @@ private:
     qsizetype question_ = 0; // where the question being read starts
     int question_elements_ = 0;
     int question_attributes_ = 0;
+    int references_ = 0;
 };
 
 enum class Format { Html, Moodle, Plain, Markdown };
