@@ -11,7 +11,8 @@ bool looks_like_xml(QByteArrayView text);
 // The questions of a Moodle XML file, given as its bytes, or the fault that leaves none of it
 // readable: XML that is not well-formed, a document type declaration, an encoding other than UTF-8,
 // an element too deep or with too many attributes, an element in <quiz> other than <question>, a
-// question of too many elements or attributes, more categories than a bank has questions.
+// question of too many elements or attributes, too many references such as &amp;, more
+// categories than a bank has questions.
 struct XmlQuestions {
     TextQuestions questions;
     QString fault;
