@@ -76,13 +76,13 @@ bool breaks_line(QStringView tag)
 
 } // namespace
 
-QString html_to_text(const QString& html)
+QString html_to_text(QString html)
 {
-    // The text is never longer than the HTML: a tag gives one line break at most, an entity one
-    // character, which takes no more room than its name. So it is written into room made once.
+    // The text is never longer than the HTML read so far: a tag gives one line break at most, an
+    // entity one character, which takes no more room than its name. So it is written over the HTML
+    // as it is read, in the room the HTML has.
+    QChar* const begin = html.data();
     const QStringView source(html);
-    QString text(source.size(), Qt::Uninitialized);
-    QChar* const begin = text.data();
     QChar* out = begin;
     for (qsizetype i = 0; i < source.size(); ++i) {
         const QChar c = source[i];
@@ -97,7 +97,7 @@ QString html_to_text(const QString& html)
             continue;
         }
         if (c == u'<') {
-            out = std::copy(source.begin() + i, source.end(), out);
+            out = out == begin + i ? html.end() : std::copy(source.begin() + i, source.end(), out);
             break;
         }
         // An entity's name is short: looking further for its ; would read the text again and
@@ -116,6 +116,6 @@ QString html_to_text(const QString& html)
         }
         *out++ = c;
     }
-    text.truncate(out - begin);
-    return text;
+    html.truncate(out - begin);
+    return html;
 }

@@ -6,4 +6,4 @@
 bool looks_like_html(const QString& text);
 // A piece of HTML as the text a reader sees: tags dropped, line and paragraph breaks kept,
 // entities decoded.
-QString html_to_text(const QString& html);
+QString html_to_text(QString html);

@@ -225,9 +225,9 @@ Format format_of(const QXmlStreamAttributes& attributes)
 // again for every thousand places it changes, which makes millions of line breaks take minutes.
 QString with_crlf(QString text)
 {
-    const qsizetype breaks = text.count(u'\n');
-    if (breaks == 0)
+    if (!text.contains(u'\n'))
         return text;
+    const qsizetype breaks = text.count(u'\n');
     QString result(text.size() + breaks, Qt::Uninitialized);
     QChar* out = result.data();
     for (const QChar c : std::as_const(text)) {
@@ -245,7 +245,7 @@ QString record_text(QString text, Format format)
     if (format == Format::Html)
         text = html_to_text(std::move(text).simplified());
     else if (format == Format::Moodle && looks_like_html(text))
-        text = html_to_text(text);
+        text = html_to_text(std::move(text));
     return with_crlf(std::move(text).trimmed());
 }
 
