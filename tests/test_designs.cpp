@@ -180,8 +180,10 @@ QWidget* open_window(const WindowDesign& design)
         return theanswer.show();
     if (&design == &diagram_design)
         return Diagram.show();
-    if (&design == &review_design)
+    if (&design == &review_design) {
+        Review.load()->show_attempt(Attempt{});
         return Review.show();
+    }
     return Exhibit.show();
 }
 

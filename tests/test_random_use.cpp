@@ -3,8 +3,7 @@
 // when the rules say and is then started anew. A failure prints the actions that led to it.
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "quiz/random_source.h"
 #include "screens/modal_block.h"
 #include "screens/window_builder.h"

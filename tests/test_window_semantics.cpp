@@ -1,21 +1,29 @@
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "screens/design.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/form_ref.h"
+#include "shell/navigation.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/pick_a_quiz_window.h"
+#include "windows/quest_window.h"
+#include "windows/review_window.h"
 #include "windows/welcome_window.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <map>
 #include <tuple>
 
 namespace {
@@ -61,6 +69,41 @@ protected:
         return false;
     }
 };
+
+// The windows open after the steps: the visible ones, then the hidden ones in brackets, each
+// group by name; "ended" once the program has ended.
+QString windows_after(const QStringList& steps, const QString& picture)
+{
+    const std::map<QString, std::function<void()>> step_of = {
+        {"start", start_program},
+        {"agree", [] { report(Happened::Agreed); }},
+        {"exit", [] { report(Happened::ExitPressed); }},
+        {"choose",
+         [] {
+             quiz_chosen({1, 0, 0, 0, 0});
+         }},
+        {"diagram", [&picture] { open_diagram(picture, {}); }},
+        {"next", [] { report(Happened::QuestionLeaving); }},
+        {"quit", [] { running_quiz.quit(); }},
+        {"over", [] { report(Happened::QuizOver); }},
+        {"retake", [] { report(Happened::RetakeAsked); }},
+        {"done", [] { report(Happened::ReviewDone); }},
+        {"close-options", [] { pick_a_quiz.get()->close(); }},
+        {"close-quest", [] { quest.get()->close(); }},
+        {"close-review", [] { Review.get()->close(); }},
+    };
+    for (const QString& step : steps)
+        run_in_event_loop(step_of.at(step));
+    if (program_ended())
+        return QStringLiteral("ended");
+    QStringList shown, hidden;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        (window->isVisible() ? shown : hidden) << window->objectName();
+    shown.sort();
+    hidden.sort();
+    return (shown + (hidden.isEmpty() ? QStringList{} : QStringList{'[' + hidden.join(u' ') + ']'}))
+        .join(u' ');
+}
 
 } // namespace
 
@@ -206,6 +249,39 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit*>("author_name2")->text(), bank.author_contact);
         QVERIFY(bank.author_contact.endsWith(QLatin1String(".example")));
         QCOMPARE(quiz_state.questions_per_quiz, 56);
+    }
+
+    // Each event and the windows that follow it, with and without the review after a quiz.
+    void the_navigator_opens_the_window_that_follows_each_event()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("net.png"));
+        QImage(8, 8, QImage::Format_RGB32).save(picture);
+        const auto cleanup_review = qScopeGuard([] { study_options.review = false; });
+        const std::tuple<bool, const char*, const char*> rows[] = {
+            {false, "start", "Welcome"},
+            {false, "start agree", "pick_a_quiz [Welcome]"},
+            {false, "start agree choose", "quest"},
+            {false, "start agree choose diagram", "Diagram quest"},
+            {false, "start agree choose diagram next", "quest"},
+            {false, "start agree choose diagram quit over", "Welcome"},
+            {false, "start exit", "ended"},
+            {false, "start agree close-options", "ended"},
+            {false, "start agree choose close-quest", "ended"},
+            {false, "start agree choose diagram close-quest", "Diagram"},
+            {true, "start agree choose diagram quit over", "Review"},
+            {true, "start agree choose quit over done", "Welcome"},
+            {true, "start agree choose quit over retake", "quest"},
+            {true, "start agree choose quit over retake quit over", "Review"},
+            {true, "start agree choose quit over close-review", "ended"},
+        };
+        for (const auto& [review, steps, windows] : rows) {
+            study_options.review = review;
+            const QString got = windows_after(QString::fromLatin1(steps).split(u' '), picture);
+            QVERIFY2(got == QLatin1String(windows),
+                     qPrintable(QStringLiteral("%1: %2").arg(steps, got)));
+            tear_down_windows();
+        }
     }
 
     void exit_ends_the_program_without_a_close_sequence()

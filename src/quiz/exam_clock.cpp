@@ -29,9 +29,9 @@ void set_exam_time_source(std::function<std::int64_t()> source)
     time_source() = std::move(source);
 }
 
-void ExamClock::start(int minutes)
+void ExamClock::start(int seconds)
 {
-    deadline_ms_ = exam_time_ms() + std::int64_t{minutes} * 60 * 1000;
+    deadline_ms_ = exam_time_ms() + std::int64_t{seconds} * 1000;
 }
 
 int ExamClock::seconds_left() const

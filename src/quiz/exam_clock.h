@@ -8,7 +8,7 @@
 // A quiz's time limit.
 class ExamClock {
 public:
-    void start(int minutes);
+    void start(int seconds);
     // Whole seconds left, rounded up, never below 0.
     int seconds_left() const;
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// How the quiz runs, as the options window records it when a quiz starts: quiz_choice is the
+// How the quiz runs, as the options window reads it when a quiz starts: quiz_choice is the
 // quiz, 1 to 4; every other field is 1 for on and 0 for off. All are 0 until the first start,
 // whatever the options window shows; its defaults live in its design.
 struct QuizOptions {
@@ -12,8 +12,6 @@ struct QuizOptions {
     std::int16_t shuffle_answers = 0;
     std::int16_t shuffle_questions = 0;
 };
-
-extern QuizOptions quiz_options;
 
 // Study mode, asked for on the command line; with nothing asked the program runs as ever.
 struct StudyOptions {

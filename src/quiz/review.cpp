@@ -39,9 +39,9 @@ QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questi
 // The display positions whose choice, as shown, is a correct one.
 ChoiceFlags right_positions(const QuestionRecord& shown)
 {
-    ChoiceFlags flags{};
+    ChoiceFlags flags = visible_choices_of(shown);
     for (std::size_t i = 1; i < flags.size(); ++i)
-        flags[i] = !is_blank(shown.choice_text[i]) && shown.choice_correct[i] == 1;
+        flags[i] = flags[i] && shown.choice_correct[i] == 1;
     return flags;
 }
 
@@ -113,8 +113,9 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
     } else {
         const QuestionRecord shown = as_shown(graded, questions);
         const ChoiceFlags right = right_positions(shown);
+        const ChoiceFlags visible = visible_choices_of(shown);
         for (std::size_t i = 1; i <= 6; ++i) {
-            if (is_blank(shown.choice_text[i]))
+            if (!visible[i])
                 continue;
             QStringList marks;
             if (graded.pressed[i])

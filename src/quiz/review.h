@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/quiz.h"
+#include "quiz/attempt.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "windows/diagram_window.h"
 
+#include "bank/side_file.h"
 #include "screens/designs.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
@@ -69,22 +70,12 @@ void DiagramWindow::Command1_Click()
     Diagram.hide();
 }
 
-QString on_disk(const QString& path)
-{
-    return path.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + path : path;
-}
-
-bool side_file_exists(const QString& path)
-{
-    const QFileInfo info(on_disk(path));
-    return !path.isEmpty() && info.isFile() && !info.isHidden();
-}
-
-void show_diagram(const QString& path)
+void show_diagram(const QString& path, const QString& title)
 {
     if (!side_file_exists(path))
         return;
     DiagramWindow* window = Diagram.show();
+    window->setWindowTitle(title.isEmpty() ? QString::fromUtf8(diagram_design.title) : title);
     window->set_picture_file(path);
     window->repaint();
 }

@@ -1,12 +1,12 @@
 #include "windows/exhibit_window.h"
 
+#include "bank/side_file.h"
 #include "quiz/exhibit_text.h"
 #include "screens/designs.h"
 #include "screens/focus_passer.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/message_box.h"
-#include "windows/diagram_window.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -89,7 +89,7 @@ std::optional<QString> read_exhibit(const QString& path)
     return exhibit_text(bytes);
 }
 
-void show_exhibit(const QString& path, QWidget* parent)
+void show_exhibit(const QString& path, QWidget* parent, const QString& title)
 {
     if (!side_file_exists(path))
         return;
@@ -104,6 +104,7 @@ void show_exhibit(const QString& path, QWidget* parent)
     if (!text)
         return;
     ExhibitWindow* window = Exhibit.show();
+    window->setWindowTitle(title.isEmpty() ? QString::fromUtf8(exhibit_design.title) : title);
     CenterForm(*window);
     window->set_text(*text);
 }

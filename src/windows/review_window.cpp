@@ -4,10 +4,7 @@
 #include "quiz/review.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
-#include "windows/diagram_window.h"
-#include "windows/exhibit_window.h"
-#include "windows/quest_window.h"
-#include "windows/welcome_window.h"
+#include "shell/navigation.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -40,34 +37,35 @@ ReviewWindow::ReviewWindow()
     }
     on_click(retake, [this] { retake_Click(); });
     on_click(Closeb, [this] { Closeb_Click(); });
-    connect(answers, &QTreeWidget::currentItemChanged, this, [this] { show_detail(); });
+    connect(answers, &QTreeWidget::currentItemChanged, this, [this] {
+        // The viewers belong to the question that was shown.
+        report(Happened::QuestionLeaving);
+        show_detail();
+    });
     // The question is there to be read: it keeps the focus, with a caret that moves line by line
     // under the keys as a screen reader follows it.
     detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void ReviewWindow::Form_Load()
+void ReviewWindow::show_attempt(const Attempt& attempt)
 {
-    // The quiz is over: its window goes, as the welcome window's load would close it.
-    quest.unload();
-    graded_ = running_quiz.graded();
+    attempt_ = attempt;
     fill_rows();
     fill_scores();
-    retake->setEnabled(!running_quiz.missed().empty());
+    retake->setEnabled(!attempt_.not_yet_right().empty());
     answers->setFocus();
 }
 
 void ReviewWindow::Form_Unload()
 {
-    Diagram.unload();
-    Exhibit.unload();
+    report(Happened::ReviewClosing);
 }
 
 void ReviewWindow::fill_rows()
 {
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(graded_.size()));
-    for (const GradedQuestion& graded : graded_) {
+    items.reserve(static_cast<qsizetype>(attempt_.graded.size()));
+    for (const GradedQuestion& graded : attempt_.graded) {
         const ReviewRow row = review_row(graded, bank);
         auto* item = new QTreeWidgetItem(QStringList{
             row.position, row.qid, row.right ? QStringLiteral("right") : QStringLiteral("WRONG"),
@@ -88,7 +86,7 @@ void ReviewWindow::fill_scores()
 {
     auto* grid = new QGridLayout(scores->widget());
     int line = 0;
-    for (const GroupScore& score : group_scores(graded_, bank)) {
+    for (const GroupScore& score : group_scores(attempt_.graded, bank)) {
         auto* name = new QLabel(score.name);
         name->setWordWrap(true);
         auto* bar = new QProgressBar;
@@ -112,7 +110,7 @@ const GradedQuestion* ReviewWindow::selected() const
     if (!item || item->isHidden())
         return nullptr;
     // Row i shows graded question i.
-    return &graded_.at(static_cast<std::size_t>(answers->indexOfTopLevelItem(item)));
+    return &attempt_.graded.at(static_cast<std::size_t>(answers->indexOfTopLevelItem(item)));
 }
 
 void ReviewWindow::show_detail()
@@ -133,7 +131,7 @@ void ReviewWindow::show_rows_Click(int Index)
     QTreeWidgetItem* first = nullptr;
     for (int i = 0; i < answers->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = answers->topLevelItem(i);
-        const bool right = graded_.at(static_cast<std::size_t>(i)).right();
+        const bool right = attempt_.graded.at(static_cast<std::size_t>(i)).right();
         item->setHidden(missed_only && right);
         if (!item->isHidden() && !first)
             first = item;
@@ -146,28 +144,34 @@ void ReviewWindow::show_rows_Click(int Index)
 
 void ReviewWindow::retake_Click()
 {
-    const std::vector<std::int16_t> missed = running_quiz.missed();
-    if (missed.empty())
-        return;
-    Review.unload();
-    open_quiz([&missed] { running_quiz.start_retake(missed); });
+    report(Happened::RetakeAsked);
 }
 
 void ReviewWindow::Closeb_Click()
 {
-    Welcome.show();
-    Review.unload();
+    report(Happened::ReviewDone);
+}
+
+QString ReviewWindow::viewer_title(const QString& aid, int Index) const
+{
+    const GradedQuestion& graded = *selected();
+    return QStringLiteral("Question %1 (QID %2): %3 #%4")
+        .arg(graded.position)
+        .arg(graded.qid)
+        .arg(aid)
+        .arg(Index);
 }
 
 void ReviewWindow::diagrambutton_Click(int Index)
 {
     if (const GradedQuestion* graded = selected())
-        show_diagram(bank.record(graded->qid).diagram_file.at(static_cast<std::size_t>(Index)));
+        open_diagram(bank.record(graded->qid).diagram_file.at(static_cast<std::size_t>(Index)),
+                     viewer_title(QStringLiteral("Diagram"), Index));
 }
 
 void ReviewWindow::exhibitbutton_Click(int Index)
 {
     if (const GradedQuestion* graded = selected())
-        show_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)),
-                     this);
+        open_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)),
+                     this, viewer_title(QStringLiteral("Exhibit"), Index));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/quiz.h"
+#include "quiz/attempt.h"
 #include "shell/form_ref.h"
 
 #include <array>
@@ -19,6 +19,10 @@ class ReviewWindow : public Form {
 public:
     ReviewWindow();
 
+    // Fills the window with the attempt's graded questions and scores.
+    void show_attempt(const Attempt& attempt);
+    const Attempt& attempt() const { return attempt_; }
+
     void show_rows_Click(int Index);
     void retake_Click();
     void Closeb_Click();
@@ -26,7 +30,6 @@ public:
     void exhibitbutton_Click(int Index);
 
 protected:
-    void Form_Load() override;
     void Form_Unload() override;
 
 private:
@@ -34,6 +37,8 @@ private:
     void fill_scores();
     void show_detail();
     const GradedQuestion* selected() const;
+    // "Question 3 (QID 17): Diagram #1", the title of a viewer opened from the selected row.
+    QString viewer_title(const QString& aid, int Index) const;
 
     QTreeWidget* answers;
     std::array<QRadioButton*, 3> show_rows{};
@@ -44,8 +49,7 @@ private:
     QPushButton* retake;
     QPushButton* Closeb;
 
-    // The quiz's graded questions, as they were when the window opened.
-    std::vector<GradedQuestion> graded_;
+    Attempt attempt_;
 };
 
 extern FormRef<ReviewWindow> Review;

@@ -4,7 +4,6 @@
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
 #include "quiz/quiz_rules.h"
-#include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
@@ -71,14 +70,19 @@ void run_until_painted(const PaintSpy& spy)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// Quiz k with its questions and answers shuffled and no feedback window.
+QuizOptions shuffled(int k)
+{
+    return {static_cast<std::int16_t>(k), 0, 0, 1, 1};
+}
+
 QuestWindow* start_quiz(int quiz_number)
 {
     quest.unload();
     settle();
     QuestWindow* window = quest.show();
-    quiz_options.quiz_choice = static_cast<std::int16_t>(quiz_number);
-    running_quiz.start();
-    window->show_quest();
+    running_quiz.start(built_in_plan(shuffled(quiz_number), quiz_state.questions_per_quiz, 0));
+    window->begin();
     settle();
     return window;
 }
@@ -213,10 +217,7 @@ BankFileTimes time_gift_file(int questions, int runs)
 NextTimes time_next(int count)
 {
     load_bank();
-    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
-    quiz_options = QuizOptions{};
-    quiz_options.shuffle_answers = 1;
-    quiz_options.shuffle_questions = 1;
+    running_quiz.bank_loaded();
 
     NextTimes times;
     int quiz = 0;
@@ -256,12 +257,8 @@ std::vector<double> time_review(int graded_count, int runs)
     }
     use_bank_content(std::move(content));
     load_bank();
-    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
-    quiz_options = QuizOptions{};
-    quiz_options.quiz_choice = 1;
-    quiz_options.shuffle_answers = 1;
-    quiz_options.shuffle_questions = 1;
-    running_quiz.start();
+    running_quiz.bank_loaded();
+    running_quiz.start(built_in_plan(shuffled(1), quiz_state.questions_per_quiz, 0));
     ChoiceFlags pressed{};
     while (running_quiz.next_question()) {
         // Every other reply right.
@@ -275,7 +272,9 @@ std::vector<double> time_review(int graded_count, int runs)
     for (int i = 0; i < runs; ++i) {
         const PaintSpy spy("Review");
         const auto start = Clock::now();
-        CenterForm(*Review.load());
+        ReviewWindow* review = Review.load();
+        review->show_attempt(running_quiz.attempt());
+        CenterForm(*review);
         Review.show();
         run_until_painted(spy);
         times.push_back(seconds_since(start));
