@@ -293,6 +293,28 @@ private slots:
         }
     }
 
+    // The heading names the quiz, its score and an early end; a typed answer's detail leaves a
+    // blank line before the explanation, as a choice list does.
+    void a_review_says_what_it_is_of()
+    {
+        Attempt attempt{plan_of({2, 6, 10, 14}), {right(6), wrong(2), right(7)}, QuizEnd::Finished};
+        QCOMPARE(attempt_heading(attempt), QStringLiteral("Quiz #2: 2 of 3 right, 66%"));
+        attempt.plan.retake = 2;
+        attempt.end = QuizEnd::Quit;
+        QCOMPARE(attempt_heading(attempt),
+                 QStringLiteral("Quiz #2, retake 2: 2 of 3 right, 66%; Quit Test after 3 of 4 "
+                                "questions"));
+        attempt.end = QuizEnd::TimeUp;
+        QVERIFY(attempt_heading(attempt).endsWith(QLatin1String("; time ran out after 3 of 4 "
+                                                                "questions")));
+        const auto questions = small_bank();
+        questions->record(7).explanation = QStringLiteral("Seven is seven.");
+        GradedQuestion typed = right(7);
+        typed.typed = QStringLiteral("seven");
+        QVERIFY(review_detail(typed, *questions)
+                    .endsWith(QLatin1String("Accepted:\r\n    seven\r\n\r\nSeven is seven.")));
+    }
+
     // A file's records group by topic, "Other" last; the built-in ones by chapter, in the book's
     // order, an uncited record by the chapter it was filed under.
     void scores_are_grouped_by_topic_or_chapter()

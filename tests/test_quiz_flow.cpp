@@ -185,6 +185,20 @@ private slots:
         QVERIFY(answers->topLevelItem(0)->isHidden() && !answers->topLevelItem(1)->isHidden());
         QCOMPARE(answers->currentItem(), answers->topLevelItem(1));
         QVERIFY(control<QPushButton>(*review, "retake")->isEnabled());
+
+        // Nothing missed, nothing graded: the text says so rather than staying blank.
+        const auto detail = [] { return control<QPlainTextEdit>(*Review.get(), "detail"); };
+        tear_down_windows();
+        start_quiz(2, {no_feedback, in_order, answers_in_order});
+        press_correct_answer();
+        press_next();
+        press_quit();
+        run_in_event_loop([] { control<QRadioButton>(*Review.get(), "show_rows_2")->click(); });
+        QCOMPARE(detail()->toPlainText(), QStringLiteral("No question was missed."));
+        tear_down_windows();
+        start_quiz(2);
+        press_quit();
+        QCOMPARE(detail()->toPlainText(), QStringLiteral("No question was graded."));
     }
 
     // The clock is read from a hook; its ticks are called as its timer would call them. Time runs

@@ -284,7 +284,9 @@ private:
              path_of(*target));
         QPointer<QAbstractButton> next =
             target->window()->findChild<QAbstractButton*>(QStringLiteral("NextButton"));
-        const Ending ending = may_end_program(target) ? Ending::maybe : Ending::never;
+        const bool escape_on_viewer = stroke.key() == Qt::Key_Escape && viewer(target->window());
+        const Ending ending =
+            may_end_program(target) || escape_on_viewer ? Ending::maybe : Ending::never;
         QTest::keyClick(target, stroke.key(), stroke.keyboardModifiers());
         wait_for_release(next);
         return ending;

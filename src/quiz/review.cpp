@@ -110,6 +110,7 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
         text += QStringLiteral("Accepted:");
         for (const QString& answer : accepted_answers(stored))
             text += crlf + QStringLiteral("    ") + answer;
+        text += crlf;
     } else {
         const QuestionRecord shown = as_shown(graded, questions);
         const ChoiceFlags right = right_positions(shown);
@@ -132,6 +133,24 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
     text += crlf + stored.explanation;
     if (!is_blank(stored.answer_note))
         text += crlf + crlf + stored.answer_note;
+    return text;
+}
+
+QString attempt_heading(const Attempt& attempt)
+{
+    const int graded = static_cast<int>(attempt.graded.size());
+    const int right = attempt.right_count();
+    QString text = QStringLiteral("%1: %2 of %3 right, %4%")
+                       .arg(plan_title(attempt.plan))
+                       .arg(right)
+                       .arg(graded)
+                       .arg(percent_right(right, graded));
+    const QString asked =
+        QStringLiteral(" after %1 of %2 questions").arg(graded).arg(attempt.plan.records.size());
+    if (attempt.end == QuizEnd::Quit)
+        text += QStringLiteral("; Quit Test") + asked;
+    else if (attempt.end == QuizEnd::TimeUp)
+        text += QStringLiteral("; time ran out") + asked;
     return text;
 }
 

@@ -25,6 +25,10 @@ ReviewRow review_row(const GradedQuestion& graded, const QuestionBank& questions
 // answers), the explanation and the answer note.
 QString review_detail(const GradedQuestion& graded, const QuestionBank& questions);
 
+// What the review is of and how it went: "Quiz #2, retake 1: 3 of 5 right, 60%", then how it
+// ended when it ended early: "; Quit Test after 5 of 56 questions".
+QString attempt_heading(const Attempt& attempt);
+
 // The letters of the display positions whose flag is set, in order: "BD".
 QString letters_of(const ChoiceFlags& flags);
 

@@ -53,6 +53,7 @@ DiagramWindow::DiagramWindow()
     : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
 {
     on_click(control<QPushButton>(*this, "Command1"), [this] { Command1_Click(); });
+    close_on_escape();
 }
 
 void DiagramWindow::set_picture_file(const QString& path)

@@ -38,6 +38,7 @@ ExhibitWindow::ExhibitWindow()
       Command1(control<QPushButton>(*this, "Command1"))
 {
     on_click(Command1, [this] { Command1_Click(); });
+    close_on_escape();
     pass_focus_on(*Text1, *Command1);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);

@@ -3,16 +3,16 @@
 #include "bank/question_bank.h"
 #include "quiz/review.h"
 #include "screens/designs.h"
+#include "screens/score_bar.h"
 #include "screens/window_builder.h"
+#include "screens/wrapped_text.h"
 #include "shell/navigation.h"
 
-#include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QTreeWidget>
 
 FormRef<ReviewWindow> Review{FormSlot::Role::Main};
@@ -21,7 +21,7 @@ ReviewWindow::ReviewWindow()
     : Form(review_design),
       answers(control<QTreeWidget>(*this, "answers")),
       detail(control<QPlainTextEdit>(*this, "detail")),
-      scores(control<QScrollArea>(*this, "scores")),
+      scores(control<QTreeWidget>(*this, "scores")),
       retake(control<QPushButton>(*this, "retake")),
       Closeb(control<QPushButton>(*this, "Closeb"))
 {
@@ -45,11 +45,35 @@ ReviewWindow::ReviewWindow()
     // The question is there to be read: it keeps the focus, with a caret that moves line by line
     // under the keys as a screen reader follows it.
     detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Every column in sight: the short ones as wide as their texts, the answers share the rest.
+    for (QTreeWidget* table : {answers, scores}) {
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->header()->setStretchLastSection(false);
+    }
+    for (const int column : {0, 1, 2})
+        answers->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (const int column : {3, 4})
+        answers->header()->setSectionResizeMode(column, QHeaderView::Stretch);
+    // A chapter's long name wraps rather than hiding its end.
+    scores->setWordWrap(true);
+    scores->setUniformRowHeights(false);
+    scores->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    scores->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    scores->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    scores->setItemDelegateForColumn(0, new WrappedText(scores));
+    scores->setItemDelegateForColumn(2, new ScoreBar(scores));
+    // Wrapped rows take their height from the column's width, which changes with the window's.
+    connect(scores->header(), &QHeaderView::sectionResized, scores,
+            [this] { scores->doItemsLayout(); });
 }
 
 void ReviewWindow::show_attempt(const Attempt& attempt)
 {
     attempt_ = attempt;
+    auto* heading = control<QLabel>(*this, "heading");
+    heading->setText(attempt_heading(attempt_));
+    // Screen readers say it as the window opens.
+    setAccessibleDescription(heading->text());
     fill_rows();
     fill_scores();
     retake->setEnabled(!attempt_.not_yet_right().empty());
@@ -74,8 +98,6 @@ void ReviewWindow::fill_rows()
         items << item;
     }
     answers->addTopLevelItems(items);
-    for (int column = 0; column < 3; ++column)
-        answers->resizeColumnToContents(column);
     if (!items.isEmpty())
         answers->setCurrentItem(items.constFirst());
     else
@@ -84,24 +106,16 @@ void ReviewWindow::fill_rows()
 
 void ReviewWindow::fill_scores()
 {
-    auto* grid = new QGridLayout(scores->widget());
-    int line = 0;
+    QList<QTreeWidgetItem*> items;
     for (const GroupScore& score : group_scores(attempt_.graded, bank)) {
-        auto* name = new QLabel(score.name);
-        name->setWordWrap(true);
-        auto* bar = new QProgressBar;
-        bar->setRange(0, score.asked);
-        bar->setValue(score.right);
-        bar->setFormat(QStringLiteral("%v of %m"));
-        bar->setAccessibleName(
-            QStringLiteral("%1: %2 right of %3").arg(score.name).arg(score.right).arg(score.asked));
-        grid->addWidget(name, line, 0);
-        grid->addWidget(bar, line, 1);
-        ++line;
+        const int percent = percent_right(score.right, score.asked);
+        auto* item = new QTreeWidgetItem(QStringList{
+            score.name, QStringLiteral("%1 right of %2").arg(score.right).arg(score.asked),
+            QStringLiteral("%1%").arg(percent)});
+        item->setData(2, Qt::UserRole, static_cast<double>(score.right) / score.asked);
+        items << item;
     }
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setRowStretch(line, 1);
+    scores->addTopLevelItems(items);
 }
 
 const GradedQuestion* ReviewWindow::selected() const
@@ -116,7 +130,11 @@ const GradedQuestion* ReviewWindow::selected() const
 void ReviewWindow::show_detail()
 {
     const GradedQuestion* graded = selected();
-    detail->setPlainText(graded ? review_detail(*graded, bank) : QString());
+    if (graded)
+        detail->setPlainText(review_detail(*graded, bank));
+    else
+        detail->setPlainText(attempt_.graded.empty() ? QStringLiteral("No question was graded.")
+                                                     : QStringLiteral("No question was missed."));
     const QuestionRecord* record = graded ? &bank.record(graded->qid) : nullptr;
     for (int i = 1; i <= 3; ++i) {
         const auto slot = static_cast<std::size_t>(i);

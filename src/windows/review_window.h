@@ -9,7 +9,6 @@
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
 class QTreeWidget;
 
 // After a quiz in study mode: every graded question, the selected one in full, the scores by
@@ -43,7 +42,7 @@ private:
     QTreeWidget* answers;
     std::array<QRadioButton*, 3> show_rows{};
     QPlainTextEdit* detail;
-    QScrollArea* scores;
+    QTreeWidget* scores;
     std::array<QPushButton*, 4> diagrambutton{};
     std::array<QPushButton*, 4> exhibitbutton{};
     QPushButton* retake;
