@@ -269,7 +269,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "10.1.48.0/24"},
             .correct = "ABCDE",
             .explanation = {"Study Guide, Chapter 3, page 171",
-                            "A /20 mask is 255.255.240.0, a block of 16 in the third octet, so "
+                            "A /20 mask takes 4 bits of the third octet, a block of 16, so "
                             "10.1.32.0/20 covers the third-octet values 32 to 47: the networks "
                             "10.1.32.0/24 through 10.1.47.0/24.",
                             "32, 35, 40, 44 and 47 all fall in that range; 10.1.48.0/24 starts "
@@ -284,11 +284,11 @@ std::span<const ContentEntry> quiz_2_content()
                         "255.255.254.0",
                         "255.255.252.0",
                         "255.255.248.0",
-                        "255.255.240.0",
+                        "255.255.224.0",
                         "255.255.255.128"},
             .correct = "CDE",
             .explanation = {"At least 10 host bits are needed: 2^10 - 2 = 1022, but 2^9 - 2 = 510.",
-                            "255.255.252.0, 255.255.248.0 and 255.255.240.0 leave 10, 11 and 12 "
+                            "255.255.252.0, 255.255.248.0 and 255.255.224.0 leave 10, 11 and 13 "
                             "host bits; 255.255.254.0, 255.255.255.0 and 255.255.255.128 leave "
                             "only 9, 8 and 7."},
         },
@@ -802,16 +802,15 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What does the keyword log at the end of an access-list entry do?"},
             .choices = {"It makes the entry apply only to packets leaving the interface",
                         "It makes the router log a message about packets that match the entry",
-                        "It logs every packet the list drops, including those hitting the "
-                        "implicit deny",
+                        "It logs every packet the list drops, whichever entry drops it",
                         "It saves a copy of each matching packet in flash memory",
                         "It writes the entry to NVRAM so that it survives a reload"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 9, page 501",
                             "log makes the router send a log message (to the console or a syslog "
-                            "server) about packets that match that entry; it stores no packets, "
-                            "and the implicit deny logs nothing, so add a final explicit deny "
-                            "line with log to see what it drops."},
+                            "server) about the packets that match that entry, and only that entry; "
+                            "it stores no packets and changes neither the list's direction nor the "
+                            "saved configuration."},
         },
 
         // Record 190
@@ -833,11 +832,12 @@ std::span<const ContentEntry> quiz_2_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 9, page 503",
                             "established matches only TCP segments with the ACK or RST bit set.",
-                            "A new connection opens with SYN and no ACK, so connections from "
-                            "outside fall to the implicit deny.",
+                            "A new connection opens with SYN and no ACK, so the list lets no "
+                            "connection from outside begin.",
                             "Replies in sessions begun inside carry ACK and pass; the router "
                             "keeps no record of past sessions.",
-                            "UDP and ICMP cannot match established, so they are denied too."},
+                            "UDP and ICMP cannot match established, so they are not let through "
+                            "either."},
         },
 
         // Record 194

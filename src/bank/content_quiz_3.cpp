@@ -607,8 +607,7 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 139
         {
             .question = {"Why can RIP version 2 route for a network whose subnets have masks of "
-                         "different lengths, such as /30 on serial links and /24 on LANs, when "
-                         "RIP version 1 cannot?"},
+                         "different lengths, such as /24 and /26, when RIP version 1 cannot?"},
             .choices = {"It gives each learned route the mask of the interface that received it",
                         "It raises the largest usable hop count from 15 to 255",
                         "It measures each route by bandwidth instead of hop count",

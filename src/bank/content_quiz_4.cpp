@@ -36,11 +36,11 @@ std::span<const ContentEntry> quiz_4_content()
                         "It identifies the network-layer protocol carried in the frame"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 1, page 36",
-                            "LLC is the upper sublayer of the data link layer; it tells the "
-                            "receiving host which network-layer protocol, such as IP or IPX, is "
-                            "inside the frame. Media access and hardware addresses belong to the "
-                            "MAC sublayer below it, logical addresses and path selection to the "
-                            "network layer, and signaling to the physical layer."},
+                            "LLC tells the receiving host which network-layer protocol, such as IP "
+                            "or IPX, is inside the frame, so that several protocols can share one "
+                            "link. It neither controls access to the medium nor adds the hardware "
+                            "addresses, and logical addresses, path selection and signaling belong "
+                            "to other layers."},
         },
 
         // Record 12
@@ -55,9 +55,9 @@ std::span<const ContentEntry> quiz_4_content()
                         "Segments, data, packets, bits, frames"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 1, page 15",
-                            "The upper layers create data, the transport layer makes segments, "
-                            "the network layer packets, the data link layer frames, and the "
-                            "physical layer sends bits."},
+                            "Going down the stack, the user's data is split into segments, each "
+                            "segment is carried in a packet, each packet in a frame, and each "
+                            "frame is sent as bits."},
         },
 
         // Record 16
