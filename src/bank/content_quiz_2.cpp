@@ -176,24 +176,24 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What does a receiving host use the sequence numbers of TCP segments "
                          "for?"},
             .choices = {"To tell the sender how much more data it may send before it must wait",
+                        "To put the fragments of a divided IP packet back together",
                         "To find which application on the host should receive the data",
-                        "To put segments back in order and notice any that are missing",
                         "To detect bits that were damaged on the way across the network",
-                        "To choose the path that the segments take through the network"},
-            .correct = "C",
+                        "To put segments back in order and notice any that are missing"},
+            .correct = "E",
             .explanation = {"Study Guide, Chapter 2, page 60",
                             "A segment's sequence number gives the position of its first byte in "
                             "the stream, so the receiver can reorder segments that arrive out of "
                             "order, spot gaps and discard duplicates.",
                             "The window limits how much may be sent, port numbers pick the "
-                            "application, the checksum detects damaged bits and routers choose "
-                            "the path."},
+                            "application and the checksum finds damaged bits; IP reassembles "
+                            "fragments by its own fragment offset."},
         },
 
         // Record 46
         {
-            .question = {"A TCP sender's retransmission timer expires before the segment it sent "
-                         "has been acknowledged. What does the sender do?"},
+            .question = {"A TCP sender has sent a segment, and its timer runs out before any "
+                         "acknowledgment of that segment arrives. What does the sender do?"},
             .choices = {"It closes the connection with a FIN segment",
                         "It waits for the receiver to send a negative acknowledgment",
                         "It sends the segment again and waits for its acknowledgment",
@@ -682,13 +682,14 @@ std::span<const ContentEntry> quiz_2_content()
                         "router eigrp 20",
                         "router eigrp",
                         "eigrp 20",
-                        "router ospf 20",
-                        "ip eigrp 20"},
+                        "eigrp as 20",
+                        "ip routing eigrp 20"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 362",
-                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required "
-                            "and must match on neighbors, and network commands then select "
-                            "interfaces."},
+                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required and "
+                            "must match on neighbors, and network commands then select interfaces. "
+                            "ip routing only turns IP routing on, and the other forms are not "
+                            "commands."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking
@@ -714,8 +715,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 166
         {
-            .question = {"Which switching method receives the entire frame and checks its CRC "
-                         "before forwarding it?"},
+            .question = {"Which switching method discards every frame that has a bad CRC, but adds "
+                         "a delay that grows with the length of the frame?"},
             .choices = {"Store-and-forward",
                         "Cut-through",
                         "Fragment-free",
@@ -762,15 +763,16 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"What does a switch do with a frame whose destination MAC address is "
                          "not in its MAC address table?"},
-            .choices = {"Floods it out all ports except the port it arrived on",
-                        "Drops the frame",
+            .choices = {"Floods it out every port but the one it arrived on",
+                        "Drops it and waits for the destination to send a frame first",
                         "Sends it back out the port it arrived on",
-                        "Sends an ARP request for the destination",
-                        "Forwards it only to the root bridge"},
+                        "Holds it and sends an ARP request to find the destination's port",
+                        "Sends it only toward the root bridge, which knows every address"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 405",
                             "An unknown unicast is flooded out every port in the VLAN except the "
-                            "incoming one, just like a broadcast.",
+                            "incoming one, just like a broadcast; the switch neither holds nor "
+                            "drops it.",
                             "When the destination replies, the switch learns its address and "
                             "port, and later frames go only out that port."},
         },

@@ -29,7 +29,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "From A's IP to S's IP, in a frame from R1's MAC to R2's MAC",
                         "From R1's IP to R2's IP, in a frame from R1's MAC to R2's MAC",
                         "From A's IP to S's IP, in a frame from A's MAC to S's MAC",
-                        "From R1's IP to S's IP, in a frame from R1's MAC to R2's MAC"},
+                        "From R1's IP to R2's IP, in a frame from A's MAC to S's MAC"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 1, page 33",
                             "The packet keeps A's and S's IP addresses from end to end, but each "
@@ -380,10 +380,10 @@ std::span<const ContentEntry> quiz_3_content()
                          "servers on one of its networks?"},
             .choices = {"It forwards each SAP broadcast unchanged out all its other interfaces",
                         "It drops them, since a router keeps no record of services",
-                        "It answers each server with a GNS reply",
-                        "It forwards them only to the network that holds the most clients",
-                        "It keeps the services in its SAP table and lists them in its own SAP "
-                        "updates"},
+                        "It keeps the services in its SAP table and forwards each broadcast as "
+                        "well",
+                        "It keeps the services in its SAP table but tells no other network of them",
+                        "It keeps the services in its SAP table and lists them in its SAP updates"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 4, page 196",
                             "A router never forwards a SAP broadcast: it stores the services in "
@@ -449,15 +449,20 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which key sequence suspends a Telnet session to a remote router and "
                          "returns you to the router you started from?"},
-            .choices = {"Ctrl+Z", "Ctrl+C", "exit", "Ctrl+Shift+6, then X", "resume", "disconnect"},
+            .choices = {"Ctrl+Z",
+                        "Ctrl+C",
+                        "Ctrl+X, then 6",
+                        "Ctrl+Shift+6, then X",
+                        "Ctrl+Shift+X, then 6",
+                        "Ctrl+Z, then 6"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 5, page 280",
                             "Pressing Ctrl+Shift+6 and then X suspends the session and returns "
                             "you to the original router, where show sessions lists it; resume (or "
                             "Enter) goes back to it and disconnect closes it.",
-                            "exit typed on the remote router ends the session instead of "
-                            "suspending it, Ctrl+Z only leaves configuration mode, and Ctrl+C "
-                            "does not suspend a session."},
+                            "Ctrl+Z only leaves configuration mode, Ctrl+C does not suspend a "
+                            "session, and the other pairs are not escape sequences: X must follow "
+                            "Ctrl+Shift+6."},
         },
 
         // Record 107
@@ -630,19 +635,19 @@ std::span<const ContentEntry> quiz_3_content()
                          "a loop-free backup to a destination?"},
             .choices = {"The neighbor's reported distance must be higher than the current "
                         "feasible distance",
-                        "The route must have the same total metric as the best route",
-                        "The neighbor must be the designated router on the link",
+                        "The neighbor's reported distance must equal the current feasible distance",
+                        "The neighbor must be the designated router elected on the shared link",
                         "The neighbor's reported distance must be lower than the current feasible "
                         "distance",
-                        "The route must have fewer hops than the best route"},
+                        "The route must cross fewer routers than the best route to the "
+                        "destination"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 356",
-                            "This is the feasibility condition: a neighbor whose reported "
-                            "distance is below the router's own best metric (the feasible "
-                            "distance) cannot be routing through this router, so its path is "
-                            "loop-free and it becomes a feasible successor. An equal total "
-                            "metric makes a second successor, EIGRP elects no DR, and hops are "
-                            "not tested."},
+                            "This is the feasibility condition: a neighbor whose reported distance "
+                            "is below the router's own best metric (the feasible distance) cannot "
+                            "be routing through this router, so its path is loop-free and it "
+                            "becomes a feasible successor. An equal distance fails the test, EIGRP "
+                            "elects no DR, and hops are not tested."},
         },
 
         // Record 147
@@ -670,19 +675,19 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which command, in router ospf mode, enables OSPF on the interfaces "
                          "whose addresses are in 10.1.0.0/16 and places them in area 0?"},
-            .choices = {"network 10.1.0.0 0.0.255.255 area 1",
+            .choices = {"network 10.1.0.0 0.0.0.255 area 0",
                         "network 10.1.0.0 0.0.255.255 area 0",
                         "network 10.1.0.0 area 0",
                         "ospf network 10.1.0.0 0.0.255.255 0",
-                        "network 10.1.0.0 0.0.255.255",
+                        "network 10.1.0.0 0.0.0.255",
                         "area 0 network 10.1.0.0"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 396",
                             "The syntax is network, an address, a wildcard mask and area with an "
                             "area ID.",
-                            "0.0.255.255 matches every address that begins with 10.1, and the "
-                            "area must be given as 0; area 1 would put the interfaces in another "
-                            "area."},
+                            "0.0.255.255 matches every address that begins with 10.1, while "
+                            "0.0.0.255 matches only 10.1.0.0 to 10.1.0.255; the area must be "
+                            "given."},
         },
 
         // Record 155

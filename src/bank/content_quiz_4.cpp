@@ -169,22 +169,24 @@ std::span<const ContentEntry> quiz_4_content()
                          "true?"},
             .choices = {"With dynamic membership, a port's VLAN follows the MAC address of the "
                         "host on it",
-                        "With static membership, a port's VLAN follows the host's MAC address to "
-                        "any port",
-                        "With dynamic membership, the administrator sets every port's VLAN by hand",
-                        "With static membership, a host keeps its VLAN when it moves to another "
-                        "port",
-                        "With dynamic membership, one port carries every VLAN, as a trunk does",
-                        "With static membership, a port joins the VLAN of the first frame it "
-                        "receives"},
+                        "With dynamic membership, the switch needs no server or database to assign "
+                        "VLANs",
+                        "With static membership, the administrator names each host's VLAN rather "
+                        "than each port's",
+                        "With dynamic membership, a port's VLAN changes with the traffic load on "
+                        "the switch",
+                        "With dynamic membership, a port takes its VLAN from the tag in each frame "
+                        "the host sends",
+                        "With static membership, all the ports of one switch must share a single "
+                        "VLAN"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 452",
-                            "A static VLAN is set on each port by the administrator and stays with "
-                            "the port, so a host that moves to another port lands in that port's "
+                            "A static VLAN is set on each port by hand and stays with the port, so "
+                            "a host that moves lands in its new port's VLAN; ports may differ in "
                             "VLAN.",
-                            "A dynamic VLAN is chosen for each host, usually by its MAC address "
-                            "looked up in a server's database, so the host keeps its VLAN when it "
-                            "moves; neither kind makes a port a trunk."},
+                            "A dynamic VLAN is chosen per host, usually by its MAC address in a "
+                            "server's database, so it follows the host; load plays no part, and "
+                            "hosts send untagged frames, so no VLAN comes from a tag."},
         },
 
         // Record 44
@@ -440,10 +442,9 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Dial-on-demand routing is set up on a router's ISDN BRI interface, and "
                          "no call is up. Which event makes the router place a call?"},
-            .choices = {"A packet that the dialer list defines as interesting is routed to the "
-                        "interface",
-                        "Any packet is routed to the interface, whatever the dialer list says",
-                        "A routing update arrives from the router at the remote site",
+            .choices = {"A packet that matches the dialer list is routed to the interface",
+                        "A route to the remote network is added to the routing table",
+                        "The dialer-group command is entered on the interface",
                         "The idle timeout set on the interface runs out",
                         "The provider's switch reports that a B channel has become free"},
             .correct = "A",
@@ -451,8 +452,8 @@ std::span<const ContentEntry> quiz_4_content()
                             "The router dials only for a packet that matches the dialer list tied "
                             "to the interface by dialer-group, such as dialer-list 1 protocol ip "
                             "permit with dialer-group 1.",
-                            "Other packets never place a call, and no update can arrive from the "
-                            "remote site before one is up.",
+                            "Other packets never place a call, and neither a new route nor the "
+                            "dialer-group command itself does.",
                             "The idle timeout hangs up a call that carries no interesting "
                             "traffic."},
         },
@@ -539,18 +540,18 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 124
         {
             .question = {"Under router rip, what does the command network 10.0.0.0 do?"},
-            .choices = {"It advertises only the subnet 10.0.0.0/24 to the neighbors",
+            .choices = {"It runs RIP on the interfaces in subnet 10.0.0.0/24",
                         "It sends 10.0.0.0 to the neighbors as a default route",
-                        "It lets RIP learn routes to 10.0.0.0 but never advertise them",
-                        "It runs RIP on the interfaces that are in network 10.0.0.0",
-                        "It sends RIP updates only to a neighbor at address 10.0.0.0"},
+                        "It lets the router learn routes to 10.0.0.0 without sending updates",
+                        "It runs RIP on every interface with an address in 10.0.0.0/8",
+                        "It sends the router's RIP updates to a neighbor at 10.0.0.0"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 6, page 316",
                             "The RIP network command takes a classful network and no mask.",
                             "Every interface in 10.0.0.0/8 sends and receives RIP updates.",
                             "The connected subnets of 10.0.0.0 are advertised to neighbors.",
                             "Interfaces in other networks need their own network command.",
-                            "It sets no default route, names no neighbor and means no /24."},
+                            "It means no /24, sets no default route and names no neighbor."},
         },
 
         // Record 128
@@ -572,7 +573,7 @@ std::span<const ContentEntry> quiz_4_content()
                          "the next-hop router 10.1.1.2?"},
             .choices = {"ip route 172.20.16.0 0.0.15.255 10.1.1.2",
                         "ip route 10.1.1.2 255.255.240.0 172.20.16.0",
-                        "route ip 172.20.16.0 255.255.240.0 10.1.1.2",
+                        "ip route 172.20.0.0 0.0.15.255 10.1.1.2",
                         "ip route 172.20.16.0 255.255.240.0 10.1.1.2",
                         "ip route 172.20.16.0 255.255.255.0 10.1.1.2"},
             .correct = "D",
@@ -580,8 +581,8 @@ std::span<const ContentEntry> quiz_4_content()
                             "In global configuration mode: ip route network mask next-hop (or "
                             "exit interface).",
                             "A /20 mask is 255.255.240.0; a wildcard mask is not used here.",
-                            "A 255.255.255.0 mask would match only 172.20.16.0/24, not the whole "
-                            "/20."},
+                            "A 255.255.255.0 mask would match only 172.20.16.0/24, and 172.20.0.0 "
+                            "starts another /20 block."},
         },
 
         // Record 136
@@ -624,11 +625,11 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"In which order does an OSPF router pass through the neighbor states as "
                          "it forms an adjacency with a new neighbor?"},
-            .choices = {"Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
-                        "Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
-                        "Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
+            .choices = {"Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
+                        "Down, 2-Way, Init, Exchange, ExStart, Loading, Full",
+                        "Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
                         "Down, Init, 2-Way, ExStart, Exchange, Loading, Full",
-                        "Down, Init, 2-Way, Loading, ExStart, Exchange, Full"},
+                        "Down, Init, 2-Way, Exchange, Loading, ExStart, Full"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 388",
                             "Init: a hello arrived that does not yet list this router; 2-Way: each "
@@ -747,11 +748,11 @@ std::span<const ContentEntry> quiz_4_content()
                          "spends in each of the listening and learning states?"},
             .choices = {"5 seconds",
                         "10 seconds",
+                        "15 seconds",
                         "20 seconds",
                         "30 seconds",
-                        "15 seconds",
                         "50 seconds"},
-            .correct = "E",
+            .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 446",
                             "The forward delay is 15 seconds by default.",
                             "A port spends one forward delay listening and another learning, 30 "
