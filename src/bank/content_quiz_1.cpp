@@ -245,12 +245,12 @@ std::span<const ContentEntry> quiz_1_content()
                         "Nothing: the PC and the router interface are both in subnet 192.168.5.48"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 3, page 148",
-                            "The mask .240 makes blocks of 16: the router's .61 is in subnet "
-                            "192.168.5.48 (hosts .49 to .62, broadcast .63), and the PC's .66 is "
-                            "in 192.168.5.64 (hosts .65 to .78, broadcast .79).",
-                            "A host's default gateway must be on the host's own subnet, so the "
-                            "PC needs an address from .49 to .62; any host address can be a "
-                            "gateway, and .240 is a valid mask."},
+                            ".240 makes blocks of 16: the router's .61 is in 192.168.5.48 (hosts "
+                            ".49 to .62, broadcast .63), and the PC's .66 in 192.168.5.64 (hosts "
+                            ".65 to .78, broadcast .79).",
+                            "A gateway must be on the host's own subnet, so the PC needs an "
+                            "address from .49 to .62 other than the router's .61; any host address "
+                            "can be a gateway, and .240 is a valid mask."},
         },
 
         // Record 57
@@ -747,7 +747,7 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Switches exchange BPDUs to run spanning tree.",
                             "The BPDUs elect one root bridge.",
                             "The lowest bridge ID wins, not the highest.",
-                            "Redundant ports block and carry no frames.",
+                            "Redundant ports block and forward no data frames.",
                             "So one path is active and links share no load.",
                             "All ports of the root bridge are designated.",
                             "Designated ports forward; they do not block.",

@@ -610,7 +610,7 @@ std::span<const ContentEntry> quiz_2_content()
                          "under router ospf 1. When does the router start to use 10.0.0.1 as its "
                          "router ID?"},
             .choices = {"At once, and its neighbors keep their adjacencies with it",
-                        "When the process is cleared or the router reloads",
+                        "After clear ip ospf process, or a reload with the change saved",
                         "Only after 10.0.0.1 is configured on one of its interfaces",
                         "Only after a loopback interface with that address is created",
                         "As soon as it sends its next hello on each interface",
@@ -620,7 +620,8 @@ std::span<const ContentEntry> quiz_2_content()
                             "The router-id command overrides the loopback and interface addresses "
                             "and need not be an address of the router, but a running OSPF process "
                             "keeps its old ID until it restarts, with clear ip ospf process or a "
-                            "reload, because a new ID drops every adjacency."},
+                            "reload, because a new ID drops every adjacency; an unsaved router-id "
+                            "command is lost on a reload."},
         },
 
         // Record 146

@@ -411,8 +411,8 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 95 (Switching: VTP transparent mode)
         {
             .question = {"A switch in VTP transparent mode receives, on a trunk, an advertisement "
-                         "from the VTP server of its own domain with a higher revision number. "
-                         "What does the switch do with it?"},
+                         "from the VTP server of its own domain, running the same VTP version, "
+                         "with a higher revision number. What does the switch do with it?"},
             .choices = {"It passes it on out its other trunks without changing its own VLANs",
                         "It updates its own VLANs from it and passes it on out its other trunks",
                         "It updates its own VLANs from it but passes it on to no other switch",
@@ -422,8 +422,8 @@ std::span<const ContentEntry> quiz_3_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 463",
                             "A transparent switch keeps a VLAN list of its own, which it can "
-                            "change locally and never advertises, and it relays the domain's "
-                            "advertisements out its trunks without applying them.",
+                            "change locally and never advertises, and it relays the advertisements "
+                            "of its domain and version out its trunks without applying them.",
                             "Only servers and clients apply advertisements; no switch merges VLAN "
                             "lists, and no advertisement changes a switch's VTP mode."},
         },
@@ -545,7 +545,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "Changes spread one router at a time, so convergence is slow",
                         "Each router computes a shortest-path tree with itself as the root",
                         "A router advertises only the state of its own directly connected links",
-                        "Every router learns the bandwidth of every link in the network"},
+                        "Every router learns the cost of every link in the network"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 6, page 303",
                             "A distance-vector router learns of a change only from its neighbors:",
@@ -553,7 +553,7 @@ std::span<const ContentEntry> quiz_3_content()
                             "- so news crosses the network one router at a time;",
                             "- and hold-down timers slow convergence further.",
                             "Link databases, full paths, SPF trees, advertising one's own links "
-                            "and knowing every link's bandwidth are link-state traits."},
+                            "and knowing every link's cost are link-state traits."},
         },
 
         // Record 127

@@ -688,8 +688,8 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 160
         {
-            .question = {"How does OSPF choose its router ID when no loopback interface is "
-                         "configured?"},
+            .question = {"How does OSPF choose its router ID when neither a router-id command nor "
+                         "a loopback interface is configured?"},
             .choices = {"The highest IP address of an active interface",
                         "The lowest IP address of an active interface",
                         "The highest MAC address of any interface",
