@@ -365,21 +365,21 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 86
         {
-            .question = {"An IPX client on network 4a1 has the MAC address 0280.1c4f.23a7. What is "
+            .question = {"An IPX client on network 4a1 has the MAC address 025e.c64f.23a7. What is "
                          "its IPX address?"},
-            .choices = {"0280.1c4f.23a7.4a1",
+            .choices = {"025e.c64f.23a7.4a1",
                         "4a1.0000.0000.0001",
-                        "4a1.1c4f.23a7",
-                        "0280.1c4f.23a7",
-                        "4a1.0280.1c4f.23a7",
-                        "04a1.0280.1c4f"},
+                        "4a1.c64f.23a7",
+                        "025e.c64f.23a7",
+                        "4a1.025e.c64f.23a7",
+                        "04a1.025e.c64f"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 4, page 180",
                             "An IPX address is written as network.node in hexadecimal.",
                             "The network number, up to 8 hex digits (32 bits), is set by the "
                             "administrator and comes first: 4a1.",
                             "A client uses its 48-bit MAC address as the node number, so its "
-                            "address is 4a1.0280.1c4f.23a7 and no ARP is needed."},
+                            "address is 4a1.025e.c64f.23a7 and no ARP is needed."},
         },
 
         // Record 90
