@@ -842,10 +842,11 @@ std::span<const ContentEntry> quiz_1_content()
             .correct = "C",
             .explanation = {"Study Guide, Chapter 9, page 488",
                             "no access-list 10 followed by any line of list 10 removes all of list "
-                            "10, so a numbered list is edited by deleting and re-entering it.",
+                            "10, so with the access-list command a numbered list is edited by "
+                            "deleting and re-entering it.",
                             "The rest are false: one list can serve many interfaces, its number "
                             "does not limit its lines, IP lists never match MAC addresses, and a "
-                            "list filters nothing until it is applied to an interface."},
+                            "list filters nothing until it is applied."},
         },
 
         // Record 185
@@ -948,7 +949,8 @@ std::span<const ContentEntry> quiz_1_content()
                         "102",
                         "It maps 10.1.1.2 to DLCI 102 and blocks broadcasts on that circuit",
                         "It sends every broadcast to 10.1.1.2 over all the PVCs of the interface",
-                        "It sets a committed information rate of 102 kbps for traffic to 10.1.1.2"},
+                        "It sets a committed information rate of 102 kbit/s for traffic to "
+                        "10.1.1.2"},
             .correct = "A",
             .explanation = {"The static map ties the next-hop address 10.1.1.2 to DLCI 102, the "
                             "circuit that leads to that router.",

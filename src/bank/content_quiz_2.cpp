@@ -907,16 +907,16 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which combination of channels does an ISDN Primary Rate Interface "
                          "(PRI) provide on a T1 line?"},
-            .choices = {"23 B channels and one 64 kbps D channel",
-                        "30 B channels and one 64 kbps D channel",
-                        "24 B channels and one 16 kbps D channel",
-                        "Two B channels and one 16 kbps D channel",
-                        "23 B channels and one 16 kbps D channel"},
+            .choices = {"23 B channels and one 64 kbit/s D channel",
+                        "30 B channels and one 64 kbit/s D channel",
+                        "24 B channels and one 16 kbit/s D channel",
+                        "Two B channels and one 16 kbit/s D channel",
+                        "23 B channels and one 16 kbit/s D channel"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 10, page 579",
-                            "A T1 PRI carries 23 B channels of 64 kbps and one 64 kbps D channel "
-                            "for signaling: 1.544 Mbps with framing.",
-                            "An E1 PRI has 30 B channels and one D channel, and the 16 kbps D "
+                            "A T1 PRI carries 23 B channels of 64 kbit/s and one 64 kbit/s D "
+                            "channel for signaling: 1.544 Mbit/s with framing.",
+                            "An E1 PRI has 30 B channels and one D channel, and the 16 kbit/s D "
                             "channel belongs to the BRI (2B+D)."},
         },
 

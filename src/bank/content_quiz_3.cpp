@@ -745,13 +745,13 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 167
         {
             .question = {"Using the revised IEEE costs, what is the default spanning-tree path "
-                         "cost of a 100 Mbps link?"},
+                         "cost of a 100 Mbit/s link?"},
             .choices = {"10", "19", "100", "4", "2"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 435",
-                            "The revised costs are 100 for 10 Mbps, 19 for 100 Mbps, 4 for 1 "
-                            "Gbps and 2 for 10 Gbps; 10 was the cost of 100 Mbps under the "
-                            "original formula of 1,000 divided by the speed in Mbps."},
+                            "The revised costs are 100 for 10 Mbit/s, 19 for 100 Mbit/s, 4 for 1 "
+                            "Gbit/s and 2 for 10 Gbit/s; 10 was the cost of 100 Mbit/s under the "
+                            "original formula of 1,000 divided by the speed in Mbit/s."},
         },
 
         // Record 171
@@ -906,8 +906,8 @@ std::span<const ContentEntry> quiz_3_content()
                             "filters arriving packets.",
                             "Extended lists go near the source, standard lists near the "
                             "destination.",
-                            "New access-list lines are always added at the end of a numbered "
-                            "list."},
+                            "The access-list command always adds new lines at the end of a "
+                            "numbered list."},
         },
 
         // Record 203

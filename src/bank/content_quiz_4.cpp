@@ -330,7 +330,7 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "E",
             .explanation = {"Eight /24 networks take 3 bits of the third octet: 24 - 3 = /21 "
                             "(255.255.248.0).",
-                            "8 is a multiple of 8, so the block 8-15 starts on a boundary: "
+                            "8 is a multiple of 8, so the block 8 to 15 starts on a boundary: "
                             "172.16.8.0/21.",
                             "A /20 or /16 also covers other networks, and a /22 covers only 8 to "
                             "11."},
@@ -881,11 +881,12 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 200
         {
             .question = {"Which range of numbers identifies IPX standard access lists?"},
-            .choices = {"800-899", "900-999", "1000-1099", "100-199", "1-99"},
+            .choices = {"800 to 899", "900 to 999", "1000 to 1099", "100 to 199", "1 to 99"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 9, page 520",
-                            "IPX standard lists use 800-899, IPX extended 900-999 and SAP "
-                            "filters 1000-1099; IP uses 1-99 (standard) and 100-199 (extended)."},
+                            "IPX standard lists use 800 to 899, IPX extended 900 to 999 and SAP "
+                            "filters 1000 to 1099; IP uses 1 to 99 (standard) and 100 to 199 "
+                            "(extended)."},
         },
 
         // Record 204
@@ -973,7 +974,7 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Two routers are joined back to back by a serial cable with no CSU/DSU, "
                          "and the line protocol stays down. Which command, on the router holding "
-                         "the DCE end, brings the link up at 64 kbps?"},
+                         "the DCE end, brings the link up at 64 kbit/s?"},
             .choices = {"bandwidth 64",
                         "speed 64000",
                         "dce rate 64000",
@@ -983,8 +984,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 10, page 532",
                             "The router with the DCE end of the cable must supply the clock; clock "
                             "rate 64000 sets it in bits per second.",
-                            "bandwidth 64 only changes the value, in kbps, that routing protocols "
-                            "use in their metrics; it does not set the line speed.",
+                            "bandwidth 64 only changes the value, in kbit/s, that routing "
+                            "protocols use in their metrics; it does not set the line speed.",
                             "show controllers serial 0 shows whether a DTE or DCE cable is "
                             "attached and the clock rate set."},
         },
