@@ -95,15 +95,17 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 22
         {
-            .question = {"At which layer of the seven-layer model does a hub work?"},
-            .choices = {"Data link", "Physical", "Network", "Transport", "Presentation"},
+            .question = {"Which of the following devices works only at the physical layer of the "
+                         "seven-layer model?"},
+            .choices = {"Bridge", "Hub", "Router", "Switch", "Network interface card"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 1, page 12",
-                            "A hub works at the physical layer. It is a multiport repeater: it "
-                            "repeats each frame's bits out every other port without reading any "
-                            "address, and all its ports share one collision domain.",
-                            "Bridges and switches read MAC addresses at the data link layer, and "
-                            "routers read logical addresses at the network layer."},
+                            "A hub works only at the physical layer: it repeats each frame's bits "
+                            "out every other port without reading any address, and all its ports "
+                            "share one collision domain.",
+                            "Bridges, switches and network interface cards use MAC addresses at "
+                            "the data link layer, and routers read logical addresses at the "
+                            "network layer."},
         },
 
         // TCP/IP protocol suite
