@@ -820,7 +820,7 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Study Guide, Chapter 8, page 419",
                             "It sends and receives at once, doubling the usable capacity.",
                             "It needs a point-to-point link, such as a switch port to a host.",
-                            "With only two stations on the link there are no collisions,",
+                            "Each direction has its own channel: nothing can collide,",
                             "so CSMA/CD collision detection is turned off.",
                             "A hub is a shared medium, so its stations run half duplex.",
                             "Full duplex works at 10, 100 and 1000 Mbit/s."},

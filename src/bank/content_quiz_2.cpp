@@ -608,9 +608,9 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 142
         {
-            .question = {"An OSPF router already has neighbors when router-id 10.0.0.1 is entered "
-                         "under router ospf 1. When does the router start to use 10.0.0.1 as its "
-                         "router ID?"},
+            .question = {"An OSPF router already has neighbors when the command router-id "
+                         "10.0.0.1 is added to its OSPF configuration. When does the router start "
+                         "to use 10.0.0.1 as its router ID?"},
             .choices = {"At once, and its neighbors keep their adjacencies with it",
                         "After clear ip ospf process, or a reload with the change saved",
                         "Only after 10.0.0.1 is configured on one of its interfaces",

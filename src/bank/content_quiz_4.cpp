@@ -528,8 +528,8 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "D",
             .explanation = {"Study Guide, Chapter 5, page 287",
                             "Up/down means the physical layer works but the data link layer does "
-                            "not: look for an encapsulation mismatch, missing clocking or "
-                            "keepalive problems.",
+                            "not, for example because the encapsulations or keepalives do not "
+                            "match.",
                             "A shut interface shows administratively down; no cable shows "
                             "down/down.",
                             "IP address and mask problems do not change the line protocol."},
