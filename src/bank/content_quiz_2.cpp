@@ -178,10 +178,10 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What does a receiving host use the sequence numbers of TCP segments "
                          "for?"},
             .choices = {"To tell the sender how much more data it may send before it must wait",
-                        "To put the fragments of a divided IP packet back together",
+                        "To put the fragments of a divided IP packet back in order",
                         "To find which application on the host should receive the data",
                         "To detect bits that were damaged on the way across the network",
-                        "To put segments back in order and notice any that are missing"},
+                        "To put received bytes back in order and notice any that are missing"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 2, page 60",
                             "A segment's sequence number gives the position of its first byte in "

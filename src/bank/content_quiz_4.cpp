@@ -625,11 +625,11 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"In which order does an OSPF router pass through the neighbor states as "
                          "it forms an adjacency with a new neighbor?"},
-            .choices = {"Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
-                        "Down, 2-Way, Init, Exchange, ExStart, Loading, Full",
-                        "Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
+            .choices = {"Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
+                        "Down, Init, 2-Way, ExStart, Loading, Exchange, Full",
+                        "Down, Init, 2-Way, Loading, ExStart, Exchange, Full",
                         "Down, Init, 2-Way, ExStart, Exchange, Loading, Full",
-                        "Down, Init, 2-Way, Exchange, Loading, ExStart, Full"},
+                        "Down, Init, ExStart, 2-Way, Loading, Exchange, Full"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 388",
                             "Init: a hello arrived that does not yet list this router; 2-Way: each "
