@@ -89,8 +89,7 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"What does the window size of a connection-oriented transport session "
                          "control?"},
-            .choices = {"How much data the sender may send before it must wait for an "
-                        "acknowledgment",
+            .choices = {"How much data may be sent before an acknowledgment must come back",
                         "The largest frame the sender may put on the physical medium at one time",
                         "The number of routers a packet may cross before it is discarded",
                         "The number of sessions a host may keep open with one server at a time",

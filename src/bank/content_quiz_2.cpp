@@ -824,8 +824,8 @@ std::span<const ContentEntry> quiz_2_content()
                          "access-list 120 permit tcp any 10.1.1.0 0.0.0.255 established",
                          "Which traffic arriving from outside does the list let through to the "
                          "inside hosts on 10.1.1.0/24?"},
-            .choices = {"Only TCP segments with the ACK or RST bit set, such as replies to "
-                        "sessions begun by inside hosts",
+            .choices = {"Only TCP segments with ACK or RST set, such as replies in sessions "
+                        "begun inside",
                         "Any TCP traffic to 10.1.1.0/24, including new connection requests from "
                         "outside hosts",
                         "Replies of any protocol, TCP, UDP or ICMP, to traffic that inside hosts "

@@ -454,7 +454,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "Ctrl+X, then 6",
                         "Ctrl+Shift+6, then X",
                         "Ctrl+Shift+X, then 6",
-                        "Ctrl+Z, then 6"},
+                        "Ctrl+Z, then X"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 5, page 280",
                             "Pressing Ctrl+Shift+6 and then X suspends the session and returns "
