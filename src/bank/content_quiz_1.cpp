@@ -633,8 +633,10 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Study Guide, Chapter 6, page 294",
                             "A default route is a static route to network 0.0.0.0 with mask "
                             "0.0.0.0, which matches every destination; the router uses it only "
-                            "when no more specific route exists. A 255.255.255.255 mask matches a "
-                            "single address, and ip route takes no keyword default."},
+                            "when no more specific route exists. Mask 0.0.0.0 leaves no network "
+                            "bits, so 255.255.255.255 is no valid network for it; a "
+                            "255.255.255.255 mask matches a single address, and ip route takes no "
+                            "keyword default."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -707,10 +709,10 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Study Guide, Chapter 7, page 367",
                             "show ip eigrp topology displays the EIGRP topology table, which holds "
                             "the backup routes as well as the best ones.",
-                            "show ip eigrp neighbors lists the adjacent routers, show ip route "
-                            "eigrp the EIGRP routes in use, show ip eigrp traffic packet counts, "
-                            "show ip eigrp interfaces the EIGRP interfaces and show ip protocols "
-                            "the process settings."},
+                            "show ip eigrp neighbors lists the adjacent routers, show ip eigrp "
+                            "traffic packet counts, show ip eigrp interfaces the EIGRP interfaces "
+                            "and show ip protocols the process settings; no other choice shows "
+                            "feasible successors."},
         },
 
         // Record 157
@@ -746,7 +748,7 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Switches exchange BPDUs to run spanning tree.",
                             "The BPDUs elect one root bridge.",
                             "The lowest bridge ID wins, not the highest.",
-                            "Redundant ports block and forward no data frames.",
+                            "Redundant ports block data frames but still receive BPDUs.",
                             "So one path is active and links share no load.",
                             "All ports of the root bridge are designated.",
                             "Designated ports forward; they do not block.",

@@ -507,8 +507,8 @@ std::span<const ContentEntry> quiz_4_content()
                         "So that it can run spanning tree with its neighbors"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 455",
-                            "A layer 2 switch forwards, learns and runs spanning tree by MAC "
-                            "addresses and BPDUs alone.",
+                            "A switch forwards, learns and runs spanning tree by MAC addresses "
+                            "and BPDUs alone.",
                             "It needs an IP address only to be managed over the network.",
                             "The address goes on the management VLAN, VLAN 1 by default, with a "
                             "default gateway for managers on other subnets.",
