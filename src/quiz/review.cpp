@@ -12,24 +12,6 @@
 
 namespace {
 
-const QString other_group = QStringLiteral("Other");
-
-// Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
-// it has neither. `chapter` is 0 unless the group is a chapter.
-struct Group {
-    QString name;
-    int chapter = 0;
-};
-
-Group group_of(const QuestionBank& questions, int qid)
-{
-    const QuestionRecord& record = questions.record(qid);
-    if (!is_blank(record.topic))
-        return {trim_spaces(record.topic)};
-    const int chapter = questions.built_in ? built_in_chapter(qid, record) : 0;
-    return chapter > 0 ? Group{chapter_title(chapter), chapter} : Group{other_group};
-}
-
 // The choices of the record in the order they were shown.
 QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questions)
 {
@@ -56,6 +38,16 @@ QStringList accepted_answers(const QuestionRecord& record)
 }
 
 } // namespace
+
+QuestionGroup group_of(const QuestionBank& questions, int qid)
+{
+    const QuestionRecord& record = questions.record(qid);
+    if (!is_blank(record.topic))
+        return {trim_spaces(record.topic)};
+    const int chapter = questions.built_in ? built_in_chapter(qid, record) : 0;
+    return chapter > 0 ? QuestionGroup{chapter_title(chapter), chapter}
+                       : QuestionGroup{other_group};
+}
 
 QString letters_of(const ChoiceFlags& flags)
 {
@@ -163,7 +155,7 @@ std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
     };
     std::vector<Ranked> groups;
     for (const GradedQuestion& question : graded) {
-        const Group group = group_of(questions, question.qid);
+        const QuestionGroup group = group_of(questions, question.qid);
         auto found = std::find_if(groups.begin(), groups.end(), [&](const Ranked& ranked) {
             return ranked.score.name == group.name;
         });

@@ -32,6 +32,17 @@ QString attempt_heading(const Attempt& attempt);
 // The letters of the display positions whose flag is set, in order: "BD".
 QString letters_of(const ChoiceFlags& flags);
 
+inline const QString other_group = QStringLiteral("Other");
+
+// Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
+// it has neither. `chapter` is 0 unless the group is a chapter.
+struct QuestionGroup {
+    QString name;
+    int chapter = 0;
+};
+
+QuestionGroup group_of(const QuestionBank& questions, int qid);
+
 struct GroupScore {
     QString name;
     int right = 0;

@@ -3,6 +3,7 @@
 #include "child_run.h"
 #include "program_bench.h"
 #include "stats.h"
+#include "study_bench.h"
 
 #include "app/program.h"
 #include "bank/question_bank.h"
@@ -26,6 +27,9 @@ constexpr int bank_file_runs = 21;
 constexpr int gift_questions = 800;
 constexpr int review_runs = 21;
 constexpr int review_graded = 200;
+constexpr int study_attempts = 1000;
+constexpr int study_answers = 50;
+constexpr int study_runs = 11;
 
 struct Row {
     std::string measure;
@@ -181,6 +185,41 @@ void add_exhibit_rows(std::vector<Row>& rows)
     }
 }
 
+// The value below which `share` of the values lie.
+double percentile(std::vector<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
+}
+
+void add_study_rows(std::vector<Row>& rows)
+{
+    const StudyTimes study = time_study(study_attempts, study_answers, study_runs);
+    if (!study.refusal.empty() || study.figures.empty()) {
+        rows.push_back({"progress record: not made", study.refusal.empty() ? "-" : study.refusal,
+                        "-", verdict(false)});
+        return;
+    }
+    const double add = median(study.add_answer);
+    rows.push_back(
+        {format("record one answer, with its commit (median of %zu)", study.add_answer.size()),
+         format("%.3f ms  (99th percentile %.3f ms)", add * 1e3,
+                percentile(study.add_answer, 0.99) * 1e3),
+         "< 2 ms", verdict(add < 2e-3)});
+    rows.push_back({"a year of daily study on disk (365 quizzes of 56 answers)",
+                    format("%.2f MB", static_cast<double>(study.year_bytes) / 1e6), "< 5 MB",
+                    verdict(study.year_bytes < 5'000'000)});
+    const double open = median(study.open);
+    const double figures = median(study.figures);
+    rows.push_back({format("open a record of %d attempts and %d answers (median of %d)",
+                           study_attempts, study_attempts * study_answers, study_runs),
+                    format("%.1f ms", open * 1e3), "after the welcome window shows", "-"});
+    rows.push_back(
+        {"  read it and compute every progress figure",
+         format("%.1f ms  (processor %.1f ms)", figures * 1e3, median(study.figures_cpu) * 1e3),
+         "< 50 ms", verdict(figures < 50e-3)});
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -219,6 +258,8 @@ int main(int argc, char* argv[])
         add_exhibit_rows(rows);
     if (wanted("review"))
         add_review_row(rows);
+    if (wanted("study"))
+        add_study_rows(rows);
     std::printf("Medians; start-up and memory over %d runs of each child process.\n\n", start_runs);
     print_table(rows);
     FormSlot::discard_all();
