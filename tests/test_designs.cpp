@@ -12,6 +12,7 @@
 #include "windows/diagram_window.h"
 #include "windows/exhibit_window.h"
 #include "windows/pick_a_quiz_window.h"
+#include "windows/progress_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"
 #include "windows/welcome_window.h"
@@ -115,6 +116,10 @@ const std::map<QString, const char*> tab_cycles = {
     {QStringLiteral("Exhibit"), "Text1 Command1"},
     // Nothing graded: no aid to open, nothing to retake.
     {QStringLiteral("Review"), "answers show_rows_1 detail scores Closeb"},
+    // Nothing recorded: nothing due, to retake or to open.
+    {QStringLiteral("Progress"),
+     "attempts plot question_count minutes answer_when_wrong answer_when_right random_questions "
+     "random_answers chapters practice new_quiz save_pdf save_csv Closeb"},
 };
 
 // From each stop, Tab lands on the next and Shift+Tab on the one before, wrapping round, or
@@ -174,7 +179,7 @@ void check_frame(QWidget* window, const WindowDesign& design, QStringList& findi
 
 const WindowDesign* const all_designs[] = {&welcome_design,   &pick_a_quiz_design, &quest_design,
                                            &theanswer_design, &diagram_design,     &exhibit_design,
-                                           &review_design};
+                                           &review_design,    &progress_design};
 
 // The real window, shown as the program shows it.
 QWidget* open_window(const WindowDesign& design)
@@ -191,6 +196,10 @@ QWidget* open_window(const WindowDesign& design)
         return theanswer.show();
     if (&design == &diagram_design)
         return Diagram.show();
+    if (&design == &progress_design) {
+        Progress.load()->show_figures({});
+        return Progress.show();
+    }
     if (&design == &review_design) {
         Review.load()->show_attempt(Attempt{});
         return Review.show();

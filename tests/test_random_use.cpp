@@ -301,7 +301,8 @@ private:
         QEventLoop wait;
         connect(button, &QAbstractButton::released, &wait, &QEventLoop::quit);
         connect(button, &QObject::destroyed, &wait, &QEventLoop::quit);
-        QTimer::singleShot(1000, &wait, &QEventLoop::quit);
+        // Long enough for a loaded machine; only a button that never comes up waits it out.
+        QTimer::singleShot(10000, &wait, &QEventLoop::quit);
         const int outer = waiting_level_;
         waiting_level_ = loop_level() + 1;
         wait.exec();

@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/navigator.h"
+#include "quiz/quiz_options.h"
 #include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 void prepare_application(QApplication& app)
 {
@@ -27,6 +30,9 @@ void prepare_application(QApplication& app)
 void start_program()
 {
     CenterForm(*Welcome.load());
+    // The record opens once the welcome window is on screen, so that it does not delay it.
+    if (study_options.study)
+        QTimer::singleShot(0, Welcome.get(), open_study_record);
 }
 
 void show_bank_refusal(const QString& refusal)

@@ -16,6 +16,7 @@ struct GradedQuestion {
     ChoiceFlags pressed{};     // by display position
     QString typed;             // a typed-answer question's reply, as typed
     std::int16_t answer_status = 0;
+    int seconds = 0; // from the question's showing to its grading
 
     bool right() const { return answer_status == answer_right; }
 };
@@ -32,6 +33,15 @@ struct Attempt {
     // The plan's records not answered right, in the plan's order: the missed ones and, after a
     // quit or when time ran out, those never asked.
     std::vector<std::int16_t> not_yet_right() const;
+};
+
+// Told of a quiz's course as it runs, as a progress record keeps it.
+class QuizWatcher {
+public:
+    virtual ~QuizWatcher() = default;
+    virtual void started(const Attempt& attempt) = 0;
+    virtual void graded(const Attempt& attempt, const GradedQuestion& question) = 0;
+    virtual void ended(const Attempt& attempt) = 0;
 };
 
 // The end-of-test message.

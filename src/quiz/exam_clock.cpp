@@ -12,7 +12,8 @@ std::function<std::int64_t()>& time_source()
     return source;
 }
 
-// Milliseconds on a steady clock, or on the tests' own.
+} // namespace
+
 std::int64_t exam_time_ms()
 {
     if (time_source())
@@ -21,8 +22,6 @@ std::int64_t exam_time_ms()
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
-
-} // namespace
 
 void set_exam_time_source(std::function<std::int64_t()> source)
 {

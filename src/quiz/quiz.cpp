@@ -33,16 +33,27 @@ void Quiz::start(QuizPlan plan)
     on_screen_graded_ = true;
     if (timed())
         clock_.start(attempt_.plan.time_limit);
+    if (watcher_)
+        watcher_->started(attempt_);
+}
+
+void Quiz::end(QuizEnd how)
+{
+    if (attempt_.end != QuizEnd::Running)
+        return;
+    attempt_.end = how;
+    if (watcher_)
+        watcher_->ended(attempt_);
 }
 
 bool Quiz::next_question()
 {
     // A reseed before each question is meant: see reseed_from_clock.
     random_.reseed_from_clock();
-    if (attempt_.end == QuizEnd::Running && state_.current_question >= length())
-        attempt_.end = QuizEnd::Finished;
-    if (attempt_.end == QuizEnd::Running && out_of_time())
-        attempt_.end = QuizEnd::TimeUp;
+    if (state_.current_question >= length())
+        end(QuizEnd::Finished);
+    if (out_of_time())
+        end(QuizEnd::TimeUp);
     if (attempt_.end != QuizEnd::Running)
         return false;
     ++state_.current_question;
@@ -55,13 +66,20 @@ bool Quiz::next_question()
     state_.current_record = arrange_choices(stored, shown_order_);
     visible_ = visible_choices_of(state_.current_record);
     on_screen_graded_ = false;
+    shown_at_ms_ = exam_time_ms();
     return true;
 }
 
 std::int16_t Quiz::grade(const ChoiceFlags& pressed, const QString& typed)
 {
     const QuestionRecord& current = state_.current_record;
-    GradedQuestion kept{state_.current_question, state_.current_qid, shown_order_, {}, {}, 0};
+    GradedQuestion kept{state_.current_question,
+                        state_.current_qid,
+                        shown_order_,
+                        {},
+                        {},
+                        0,
+                        static_cast<int>((exam_time_ms() - shown_at_ms_ + 500) / 1000)};
     if (is_typed_answer(current.question_type)) {
         kept.typed = typed;
         kept.answer_status = grade_typed(current, typed);
@@ -75,13 +93,14 @@ std::int16_t Quiz::grade(const ChoiceFlags& pressed, const QString& typed)
         ++state_.right_count;
     attempt_.graded.push_back(kept);
     on_screen_graded_ = true;
+    if (watcher_)
+        watcher_->graded(attempt_, attempt_.graded.back());
     return kept.answer_status;
 }
 
 void Quiz::quit()
 {
-    if (attempt_.end == QuizEnd::Running)
-        attempt_.end = QuizEnd::Quit;
+    end(QuizEnd::Quit);
 }
 
 void Quiz::time_up(const ChoiceFlags& pressed, const QString& typed)
@@ -93,7 +112,7 @@ void Quiz::time_up(const ChoiceFlags& pressed, const QString& typed)
         marked = marked || (pressed[i] && visible_[i]);
     if (!on_screen_graded_ && marked)
         grade(pressed, typed);
-    attempt_.end = QuizEnd::TimeUp;
+    end(QuizEnd::TimeUp);
 }
 
 bool Quiz::feedback_wanted() const

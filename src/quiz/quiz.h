@@ -22,6 +22,8 @@ public:
 
     // The bank was loaded: the four built-in quizzes take a quarter of it each.
     void bank_loaded();
+    // Tells the watcher, when there is one, of every start, grading and end from now on.
+    void watch(QuizWatcher* watcher) { watcher_ = watcher; }
     // Starts the plan: its order, shuffled if asked, no question on screen yet, the clock running.
     void start(QuizPlan plan);
     // Puts the next question on screen with its choices in display order; false once the quiz is
@@ -53,6 +55,8 @@ public:
     bool out_of_time() const { return timed() && clock_.seconds_left() == 0; }
 
 private:
+    void end(QuizEnd how);
+
     RandomSource& random_;
     const QuestionBank& bank_;
     QuizState state_;
@@ -60,7 +64,9 @@ private:
     ChoiceOrder shown_order_{};
     ChoiceFlags visible_{};
     bool on_screen_graded_ = true;
+    std::int64_t shown_at_ms_ = 0;
     ExamClock clock_;
+    QuizWatcher* watcher_ = nullptr;
 };
 
 // The one running quiz, and read-only views of its state and options.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // How the quiz runs, as the options window reads it when a quiz starts: quiz_choice is the
@@ -17,6 +19,8 @@ struct QuizOptions {
 struct StudyOptions {
     bool review = false; // the Review window follows each quiz's summary
     int minutes = 0;     // each quiz's time limit; 0: none
+    bool study = false;  // a progress record is kept across runs, the Progress window its home
+    QString record_file; // the record; empty: the default one in the data folder
 };
 
 extern StudyOptions study_options;

@@ -17,8 +17,10 @@ enum class ControlKind {
     PictureBox,
     Line,
     AnswerButton,
-    Table, // rows of columns; the caption names the columns, split by |
-    Panel, // a scrolled area the window fills at run time
+    Table,   // rows of columns; the caption names the columns, split by |
+    Panel,   // a scrolled area the window fills at run time
+    SpinBox, // a whole number; the window sets its range
+    Plot,    // the chapters' scores across attempts, drawn
 };
 
 struct FontDesign {

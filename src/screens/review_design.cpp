@@ -47,8 +47,11 @@ constexpr ControlDesign controls[] = {
     {.name = "retake", .kind = ControlKind::CommandButton,
      .caption = "&Retake the missed questions", .height = 495, .tab = 11, .font = button_font,
      .cell = {7, 1, 1, 2}},
+    {.name = "save_pdf", .kind = ControlKind::CommandButton, .caption = "Save PD&F",
+     .height = 495, .tab = 12, .accessible = "Save the review as PDF", .font = button_font,
+     .flags = Hidden, .cell = {7, 1, 1, 2}},
     {.name = "Closeb", .kind = ControlKind::CommandButton, .caption = "&Close", .width = 1800,
-     .height = 495, .tab = 12, .font = button_font, .cell = {7, 1, 1, 2}},
+     .height = 495, .tab = 13, .font = button_font, .cell = {7, 1, 1, 2}},
 };
 constexpr int rows[] = {0, 0, 3, 0, 0, 0, 2, 0};
 constexpr int columns[] = {0, 2, 3};

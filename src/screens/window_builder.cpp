@@ -3,6 +3,7 @@
 #include "screens/answer_button.h"
 #include "screens/command_button.h"
 #include "screens/meter.h"
+#include "screens/progress_plot.h"
 #include "screens/proportional_layout.h"
 #include "screens/stretched_image.h"
 
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -155,6 +157,10 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         panel->setWidget(new QWidget);
         return panel;
     }
+    case ControlKind::SpinBox:
+        return new QSpinBox(parent);
+    case ControlKind::Plot:
+        return new ProgressPlot(parent);
     }
     return nullptr;
 }

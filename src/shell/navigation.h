@@ -19,6 +19,12 @@ enum class Happened {
     ReviewClosing,     // the review window's close sequence
     ReviewDone,        // the review's "Close"
     RetakeAsked,       // the review's "Retake the missed questions"
+    PracticeAsked,     // the Progress window's "Practice chapters"
+    DueAsked,          // "Questions due"
+    RetakeLastAsked,   // "Retake last quiz's misses"
+    AttemptOpened,     // an attempt of the list opened
+    NewQuizAsked,      // "New quiz"
+    ProgressClosing,   // the Progress window's close sequence
 };
 
 void report(Happened what);

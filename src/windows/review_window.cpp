@@ -1,12 +1,16 @@
 #include "windows/review_window.h"
 
 #include "bank/question_bank.h"
+#include "quiz/report.h"
 #include "quiz/review.h"
 #include "screens/designs.h"
+#include "screens/report_files.h"
 #include "screens/score_bar.h"
 #include "screens/window_builder.h"
 #include "screens/wrapped_text.h"
+#include "shell/message_box.h"
 #include "shell/navigation.h"
+#include "shell/save_dialog.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -36,6 +40,7 @@ ReviewWindow::ReviewWindow()
         on_click(exhibitbutton[i], [this, i] { exhibitbutton_Click(i); });
     }
     on_click(retake, [this] { retake_Click(); });
+    on_click(control<QPushButton>(*this, "save_pdf"), [this] { save_pdf_Click(); });
     on_click(Closeb, [this] { Closeb_Click(); });
     connect(answers, &QTreeWidget::currentItemChanged, this, [this] {
         // The viewers belong to the question that was shown.
@@ -163,6 +168,22 @@ void ReviewWindow::show_rows_Click(int Index)
 void ReviewWindow::retake_Click()
 {
     report(Happened::RetakeAsked);
+}
+
+void ReviewWindow::offer_saving()
+{
+    control<QPushButton>(*this, "save_pdf")->show();
+}
+
+void ReviewWindow::save_pdf_Click()
+{
+    const QString path = ask_save_path(this, QStringLiteral("Save the review as PDF"),
+                                       QStringLiteral("review.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QString error = write_pdf(path, review_report(attempt_, bank));
+    if (!error.isEmpty())
+        message_box(this, windowTitle(), error);
 }
 
 void ReviewWindow::Closeb_Click()

@@ -20,10 +20,13 @@ public:
 
     // Fills the window with the attempt's graded questions and scores.
     void show_attempt(const Attempt& attempt);
+    // Study mode offers to save the review as PDF.
+    void offer_saving();
     const Attempt& attempt() const { return attempt_; }
 
     void show_rows_Click(int Index);
     void retake_Click();
+    void save_pdf_Click();
     void Closeb_Click();
     void diagrambutton_Click(int Index);
     void exhibitbutton_Click(int Index);
