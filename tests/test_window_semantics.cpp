@@ -9,6 +9,7 @@
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/pick_a_quiz_window.h"
+#include "windows/progress_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"
 #include "windows/welcome_window.h"
@@ -91,6 +92,8 @@ QString windows_after(const QStringList& steps, const QString& picture)
         {"close-options", [] { pick_a_quiz.get()->close(); }},
         {"close-quest", [] { quest.get()->close(); }},
         {"close-review", [] { Review.get()->close(); }},
+        {"new", [] { report(Happened::NewQuizAsked); }},
+        {"close-progress", [] { Progress.get()->close(); }},
     };
     for (const QString& step : steps)
         run_in_event_loop(step_of.at(step));
@@ -251,32 +254,41 @@ private slots:
         QCOMPARE(quiz_state.questions_per_quiz, 56);
     }
 
-    // Each event and the windows that follow it, with and without the review after a quiz.
+    // Each event and the windows that follow it: without options, with the review after a quiz,
+    // and in study mode.
     void the_navigator_opens_the_window_that_follows_each_event()
     {
         QTemporaryDir dir;
         const QString picture = dir.filePath(QStringLiteral("net.png"));
         QImage(8, 8, QImage::Format_RGB32).save(picture);
-        const auto cleanup_review = qScopeGuard([] { study_options.review = false; });
-        const std::tuple<bool, const char*, const char*> rows[] = {
-            {false, "start", "Welcome"},
-            {false, "start agree", "pick_a_quiz [Welcome]"},
-            {false, "start agree choose", "quest"},
-            {false, "start agree choose diagram", "Diagram quest"},
-            {false, "start agree choose diagram next", "quest"},
-            {false, "start agree choose diagram quit over", "Welcome"},
-            {false, "start exit", "ended"},
-            {false, "start agree close-options", "ended"},
-            {false, "start agree choose close-quest", "ended"},
-            {false, "start agree choose diagram close-quest", "Diagram"},
-            {true, "start agree choose diagram quit over", "Review"},
-            {true, "start agree choose quit over done", "Welcome"},
-            {true, "start agree choose quit over retake", "quest"},
-            {true, "start agree choose quit over retake quit over", "Review"},
-            {true, "start agree choose quit over close-review", "ended"},
+        const auto plain_again = qScopeGuard([] { study_options = StudyOptions{}; });
+        const StudyOptions plain{}, review{true, 0, false, {}}, study{true, 0, true, {}};
+        const std::tuple<StudyOptions, const char*, const char*> rows[] = {
+            {plain, "start", "Welcome"},
+            {plain, "start agree", "pick_a_quiz [Welcome]"},
+            {plain, "start agree choose", "quest"},
+            {plain, "start agree choose diagram", "Diagram quest"},
+            {plain, "start agree choose diagram next", "quest"},
+            {plain, "start agree choose diagram quit over", "Welcome"},
+            {plain, "start exit", "ended"},
+            {plain, "start agree close-options", "ended"},
+            {plain, "start agree choose close-quest", "ended"},
+            {plain, "start agree choose diagram close-quest", "Diagram"},
+            {review, "start agree choose diagram quit over", "Review"},
+            {review, "start agree choose quit over done", "Welcome"},
+            {review, "start agree choose quit over retake", "quest"},
+            {review, "start agree choose quit over retake quit over", "Review"},
+            {review, "start agree choose quit over close-review", "ended"},
+            {study, "start agree", "Progress [Welcome]"},
+            {study, "start agree new", "pick_a_quiz [Progress Welcome]"},
+            {study, "start agree new choose", "quest"},
+            {study, "start agree new choose quit over", "Review"},
+            {study, "start agree new choose quit over done", "Progress"},
+            {study, "start agree close-progress", "ended"},
+            {study, "start agree new close-options", "ended"},
         };
-        for (const auto& [review, steps, windows] : rows) {
-            study_options.review = review;
+        for (const auto& [mode, steps, windows] : rows) {
+            study_options = mode;
             const QString got = windows_after(QString::fromLatin1(steps).split(u' '), picture);
             QVERIFY2(got == QLatin1String(windows),
                      qPrintable(QStringLiteral("%1: %2").arg(steps, got)));

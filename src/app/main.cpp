@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_options.h"
@@ -89,5 +90,6 @@ int main(int argc, char* argv[])
     QTimer::singleShot(0, &app, start_program);
     const int status = QApplication::exec();
     FormSlot::discard_all();
+    close_study_record();
     return status;
 }

@@ -263,3 +263,9 @@ void open_study_record()
     }
     running_quiz.watch(&study_session());
 }
+
+void close_study_record()
+{
+    running_quiz.watch(nullptr);
+    study_session().close();
+}

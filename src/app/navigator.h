@@ -6,3 +6,6 @@
 // Study mode's record, opened once the welcome window shows; a record that cannot be used is
 // said in a message box, and the quizzes then run without one.
 void open_study_record();
+
+// Closes the record, before the application ends.
+void close_study_record();

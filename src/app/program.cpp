@@ -5,12 +5,12 @@
 #include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/first_paint.h"
 #include "shell/message_box.h"
 #include "windows/welcome_window.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 
 void prepare_application(QApplication& app)
 {
@@ -32,7 +32,7 @@ void start_program()
     CenterForm(*Welcome.load());
     // The record opens once the welcome window is on screen, so that it does not delay it.
     if (study_options.study)
-        QTimer::singleShot(0, Welcome.get(), open_study_record);
+        after_first_paint(*Welcome.get(), open_study_record);
 }
 
 void show_bank_refusal(const QString& refusal)

@@ -56,6 +56,12 @@ QString StudySession::open(const QString& path)
     return opening.refusal;
 }
 
+void StudySession::close()
+{
+    record_.reset();
+    running_ = 0;
+}
+
 QString StudySession::take_fault()
 {
     if (!record_ || record_->recording() || fault_told_)

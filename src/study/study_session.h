@@ -32,6 +32,8 @@ public:
 
     // Opens the record at the path; the sentence that says why not, or empty.
     QString open(const QString& path);
+    // Closes the record; a database must be closed while the application still runs.
+    void close();
     bool is_open() const { return record_ != nullptr; }
     // Once, the sentence that says why recording stopped; empty otherwise.
     QString take_fault();

@@ -71,16 +71,18 @@ ProgressWindow::ProgressWindow()
     for (QTreeWidget* table : {attempts, chapters}) {
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->header()->setStretchLastSection(false);
-        table->setWordWrap(true);
-        table->setUniformRowHeights(false);
-        table->setItemDelegateForColumn(0, new WrappedText(table));
-        connect(table->header(), &QHeaderView::sectionResized, table,
-                [table] { table->doItemsLayout(); });
+        table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     }
-    attempts->setItemDelegateForColumn(1, new WrappedText(attempts));
-    attempts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A year of attempts is hundreds of rows: one line each, the columns measured on the rows in
+    // sight, so that the window opens as fast with many as with few.
+    attempts->header()->setResizeContentsPrecision(0);
     attempts->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    chapters->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A chapter's long name wraps rather than hiding its end.
+    chapters->setWordWrap(true);
+    chapters->setUniformRowHeights(false);
+    chapters->setItemDelegateForColumn(0, new WrappedText(chapters));
+    connect(chapters->header(), &QHeaderView::sectionResized, chapters,
+            [this] { chapters->doItemsLayout(); });
     chapters->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     chapters->setItemDelegateForColumn(2, new ScoreBar(chapters));
 }

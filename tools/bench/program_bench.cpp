@@ -7,7 +7,9 @@
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "study/study_session.h"
 #include "windows/exhibit_window.h"
+#include "windows/progress_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"
 
@@ -214,10 +216,14 @@ BankFileTimes time_gift_file(int questions, int runs)
     return time_file_loads(text, QStringLiteral("large.gift"), questions, runs);
 }
 
-NextTimes time_next(int count)
+NextTimes time_next(int count, bool recording)
 {
     load_bank();
     running_quiz.bank_loaded();
+    const QTemporaryDir dir;
+    StudySession session(bank);
+    if (recording && session.open(dir.filePath(QStringLiteral("next.sqlite3"))).isEmpty())
+        running_quiz.watch(&session);
 
     NextTimes times;
     int quiz = 0;
@@ -239,6 +245,29 @@ NextTimes time_next(int count)
     times.graded_right += quiz_state.right_count;
     quest.unload();
     settle();
+    running_quiz.watch(nullptr);
+    return times;
+}
+
+std::vector<double> time_progress_window(const QString& record, int runs)
+{
+    load_bank();
+    StudySession session(bank);
+    if (!session.open(record).isEmpty())
+        return {};
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const PaintSpy spy("Progress");
+        const auto start = Clock::now();
+        ProgressWindow* window = Progress.load();
+        window->show_figures(session.figures(QDate::currentDate()));
+        CenterForm(*window);
+        Progress.show();
+        run_until_painted(spy);
+        times.push_back(seconds_since(start));
+        Progress.unload();
+        settle();
+    }
     return times;
 }
 

@@ -1,5 +1,7 @@
 #include "study_bench.h"
 
+#include "program_bench.h"
+
 #include "bank/question_bank.h"
 #include "quiz/random_source.h"
 #include "study/progress.h"
@@ -112,5 +114,6 @@ StudyTimes time_study(int attempts, int answers, int runs)
         times.figures.push_back(seconds_since(computed));
         times.figures_cpu.push_back(static_cast<double>(std::clock() - processor) / CLOCKS_PER_SEC);
     }
+    times.window = time_progress_window(large, runs);
     return times;
 }

@@ -12,8 +12,9 @@ struct StudyTimes {
     std::vector<double> open;       // opening a record of the bench's large study
     std::vector<double> figures;    // reading it and computing every progress figure
     std::vector<double>
-        figures_cpu;     // the same in processor time, which other programs do not stretch
-    std::string refusal; // why nothing was timed: the record could not be made
+        figures_cpu;            // the same in processor time, which other programs do not stretch
+    std::vector<double> window; // opening the Progress window on it, to its first paint
+    std::string refusal;        // why nothing was timed: the record could not be made
 };
 
 // A year of daily study, 365 quizzes of 56 answers, recorded answer by answer; then `runs`
