@@ -1,3 +1,4 @@
+#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
@@ -262,7 +263,8 @@ private slots:
         const QString picture = dir.filePath(QStringLiteral("net.png"));
         QImage(8, 8, QImage::Format_RGB32).save(picture);
         const auto plain_again = qScopeGuard([] { study_options = StudyOptions{}; });
-        const StudyOptions plain{}, review{true, 0, false, {}}, study{true, 0, true, {}};
+        const StudyOptions plain{}, review{true, 0, false, {}},
+            study{true, 0, true, dir.filePath(QStringLiteral("progress.sqlite3"))};
         const std::tuple<StudyOptions, const char*, const char*> rows[] = {
             {plain, "start", "Welcome"},
             {plain, "start agree", "pick_a_quiz [Welcome]"},
@@ -293,6 +295,7 @@ private slots:
             QVERIFY2(got == QLatin1String(windows),
                      qPrintable(QStringLiteral("%1: %2").arg(steps, got)));
             tear_down_windows();
+            close_study_record();
         }
     }
 

@@ -1,5 +1,4 @@
 #include "app/command_line.h"
-#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_options.h"
@@ -90,6 +89,5 @@ int main(int argc, char* argv[])
     QTimer::singleShot(0, &app, start_program);
     const int status = QApplication::exec();
     FormSlot::discard_all();
-    close_study_record();
     return status;
 }

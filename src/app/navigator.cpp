@@ -20,6 +20,8 @@
 #include <QApplication>
 #include <QDate>
 
+#include <utility>
+
 namespace {
 
 // Study mode's record; it keeps nothing until opened.
@@ -262,6 +264,10 @@ void open_study_record()
         return;
     }
     running_quiz.watch(&study_session());
+    // Qt SQL must close the file while the application still exists.
+    static bool close_at_the_end = false;
+    if (!std::exchange(close_at_the_end, true))
+        qAddPostRoutine(close_study_record);
 }
 
 void close_study_record()

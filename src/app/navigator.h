@@ -7,5 +7,5 @@
 // said in a message box, and the quizzes then run without one.
 void open_study_record();
 
-// Closes the record, before the application ends.
+// Closes the record; the application does it as it ends.
 void close_study_record();

@@ -1,6 +1,5 @@
 // Starts the way the program starts, up to the first frame of the welcome window; with the
 // argument "study", as --study starts it, on a record of its own.
-#include "app/navigator.h"
 #include "app/program.h"
 #include "first_paint.h"
 #include "quiz/quiz_options.h"
@@ -21,6 +20,5 @@ int main(int argc, char* argv[])
     QTimer::singleShot(0, &app, start_program);
     const int status = QApplication::exec();
     FormSlot::discard_all();
-    close_study_record();
     return status;
 }
