@@ -10,6 +10,7 @@
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
@@ -388,6 +389,37 @@ private slots:
         use_bank_content(std::move(read.content));
         load_bank();
         QCOMPARE(bank_json(bank), printed);
+    }
+
+    // Side files are checked again at each click: a link that leads out of the bank's folder
+    // after the bank was read opens nothing.
+    void a_link_that_leaves_the_folder_later_is_refused_at_the_click()
+    {
+        const QDir root(dir_.filePath(QStringLiteral("moved")));
+        QVERIFY(root.mkpath(QStringLiteral("bank/inside")) &&
+                root.mkpath(QStringLiteral("outside")));
+        for (const QString& folder : {QStringLiteral("bank/inside"), QStringLiteral("outside")})
+            QVERIFY(write_file(root.filePath(folder + QStringLiteral("/aid.txt")), "R1#\n"));
+        const QString link = root.filePath(QStringLiteral("bank/aids"));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("bank/inside")), link));
+        const QString path = root.filePath(QStringLiteral("bank/lab.json"));
+        QVERIFY(write_file(path, bank_text(4, R"("diagram_file": ["aids/aid.txt", "", ""],
+                                                 "exhibit_file": ["aids/aid.txt", "", ""])")));
+        BankFileRead read = read_bank_file(path);
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        use_bank_content(std::move(read.content));
+        load_bank();
+        const auto opened = [] {
+            show_diagram(bank.record(1).diagram_file[1]);
+            show_exhibit(bank.record(1).exhibit_file[1]);
+            const QPair<bool, bool> open(Diagram.is_open(), Exhibit.is_open());
+            tear_down_windows();
+            return open;
+        };
+        QCOMPARE(opened(), qMakePair(true, true));
+        QVERIFY(QFile::remove(link));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("outside")), link));
+        QCOMPARE(opened(), qMakePair(false, false));
     }
 
     // The question box shows four lines at design size, so every question fits in four lines of
