@@ -57,15 +57,22 @@ struct Run {
     QByteArray err;
 };
 
-Run run_program(const QStringList& arguments)
+// With no platform given, no window system at all; a run that does not end is stopped (-1).
+Run run_program(const QStringList& arguments, const QString& platform = {})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(ORLIN_QUIZ_BINARY), arguments);
-    program.waitForFinished(60000);
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        return {-1, {}, {}};
+    }
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             program.readAllStandardOutput(), program.readAllStandardError()};
 }
@@ -364,6 +371,21 @@ private slots:
             const Run run = run_program(QString::fromLatin1(wrong).split(QLatin1Char(' ')));
             QCOMPARE(run.status, 1);
             QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
+        }
+    }
+
+    // Offscreen no one can answer a message box: a refused bank is told on standard error alone,
+    // and the program ends at once.
+    void a_refused_bank_waits_for_no_one()
+    {
+        const QString missing = dir_.filePath(QStringLiteral("none.json"));
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("-b"), missing, QStringLiteral("--print-bank")},
+              QStringList{QStringLiteral("-b"), missing}}) {
+            const Run run = run_program(arguments, QStringLiteral("offscreen"));
+            QCOMPARE(run.status, 1);
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(run.err, read_bank_file(missing).refusal.toUtf8() + '\n');
         }
     }
 
