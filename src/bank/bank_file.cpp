@@ -19,6 +19,7 @@
 #include <array>
 #include <cctype>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -418,7 +419,7 @@ BankFileCheck check_bank_bytes(QByteArray bytes, const QString& path)
         } else {
             // A second byte order mark would be the text's first character, not a mark.
             QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-            const QString text = utf8.decode(bytes);
+            const QString text = utf8.decode(std::exchange(bytes, {}));
             content = read_questions(
                 path, looks_like_aiken(text) ? read_aiken(text) : read_gift(text), check.problems);
         }

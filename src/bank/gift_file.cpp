@@ -19,24 +19,30 @@ struct EscapedText {
     std::vector<bool> escaped;
 };
 
+bool escapable(QChar c)
+{
+    return QStringView(u"~=#{}:\\n").contains(c);
+}
+
 void append_unescaped(EscapedText& out, QStringView text)
 {
-    static const QString escapable = QStringLiteral("~=#{}:\\n");
-    qsizetype at = 0;
-    while (at < text.size()) {
-        // Up to the next escape the text is taken as it is written, a lone backslash too.
-        qsizetype escape = text.indexOf(QLatin1Char('\\'), at);
-        while (escape >= 0 && (escape + 1 == text.size() || !escapable.contains(text[escape + 1])))
-            escape = text.indexOf(QLatin1Char('\\'), escape + 1);
-        const qsizetype run_end = escape < 0 ? text.size() : escape;
-        out.text += text.sliced(at, run_end - at);
-        out.escaped.resize(out.escaped.size() + static_cast<std::size_t>(run_end - at), false);
-        if (escape < 0)
-            return;
-        out.text += text[escape + 1] == QLatin1Char('n') ? QChar(u'\n') : text[escape + 1];
-        out.escaped.push_back(true);
-        at = escape + 2;
+    const qsizetype start = out.text.size();
+    out.text.resize(start + text.size());
+    out.escaped.resize(static_cast<std::size_t>(start + text.size()), false);
+    QChar* const written = out.text.data();
+    qsizetype end = start;
+    for (qsizetype i = 0; i < text.size(); ++i, ++end) {
+        // A backslash that starts no escape is taken as it is written.
+        if (text[i] == QLatin1Char('\\') && i + 1 < text.size() && escapable(text[i + 1])) {
+            out.escaped[static_cast<std::size_t>(end)] = true;
+            ++i;
+        }
+        const bool line_break =
+            text[i] == QLatin1Char('n') && out.escaped[static_cast<std::size_t>(end)];
+        written[end] = line_break ? QChar(u'\n') : text[i];
     }
+    out.text.truncate(end);
+    out.escaped.resize(static_cast<std::size_t>(end));
 }
 
 // A question's lines, trimmed and without comment lines, joined by LF, with their escapes undone.
