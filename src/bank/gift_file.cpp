@@ -322,9 +322,8 @@ public:
         const qsizetype close = text.find(u"}", open);
         if (close < 0)
             return refuse(QStringLiteral("has no closing brace } after its answers"));
-        const Part after = text.mid(close + 1);
-        record_.question_text = after.is_blank() ? plain(text.left(open), format_)
-                                                 : missing_word(text.left(open), after);
+        before_ = text.left(open);
+        after_ = text.mid(close + 1);
         record_.topic = topic_;
         record_.question_type = QStringLiteral("single_answer");
 
@@ -514,8 +513,11 @@ private:
             explanation_ << text + QStringLiteral(": ") + feedback;
     }
 
+    // The question's text is made only for a question that is kept.
     void finish()
     {
+        record_.question_text =
+            after_->is_blank() ? plain(*before_, format_) : missing_word(*before_, *after_);
         record_.explanation = explanation_.join(QLatin1String("\r\n"));
         add_if_sound(out_, record_, where_);
     }
@@ -525,6 +527,9 @@ private:
     QString where_;
     TextQuestions& out_;
     Format format_ = Format::Moodle;
+    // The text before and after the answers in braces.
+    std::optional<Part> before_;
+    std::optional<Part> after_;
     QuestionRecord record_;
     QStringList explanation_;
 };

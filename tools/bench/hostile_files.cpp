@@ -7,7 +7,7 @@ std::vector<HostileFile> hostile_files()
     return {
         {"GIFT, one question of <a", "tags.gift", "", "<a", " {=a ~b}"},
         {"GIFT, one question of &a", "entities.gift", "", "&a", " {=a ~b}"},
-        {"GIFT, one question of {}", "braces.gift", "", "{}", ""},
+        {"GIFT, one question of {}", "braces.gift", "Q ", "{}", ""},
         {"GIFT, one question of answers ~a", "answers.gift", "Pick. {", "~a", "}"},
         {"GIFT, one question of backslashes", "backslashes.gift", "", "\\", " {=a ~b}"},
         {"GIFT, questions a{}", "essays.gift", "", "a{}\n\n", ""},
