@@ -189,13 +189,16 @@ private:
     std::optional<JsonSyntaxError> error_;
 };
 
+// A quote ends the text unless an odd number of backslashes stands before it.
 qsizetype text_end(QByteArrayView json, qsizetype at)
 {
-    for (++at; json[at] != '"'; ++at) {
-        if (json[at] == '\\')
-            ++at;
+    for (qsizetype quote = json.indexOf('"', at + 1);; quote = json.indexOf('"', quote + 1)) {
+        qsizetype backslashes = 0;
+        while (json[quote - 1 - backslashes] == '\\')
+            ++backslashes;
+        if (backslashes % 2 == 0)
+            return quote + 1;
     }
-    return at + 1;
 }
 
 // Pairs of surrogates stand for one character; a half of one, which only an escape can write,
@@ -249,8 +252,10 @@ qsizetype json_value_end(QByteArrayView json, qsizetype at)
 
 JsonSpan json_root(QByteArrayView json)
 {
-    const qsizetype begin = json_skip_space(json, 0);
-    return {begin, json_value_end(json, begin)};
+    qsizetype end = json.size();
+    while (end > 0 && is_space(json[end - 1]))
+        --end;
+    return {json_skip_space(json, 0), end};
 }
 
 JsonKind json_kind(QByteArrayView json, JsonSpan value)
