@@ -73,10 +73,11 @@ void DiagramWindow::Command1_Click()
 
 void show_diagram(const QString& path, const QString& title)
 {
-    if (!side_file_exists(path))
+    const std::optional<QString> file = side_file_to_open(path);
+    if (!file)
         return;
     DiagramWindow* window = Diagram.show();
     window->setWindowTitle(title.isEmpty() ? QString::fromUtf8(diagram_design.title) : title);
-    window->set_picture_file(path);
+    window->set_picture_file(*file);
     window->repaint();
 }

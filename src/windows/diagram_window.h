@@ -19,6 +19,6 @@ private:
 
 extern FormRef<DiagramWindow> Diagram;
 
-// Opens the picture in the Diagram window, titled `title` or else as designed; a missing file
-// does nothing.
+// Opens the picture in the Diagram window, titled `title` or else as designed; a missing file, or
+// one that now lies outside the bank's folder, does nothing.
 void show_diagram(const QString& path, const QString& title = {});

@@ -92,16 +92,17 @@ std::optional<QString> read_exhibit(const QString& path)
 
 void show_exhibit(const QString& path, QWidget* parent, const QString& title)
 {
-    if (!side_file_exists(path))
+    const std::optional<QString> file = side_file_to_open(path);
+    if (!file)
         return;
-    if (QFileInfo(on_disk(path)).size() > max_exhibit_size) {
+    if (QFileInfo(on_disk(*file)).size() > max_exhibit_size) {
         message_box(parent, QStringLiteral("Exhibit"),
                     QStringLiteral("The exhibit %1 is larger than 16 MiB and is not shown.")
                         .arg(QFileInfo(path).fileName()));
         return;
     }
     // Read before the window opens: a file that cannot be read shows nothing, like a missing one.
-    const std::optional<QString> text = read_exhibit(path);
+    const std::optional<QString> text = read_exhibit(*file);
     if (!text)
         return;
     ExhibitWindow* window = Exhibit.show();
