@@ -34,7 +34,6 @@ public:
     QString open(const QString& path);
     // Closes the record; a database must be closed while the application still runs.
     void close();
-    bool is_open() const { return record_ != nullptr; }
     // Once, the sentence that says why recording stopped; empty otherwise.
     QString take_fault();
 
