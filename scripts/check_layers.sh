@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Fails when a folder includes a header from a layer above its own, from a folder that is no
 # layer, or when a folder holding C++ files is no layer. Lowest first: the rules (bank, then
-# quiz), screens, shell, windows, app; then the tests' support, then the tests and the tools,
-# which may include any layer below them.
+# quiz), study, screens, shell, windows, app; then the tests' support, then the tests and the
+# tools, which may include any layer below them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(bank quiz screens shell windows app support)
+layers=(bank quiz study screens shell windows app support)
 top=${#layers[@]}
 rank() {
     local i

@@ -5,7 +5,8 @@
 # libFuzzer and sanitizer runtimes.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev fonts-liberation)
+# libqt6sql6-sqlite: the SQLite driver of Qt SQL, which keeps study mode's progress record.
+packages=(g++ cmake make qt6-base-dev libqt6sql6-sqlite fonts-liberation)
 if [ "${1:-}" = package ]; then
     # CPack reads the binary's libraries with file and dpkg-shlibdeps (dpkg-dev); gzip packs the
     # manual page and the changelog; lintian checks the built package.

@@ -77,6 +77,9 @@ private slots:
             QStringLiteral("\\b(cisco|ccna|ccnp|novell|netware|microsoft|catalyst|juniper|"
                            "dijkstra|bellman)\\b"),
             QRegularExpression::CaseInsensitiveOption);
+        // One notation throughout: rates in kbit/s or Mbit/s, ranges as "800 to 899".
+        static const QRegularExpression other_notation(
+            QStringLiteral("\\b[kMG]bps\\b|(?<![\\w-])\\d+-\\d+(?![\\w-])"));
         const std::set<int> uncited = {2,   21,  24,  32,  33,  34,  47,  52,  63,  66,
                                        70,  74,  76,  80,  90,  91,  106, 112, 115, 129,
                                        134, 138, 148, 161, 179, 183, 189, 205};
@@ -142,6 +145,7 @@ private slots:
             for (const QString& choice : record.choice_text)
                 all += QLatin1Char(' ') + choice;
             QVERIFY2(!vendor_names.match(all).hasMatch(), where);
+            QVERIFY2(!other_notation.match(all).hasMatch(), where);
         }
         QCOMPARE(chapters, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         QCOMPARE(chapter_title(3), QStringLiteral("Chapter 3: IP addressing and subnetting"));
@@ -152,6 +156,8 @@ private slots:
         Counts choices, correct, question_lines, explanation_lines;
         std::map<int, Counts> choices_per_quiz, correct_per_quiz;
         std::map<QChar, int> single_positions;
+        // A text keyed twice in one quiz lets one question give the other's answer away.
+        std::map<int, std::set<QString>> keyed_per_quiz;
         int questions_with_empty_line = 0, explanations_with_empty_line = 0;
         std::map<QString, std::set<std::array<QString, 7>>> choice_sets_by_question;
         for (int n = 1; n <= 224; ++n) {
@@ -163,6 +169,9 @@ private slots:
             ++choices_per_quiz[quiz][choice_count(record)];
             ++correct_per_quiz[quiz][correct_count(record)];
             for (std::size_t i = 1; i <= 6; ++i) {
+                if (record.choice_correct[i] == 1)
+                    QVERIFY2(keyed_per_quiz[quiz].insert(record.choice_text[i]).second,
+                             qPrintable(record.choice_text[i]));
                 if (correct_count(record) == 1 && record.choice_correct[i] == 1)
                     ++single_positions[QChar(u'A' + static_cast<int>(i) - 1)];
             }

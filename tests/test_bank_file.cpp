@@ -5,7 +5,7 @@
 #include "bank/gift_file.h"
 #include "bank/question_bank.h"
 #include "bank/xml_file.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "screens/answer_button.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
@@ -13,6 +13,7 @@
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/diagram_window.h"
+#include "windows/exhibit_window.h"
 #include "windows/quest_window.h"
 #include "windows/welcome_window.h"
 
@@ -59,15 +60,22 @@ struct Run {
     QByteArray err;
 };
 
-Run run_program(const QStringList& arguments)
+// With no platform given, no window system at all; a run that does not end is stopped (-1).
+Run run_program(const QStringList& arguments, const QString& platform = {})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(ORLIN_QUIZ_BINARY), arguments);
-    program.waitForFinished(60000);
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        return {-1, {}, {}};
+    }
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             program.readAllStandardOutput(), program.readAllStandardError()};
 }
@@ -113,8 +121,11 @@ private slots:
                                             << QStringLiteral("it is larger than 16 MiB") << false;
         QTest::newRow("not UTF-8") << QByteArray("{\"test_title\": \"\xff\"}")
                                    << QStringLiteral("it is not valid UTF-8 text") << false;
-        row("not JSON", "{\"records\": [}",
-            "it is not valid JSON (object is missing after a comma at byte 14)");
+        row("not JSON", "{\"records\": [}", "it is not valid JSON (a value is missing at byte 14)");
+        row("a line break inside a text", "{\"test_title\": \"a\nb\"}",
+            "it is not valid JSON (a control character stands unescaped in a text at byte 18)");
+        row("more after the JSON value", "{\"records\": []} x",
+            "it is not valid JSON (more follows the JSON value at byte 17)");
         row("unknown field", bank_text(4, "", R"("title": "x")"),
             "it has an unknown field \"title\"");
         row("no records", "{\"test_title\": \"x\"}", "it has no list of records");
@@ -151,6 +162,11 @@ private slots:
             bank_text(4, R"("exhibit_file": ["deep/../x.txt", "", ""])"),
             "in record 1, entry 1 of exhibit_file (\"deep/../x.txt\") leads out of the bank's "
             "folder");
+        QVERIFY(QFile::link(QStringLiteral("nothing"), dir_.filePath(QStringLiteral("gone"))));
+        row("a side file through a link to a missing file",
+            bank_text(4, R"("exhibit_file": ["gone", "", ""])"),
+            "in record 1, entry 1 of exhibit_file (\"gone\") leads through a link to a missing "
+            "file");
         row("no accepted answer",
             bank_text(4, R"("question_type": "fill_in", "choice_text": ["", "", "", "", "", ""],
                             "choice_correct": [0, 0, 0, 0, 0, 0])"),
@@ -158,12 +174,14 @@ private slots:
         row("a number out of place", bank_text(4, R"("number": 7)"), "record 1 is numbered 7");
         row("a question count that disagrees", bank_text(4, "", R"("question_count": 5)"),
             "its question_count does not match the 4 records it holds");
-        row("more than 1000 records", bank_text(1001),
-            "it holds 1001 records, and a bank holds at most 1000");
         row("too few for four quizzes", bank_text(3),
             "its 3 records cannot be divided into four quizzes of 1 to 200 questions each");
-        row("too many for four quizzes", bank_text(804),
-            "its 804 records cannot be divided into four quizzes of 1 to 200 questions each");
+        // Four quizzes of 200 and three records left over are the most a bank can use.
+        for (const int count : {804, 1001})
+            row(qPrintable(QStringLiteral("%1 records").arg(count)), bank_text(count),
+                "it holds more than 803 records, the most a bank can hold");
+        row("804 GIFT questions", QByteArray("Q? {T}\n\n").repeated(804),
+            "it holds more than 803 questions, the most a bank can hold");
     }
 
     void every_fault_refuses_the_whole_file()
@@ -239,8 +257,37 @@ private slots:
                 "question 1 (line 1) has 7 answers, and a question holds at most six");
         refused("no right answer", "Pick. {~a ~%-50%b}",
                 "question 1 (line 1) is a multiple-choice question with no correct choice");
+        // As a learning platform imports them: format markers on every part, lines trimmed,
+        // HTML breaks, at least two answers to choose from.
+        gives("markers on short answers", "Which animal croaks? {=[plain]Frog =Toad}",
+              "Which animal croaks? | fill_in | -Frog -Toad |  | ");
+        gives("markers on choices and feedback",
+              "[html]Which <i>colour</i>? {=[plain]blue #[html]<b>Yes</b> ~[moodle]red "
+              "####[markdown]Look up.}",
+              "Which colour? | single_answer | +blue -red | Look up.\r\nblue: Yes | ");
+        gives("markers on true and false feedback",
+              "Ping uses ICMP. {T#[html]<i>No</i>#[plain]Yes}",
+              "Ping uses ICMP. | single_answer | +True -False | True: Yes\r\nFalse: No | ");
+        gives("lines trimmed", "Which layer\n    routes packets? {\n\t=Network\n\t~Transport\n}",
+              "Which layer\r\nroutes packets? | single_answer | +Network -Transport |  | ");
+        gives("line breaks", "[html]One<br />Two<br /><br>Three {T}",
+              "One\r\nTwo\r\n\r\nThree | single_answer | +True -False |  | ");
+        gives("paragraphs", "[html]<p>First\nline</p>\n<p>Second</p>{F}",
+              "First line\r\n\r\nSecond | single_answer | -True +False |  | ");
+        gives("preformatted lines", "[html]Run:<pre>\nping 10.0.0.1\n  show ip route\n</pre>{T}",
+              "Run:\r\nping 10.0.0.1\r\nshow ip route | single_answer | +True -False |  | ");
+        gives("private-use characters are text", "Is \xEE\x80\x83 a brace? {T}",
+              "Is \xEE\x80\x83 a brace? | single_answer | +True -False |  | ");
+        refused("one answer to choose from", "What colour is the sky? {~%100%blue}",
+                "question 1 (line 1) has only one answer, and a multiple-choice question needs at "
+                "least two");
         gives("Aiken", "Which layer routes packets?\nA. Network\nB) Transport\nANSWER: A",
               "Which layer routes packets? | single_answer | +Network -Transport |  | ");
+        gives("Aiken, no space after the letter",
+              "Which layer routes?\nA)Network\nB.Transport\nANSWER: A",
+              "Which layer routes? | single_answer | +Network -Transport |  | ");
+        refused("Aiken, one choice", "Q?\nA) Only\nANSWER: A",
+                "question 1 (line 1) has fewer than two choices (line 3)");
         refused("Aiken, no answer letter", "Q?\nA. a\nB. b\nANSWER:",
                 "question 1 (line 1) has no letter after ANSWER: (line 4)");
         refused(
@@ -513,6 +560,76 @@ private slots:
             QCOMPARE(run.status, 1);
             QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
         }
+    }
+
+    // Offscreen no one can answer a message box: a refused bank is told on standard error alone,
+    // and the program ends at once.
+    void a_refused_bank_waits_for_no_one()
+    {
+        const QString missing = dir_.filePath(QStringLiteral("none.json"));
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("-b"), missing, QStringLiteral("--print-bank")},
+              QStringList{QStringLiteral("-b"), missing}}) {
+            const Run run = run_program(arguments, QStringLiteral("offscreen"));
+            QCOMPARE(run.status, 1);
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(run.err, read_bank_file(missing).refusal.toUtf8() + '\n');
+        }
+    }
+
+    // Printed and read back, a bank is the same: also a first U+FEFF, which JSON readers take for
+    // a byte order mark unless it is escaped, and a topic of spaces only.
+    void any_text_survives_printing_and_reading_back()
+    {
+        const QString first = dir_.filePath(QStringLiteral("texts.json"));
+        QVERIFY(
+            write_file(first, bank_text(4, R"("question_text": "\ufeffWhich?", "topic": "  ")")));
+        BankFileRead read = read_bank_file(first);
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        use_bank_content(std::move(read.content));
+        load_bank();
+        QCOMPARE(bank.record(1).question_text, QChar(0xFEFF) + QStringLiteral("Which?"));
+        const QByteArray printed = bank_json(bank);
+        QVERIFY(printed.contains(R"("question_text": "\ufeffWhich?")"));
+        const QString again = dir_.filePath(QStringLiteral("again.json"));
+        QVERIFY(write_file(again, printed));
+        read = read_bank_file(again);
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        QCOMPARE(read.content->records.front().topic, QStringLiteral("  "));
+        use_bank_content(std::move(read.content));
+        load_bank();
+        QCOMPARE(bank_json(bank), printed);
+    }
+
+    // Side files are checked again at each click: a link that leads out of the bank's folder
+    // after the bank was read opens nothing.
+    void a_link_that_leaves_the_folder_later_is_refused_at_the_click()
+    {
+        const QDir root(dir_.filePath(QStringLiteral("moved")));
+        QVERIFY(root.mkpath(QStringLiteral("bank/inside")) &&
+                root.mkpath(QStringLiteral("outside")));
+        for (const QString& folder : {QStringLiteral("bank/inside"), QStringLiteral("outside")})
+            QVERIFY(write_file(root.filePath(folder + QStringLiteral("/aid.txt")), "R1#\n"));
+        const QString link = root.filePath(QStringLiteral("bank/aids"));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("bank/inside")), link));
+        const QString path = root.filePath(QStringLiteral("bank/lab.json"));
+        QVERIFY(write_file(path, bank_text(4, R"("diagram_file": ["aids/aid.txt", "", ""],
+                                                 "exhibit_file": ["aids/aid.txt", "", ""])")));
+        BankFileRead read = read_bank_file(path);
+        QVERIFY2(read.content, qPrintable(read.refusal));
+        use_bank_content(std::move(read.content));
+        load_bank();
+        const auto opened = [] {
+            show_diagram(bank.record(1).diagram_file[1]);
+            show_exhibit(bank.record(1).exhibit_file[1]);
+            const QPair<bool, bool> open(Diagram.is_open(), Exhibit.is_open());
+            tear_down_windows();
+            return open;
+        };
+        QCOMPARE(opened(), qMakePair(true, true));
+        QVERIFY(QFile::remove(link));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("outside")), link));
+        QCOMPARE(opened(), qMakePair(false, false));
     }
 
     // The question box shows four lines at design size, so every question fits in four lines of

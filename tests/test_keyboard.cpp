@@ -1,4 +1,4 @@
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "support/modal_watcher.h"

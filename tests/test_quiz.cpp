@@ -1,6 +1,7 @@
 #include "bank/question_bank.h"
 #include "quiz/exam_clock.h"
 #include "quiz/quiz.h"
+#include "quiz/quiz_plan.h"
 #include "quiz/random_source.h"
 #include "quiz/review.h"
 
@@ -29,22 +30,30 @@ std::unique_ptr<QuestionBank> small_bank()
     return made;
 }
 
-// A quiz on its own state, options, generator and bank.
+// A quiz on its own generator and bank, its clock read from `now`.
 struct Run {
-    explicit Run(int quiz_choice, bool shuffle_questions = false, bool shuffle_answers = false)
+    explicit Run(QuizPlan plan)
     {
         random.stop_clock(9);
-        state.questions_per_quiz = questions_per_quiz(bank->question_count);
-        options = {std::int16_t(quiz_choice), 0, 0, std::int16_t(shuffle_answers),
-                   std::int16_t(shuffle_questions)};
-        quiz.start();
+        set_exam_time_source([this] { return now; });
+        quiz.start(std::move(plan));
     }
+    explicit Run(int k, bool shuffle_questions = false, bool shuffle_answers = false)
+        : Run(built_in_plan({std::int16_t(k), 0, 0, std::int16_t(shuffle_answers),
+                             std::int16_t(shuffle_questions)},
+                            4, 0))
+    {
+    }
+    ~Run() { set_exam_time_source({}); }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
     // The records asked from here to the end, each graded wrong.
     std::vector<int> asked()
     {
         std::vector<int> qids;
         while (quiz.next_question()) {
-            qids.push_back(state.current_qid);
+            qids.push_back(quiz.state().current_qid);
             quiz.grade({}, {});
         }
         return qids;
@@ -58,13 +67,23 @@ struct Run {
             flags[std::size_t(std::find(order.begin() + 1, order.end(), s) - order.begin())] = true;
         return flags;
     }
+    // Takes the next question and answers it: 'r' right, 'w' wrong.
+    void answer(char reply)
+    {
+        QVERIFY(quiz.next_question());
+        quiz.grade(reply == 'r' ? pressing({3}) : pressing({1}), {});
+    }
 
     std::unique_ptr<QuestionBank> bank = small_bank();
-    QuizState state;
-    QuizOptions options;
     RandomSource random;
-    Quiz quiz{state, options, random, *bank};
+    Quiz quiz{random, *bank};
+    qint64 now = 0;
 };
+
+QuizPlan plan_of(std::vector<std::int16_t> records, int time_limit = 0)
+{
+    return {QStringLiteral("Quiz #2"), 0, std::move(records), {2, 0, 0, 0, 0}, time_limit};
+}
 
 GradedQuestion wrong(int qid)
 {
@@ -94,6 +113,7 @@ private slots:
             QCOMPARE(shuffled, want);
         }
         QVERIFY(moved);
+        QCOMPARE(Run(plan_of({14, 3, 9})).asked(), (std::vector<int>{14, 3, 9}));
     }
 
     // Quiz 3 asks 3, 7 (typed), 11 and 15 with its choices shuffled; the flag that counts is the
@@ -116,12 +136,12 @@ private slots:
             orders.push_back(run.quiz.shown_order());
             QCOMPARE(run.quiz.grade(run.pressing(c.stored_pressed), QString::fromLatin1(c.typed)),
                      c.status);
-            QCOMPARE(run.state.answer_status, c.status);
+            QCOMPARE(run.quiz.state().answer_status, c.status);
         }
-        QCOMPARE(run.state.right_count, std::int16_t(2));
+        QCOMPARE(run.quiz.state().right_count, std::int16_t(2));
         QVERIFY(orders.front() != orders.back()); // shuffled indeed
         for (std::size_t i = 0; i < 4; ++i) {
-            const GradedQuestion& kept = run.quiz.graded().at(i);
+            const GradedQuestion& kept = run.quiz.attempt().graded.at(i);
             const bool typed = i == 1;
             QCOMPARE(kept.position, std::int16_t(i + 1));
             QCOMPARE(kept.qid, std::int16_t(3 + 4 * i));
@@ -137,56 +157,98 @@ private slots:
                      typed ? 0 : qsizetype(cases[i].stored_pressed.size()));
             QCOMPARE(kept.answer_status, cases[i].status);
         }
-        QCOMPARE(run.quiz.missed(), (std::vector<std::int16_t>{11, 15}));
+        QCOMPARE(run.quiz.attempt().not_yet_right(), (std::vector<std::int16_t>{11, 15}));
     }
 
     void feedback_follows_the_option_for_the_reply()
     {
         for (const auto& [when_right, when_wrong] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) {
-            Run run(1);
-            run.options.show_when_right = std::int16_t(when_right);
-            run.options.show_when_wrong = std::int16_t(when_wrong);
-            QVERIFY(run.quiz.next_question());
-            run.quiz.grade(run.pressing({3}), {});
+            QuizPlan plan = plan_of({1, 5});
+            plan.options.show_when_right = std::int16_t(when_right);
+            plan.options.show_when_wrong = std::int16_t(when_wrong);
+            Run run(plan);
+            run.answer('r');
             QCOMPARE(run.quiz.feedback_wanted(), when_right == 1);
-            QVERIFY(run.quiz.next_question());
-            run.quiz.grade({}, {});
+            run.answer('w');
             QCOMPARE(run.quiz.feedback_wanted(), when_wrong == 1);
         }
     }
 
-    // A quit leaves the question on screen ungraded: the total is what was graded.
-    void quit_ends_with_the_graded_questions()
+    // Quiz 2 of the small bank, 10 minutes: what was graded, how it ended and what a retake holds.
+    // Time runs out with a reply on screen (marked or not), or under the feedback window of a
+    // graded one: no further question comes either way.
+    void a_quiz_ends_by_its_end_a_quit_or_the_clock()
     {
-        for (const int graded : {0, 1, 3}) {
-            Run run(2);
-            for (int i = 0; i < graded; ++i) {
-                QVERIFY(run.quiz.next_question());
-                run.quiz.grade(run.pressing({3}), {});
+        struct Case {
+            const char* replies; // 'r', 'w'; 'q' quits; 'T' time up with a mark on screen, 't'
+                                 // untouched; '!' the clock runs out after the last reply
+            int graded, right;
+            QuizEnd end;
+            std::vector<std::int16_t> retake;
+        };
+        const Case cases[] = {
+            {"rwrw", 4, 2, QuizEnd::Finished, {6, 14}},
+            {"rrrr", 4, 4, QuizEnd::Finished, {}},
+            {"rwq", 2, 1, QuizEnd::Quit, {6, 10, 14}},
+            {"q", 0, 0, QuizEnd::Quit, {2, 6, 10, 14}},
+            {"rT", 2, 2, QuizEnd::TimeUp, {10, 14}},
+            {"rt", 1, 1, QuizEnd::TimeUp, {6, 10, 14}},
+            {"rw!", 2, 1, QuizEnd::TimeUp, {6, 10, 14}},
+            {"rwrw!", 4, 2, QuizEnd::Finished, {6, 14}},
+        };
+        for (const Case& c : cases) {
+            Run run(plan_of({2, 6, 10, 14}, 600));
+            for (const char* reply = c.replies; *reply; ++reply) {
+                if (*reply == 'r' || *reply == 'w') {
+                    run.answer(*reply);
+                } else if (*reply == 'q') {
+                    QVERIFY(run.quiz.next_question());
+                    run.quiz.quit();
+                } else if (*reply == '!') {
+                    run.now = 600 * 1000;
+                } else {
+                    QVERIFY(run.quiz.next_question());
+                    run.now = 600 * 1000;
+                    QVERIFY(run.quiz.out_of_time());
+                    run.quiz.time_up(*reply == 'T' ? run.pressing({3}) : ChoiceFlags{}, {});
+                }
             }
-            QVERIFY(run.quiz.next_question());
-            run.quiz.quit();
-            QVERIFY(!run.quiz.next_question());
-            run.quiz.finish();
-            QCOMPARE(int(run.state.current_question), graded);
-            QCOMPARE(int(run.state.right_count), graded);
-            QCOMPARE(int(run.quiz.graded().size()), graded);
+            QVERIFY2(!run.quiz.next_question(), c.replies);
+            const Attempt& attempt = run.quiz.attempt();
+            QCOMPARE(int(attempt.graded.size()), c.graded);
+            QCOMPARE(attempt.right_count(), c.right);
+            QCOMPARE(int(run.quiz.state().right_count), c.right);
+            QVERIFY2(attempt.end == c.end, c.replies);
+            QCOMPARE(attempt.not_yet_right(), c.retake);
         }
     }
 
-    void a_retake_asks_exactly_the_missed_records()
+    // A retake asks what was not yet right, a retake of a retake what is left of that, each with
+    // the time per question the quiz had: 600 s for 4, 450 s for 3, 300 s for 2.
+    void a_retake_of_a_retake_asks_what_is_not_yet_right()
     {
-        Run run(4);
-        run.quiz.start_retake({8, 16});
-        QCOMPARE(run.quiz.length(), 2);
-        QCOMPARE(run.asked(), (std::vector<int>{8, 16}));
-        run.options.shuffle_questions = 1;
-        run.quiz.start_retake({4, 8, 16});
-        std::vector<int> shuffled = run.asked();
-        std::sort(shuffled.begin(), shuffled.end());
-        QCOMPARE(shuffled, (std::vector<int>{4, 8, 16}));
-        run.quiz.start_retake({});
-        QVERIFY(!run.quiz.next_question());
+        Run run(plan_of({2, 6, 10, 14}, 600));
+        run.answer('r');
+        run.answer('w');
+        run.quiz.quit();
+        QuizPlan retake = retake_plan(run.quiz.attempt());
+        QCOMPARE(retake.records, (std::vector<std::int16_t>{6, 10, 14}));
+        QCOMPARE(retake.time_limit, 450);
+        QCOMPARE(plan_title(retake), QStringLiteral("Quiz #2, retake 1"));
+
+        run.quiz.start(retake);
+        QVERIFY(run.quiz.timed() && run.quiz.seconds_left() == 450);
+        run.answer('r');
+        run.quiz.quit();
+        retake = retake_plan(run.quiz.attempt());
+        QCOMPARE(retake.records, (std::vector<std::int16_t>{10, 14}));
+        QCOMPARE(retake.time_limit, 300);
+        QCOMPARE(plan_title(retake), QStringLiteral("Quiz #2, retake 2"));
+        retake.options.shuffle_questions = 1;
+        run.quiz.start(retake);
+        std::vector<int> asked = run.asked();
+        std::sort(asked.begin(), asked.end());
+        QCOMPARE(asked, (std::vector<int>{10, 14}));
     }
 
     void the_clock_reads_minutes_and_seconds_and_announces_three_times()
@@ -229,6 +291,28 @@ private slots:
             QCOMPARE(row.answer, QString::fromUtf8(c.answer));
             QCOMPARE(row.spoken, QString::fromUtf8(c.spoken));
         }
+    }
+
+    // The heading names the quiz, its score and an early end; a typed answer's detail leaves a
+    // blank line before the explanation, as a choice list does.
+    void a_review_says_what_it_is_of()
+    {
+        Attempt attempt{plan_of({2, 6, 10, 14}), {right(6), wrong(2), right(7)}, QuizEnd::Finished};
+        QCOMPARE(attempt_heading(attempt), QStringLiteral("Quiz #2: 2 of 3 right, 66%"));
+        attempt.plan.retake = 2;
+        attempt.end = QuizEnd::Quit;
+        QCOMPARE(attempt_heading(attempt),
+                 QStringLiteral("Quiz #2, retake 2: 2 of 3 right, 66%; Quit Test after 3 of 4 "
+                                "questions"));
+        attempt.end = QuizEnd::TimeUp;
+        QVERIFY(attempt_heading(attempt).endsWith(QLatin1String("; time ran out after 3 of 4 "
+                                                                "questions")));
+        const auto questions = small_bank();
+        questions->record(7).explanation = QStringLiteral("Seven is seven.");
+        GradedQuestion typed = right(7);
+        typed.typed = QStringLiteral("seven");
+        QVERIFY(review_detail(typed, *questions)
+                    .endsWith(QLatin1String("Accepted:\r\n    seven\r\n\r\nSeven is seven.")));
     }
 
     // A file's records group by topic, "Other" last; the built-in ones by chapter, in the book's

@@ -179,17 +179,20 @@ private slots:
 
     void summary_message()
     {
-        for (const auto& [right, total, text] :
-             {std::tuple{9, 18,
+        for (const auto& [right, total, time_up, text] :
+             {std::tuple{9, 18, false,
                          "You have completed the test\n\n Right/Total  =  9/ 18\nPercent Right =  "
                          "50%\n\nTake this test until you get 100%"},
-              {56, 56,
+              {56, 56, false,
                "You have completed the test\n\n Right/Total  =  56/ 56\nPercent Right =  100%\n\n"
                "Congratulations, try a different test"},
-              {0, 0,
+              {0, 0, false,
                "You have completed the test\n\n Right/Total  =  0/ 0\nPercent Right =  0%\n\n"
-               "Take this test until you get 100%"}})
-            QCOMPARE(summary_text(right, total), QString::fromLatin1(text));
+               "Take this test until you get 100%"},
+              {2, 3, true,
+               "Time is up.\n\nYou have completed the test\n\n Right/Total  =  2/ 3\n"
+               "Percent Right =  66%\n\nTake this test until you get 100%"}})
+            QCOMPARE(summary_text(right, total, time_up), QString::fromLatin1(text));
     }
 
     void exhibit_lines_data()

@@ -3,8 +3,7 @@
 // when the rules say and is then started anew. A failure prints the actions that led to it.
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_options.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "quiz/random_source.h"
 #include "screens/modal_block.h"
 #include "screens/window_builder.h"
@@ -285,7 +284,9 @@ private:
              path_of(*target));
         QPointer<QAbstractButton> next =
             target->window()->findChild<QAbstractButton*>(QStringLiteral("NextButton"));
-        const Ending ending = may_end_program(target) ? Ending::maybe : Ending::never;
+        const bool escape_on_viewer = stroke.key() == Qt::Key_Escape && viewer(target->window());
+        const Ending ending =
+            may_end_program(target) || escape_on_viewer ? Ending::maybe : Ending::never;
         QTest::keyClick(target, stroke.key(), stroke.keyboardModifiers());
         wait_for_release(next);
         return ending;
@@ -300,7 +301,8 @@ private:
         QEventLoop wait;
         connect(button, &QAbstractButton::released, &wait, &QEventLoop::quit);
         connect(button, &QObject::destroyed, &wait, &QEventLoop::quit);
-        QTimer::singleShot(1000, &wait, &QEventLoop::quit);
+        // Long enough for a loaded machine; only a button that never comes up waits it out.
+        QTimer::singleShot(10000, &wait, &QEventLoop::quit);
         const int outer = waiting_level_;
         waiting_level_ = loop_level() + 1;
         wait.exec();

@@ -1,21 +1,31 @@
+#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "screens/design.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/form_ref.h"
+#include "shell/navigation.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
 #include "windows/pick_a_quiz_window.h"
+#include "windows/progress_window.h"
+#include "windows/quest_window.h"
+#include "windows/review_window.h"
 #include "windows/welcome_window.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <map>
 #include <tuple>
 
 namespace {
@@ -61,6 +71,43 @@ protected:
         return false;
     }
 };
+
+// The windows open after the steps: the visible ones, then the hidden ones in brackets, each
+// group by name; "ended" once the program has ended.
+QString windows_after(const QStringList& steps, const QString& picture)
+{
+    const std::map<QString, std::function<void()>> step_of = {
+        {"start", start_program},
+        {"agree", [] { report(Happened::Agreed); }},
+        {"exit", [] { report(Happened::ExitPressed); }},
+        {"choose",
+         [] {
+             quiz_chosen({1, 0, 0, 0, 0});
+         }},
+        {"diagram", [&picture] { open_diagram(picture, {}); }},
+        {"next", [] { report(Happened::QuestionLeaving); }},
+        {"quit", [] { running_quiz.quit(); }},
+        {"over", [] { report(Happened::QuizOver); }},
+        {"retake", [] { report(Happened::RetakeAsked); }},
+        {"done", [] { report(Happened::ReviewDone); }},
+        {"close-options", [] { pick_a_quiz.get()->close(); }},
+        {"close-quest", [] { quest.get()->close(); }},
+        {"close-review", [] { Review.get()->close(); }},
+        {"new", [] { report(Happened::NewQuizAsked); }},
+        {"close-progress", [] { Progress.get()->close(); }},
+    };
+    for (const QString& step : steps)
+        run_in_event_loop(step_of.at(step));
+    if (program_ended())
+        return QStringLiteral("ended");
+    QStringList shown, hidden;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        (window->isVisible() ? shown : hidden) << window->objectName();
+    shown.sort();
+    hidden.sort();
+    return (shown + (hidden.isEmpty() ? QStringList{} : QStringList{'[' + hidden.join(u' ') + ']'}))
+        .join(u' ');
+}
 
 } // namespace
 
@@ -206,6 +253,50 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit*>("author_name2")->text(), bank.author_contact);
         QVERIFY(bank.author_contact.endsWith(QLatin1String(".example")));
         QCOMPARE(quiz_state.questions_per_quiz, 56);
+    }
+
+    // Each event and the windows that follow it: without options, with the review after a quiz,
+    // and in study mode.
+    void the_navigator_opens_the_window_that_follows_each_event()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("net.png"));
+        QImage(8, 8, QImage::Format_RGB32).save(picture);
+        const auto plain_again = qScopeGuard([] { study_options = StudyOptions{}; });
+        const StudyOptions plain{}, review{true, 0, false, {}},
+            study{true, 0, true, dir.filePath(QStringLiteral("progress.sqlite3"))};
+        const std::tuple<StudyOptions, const char*, const char*> rows[] = {
+            {plain, "start", "Welcome"},
+            {plain, "start agree", "pick_a_quiz [Welcome]"},
+            {plain, "start agree choose", "quest"},
+            {plain, "start agree choose diagram", "Diagram quest"},
+            {plain, "start agree choose diagram next", "quest"},
+            {plain, "start agree choose diagram quit over", "Welcome"},
+            {plain, "start exit", "ended"},
+            {plain, "start agree close-options", "ended"},
+            {plain, "start agree choose close-quest", "ended"},
+            {plain, "start agree choose diagram close-quest", "Diagram"},
+            {review, "start agree choose diagram quit over", "Review"},
+            {review, "start agree choose quit over done", "Welcome"},
+            {review, "start agree choose quit over retake", "quest"},
+            {review, "start agree choose quit over retake quit over", "Review"},
+            {review, "start agree choose quit over close-review", "ended"},
+            {study, "start agree", "Progress [Welcome]"},
+            {study, "start agree new", "pick_a_quiz [Progress Welcome]"},
+            {study, "start agree new choose", "quest"},
+            {study, "start agree new choose quit over", "Review"},
+            {study, "start agree new choose quit over done", "Progress"},
+            {study, "start agree close-progress", "ended"},
+            {study, "start agree new close-options", "ended"},
+        };
+        for (const auto& [mode, steps, windows] : rows) {
+            study_options = mode;
+            const QString got = windows_after(QString::fromLatin1(steps).split(u' '), picture);
+            QVERIFY2(got == QLatin1String(windows),
+                     qPrintable(QStringLiteral("%1: %2").arg(steps, got)));
+            tear_down_windows();
+            close_study_record();
+        }
     }
 
     void exit_ends_the_program_without_a_close_sequence()

@@ -25,6 +25,16 @@ const QCommandLineOption review_option(
     QStringLiteral("review"),
     QStringLiteral("After each quiz, review every answer, see the scores by chapter and retake "
                    "the missed questions."));
+const QCommandLineOption study_option(
+    QStringLiteral("study"),
+    QStringLiteral("Study across days: everything --review does, and a progress record kept in "
+                   "the data folder, with scores by chapter, practice by chapter and the "
+                   "questions due again."));
+const QCommandLineOption record_option(
+    QStringLiteral("record"),
+    QStringLiteral("Keep the progress record in FILE instead of the data folder; implies "
+                   "--study."),
+    QStringLiteral("FILE"));
 constexpr int most_minutes = 600;
 
 const QCommandLineOption minutes_option(
@@ -52,6 +62,8 @@ void describe(QCommandLineParser& parser)
     parser.addOption(print_option);
     parser.addOption(check_option);
     parser.addOption(review_option);
+    parser.addOption(study_option);
+    parser.addOption(record_option);
     parser.addOption(minutes_option);
 }
 
@@ -77,10 +89,11 @@ CommandLine read_command_line(int& argc, char** argv)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
+    const bool study = parser.isSet(study_option) || parser.isSet(record_option);
     CommandLine line{parser.value(bank_option),
                      parser.isSet(print_option),
                      parser.value(check_option),
-                     {parser.isSet(review_option), 0}};
+                     {parser.isSet(review_option) || study, 0, study, parser.value(record_option)}};
     if (parser.isSet(minutes_option)) {
         line.study.minutes = minutes_of(parser.value(minutes_option));
         if (line.study.minutes == 0) {

@@ -11,17 +11,26 @@
 
 namespace {
 
-// Qt finds a window system through one of these; without one no window can open.
-bool display_available()
+// Whether a message box would reach a user: on the offscreen and minimal platforms, which tests
+// and scripts use, it would wait for a click that never comes; without any display it cannot
+// open at all.
+bool box_can_be_seen()
 {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (const qsizetype options = platform.indexOf(':'); options >= 0)
+        platform.truncate(options);
+    if (platform == "offscreen" || platform.startsWith("minimal"))
+        return false;
+    return !platform.isEmpty() || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-int refuse_bank_file(int& argc, char** argv, const QString& refusal)
+// Said on standard error; in a message box too when the program was started to open its windows,
+// perhaps from a menu, where standard error goes unread.
+int refuse_bank_file(int& argc, char** argv, const QString& refusal, bool windows_wanted)
 {
     std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
-    if (display_available()) {
+    if (windows_wanted && box_can_be_seen()) {
         QApplication app(argc, argv);
         prepare_application(app);
         show_bank_refusal(refusal);
@@ -75,7 +84,7 @@ int main(int argc, char* argv[])
     if (!line.bank_file.isEmpty()) {
         BankFileRead read = read_bank_file(line.bank_file);
         if (!read.content)
-            return refuse_bank_file(argc, argv, read.refusal);
+            return refuse_bank_file(argc, argv, read.refusal, !line.print_bank);
         use_bank_content(std::move(read.content));
     }
     if (line.print_bank)

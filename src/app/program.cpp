@@ -1,8 +1,11 @@
 #include "app/program.h"
 
+#include "app/navigator.h"
+#include "quiz/quiz_options.h"
 #include "screens/accessible_views.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "shell/first_paint.h"
 #include "shell/message_box.h"
 #include "windows/welcome_window.h"
 
@@ -27,6 +30,9 @@ void prepare_application(QApplication& app)
 void start_program()
 {
     CenterForm(*Welcome.load());
+    // The record opens once the welcome window is on screen, so that it does not delay it.
+    if (study_options.study)
+        after_first_paint(*Welcome.get(), open_study_record);
 }
 
 void show_bank_refusal(const QString& refusal)

@@ -1,5 +1,6 @@
 #include "bank/aiken_file.h"
 
+#include "bank/question_bank.h"
 #include "bank/text_lines.h"
 
 #include <optional>
@@ -8,11 +9,12 @@ namespace {
 
 const QLatin1String answer_mark("ANSWER:");
 
-// The letter of a choice line ("B. text" or "B) text"), or nothing for any other line.
+// The letter of a choice line ("B. text", "B) text", or with no space, "B)text"), or nothing for
+// any other line.
 std::optional<QChar> choice_mark(QStringView line)
 {
-    if (line.size() < 3 || line[0] < QLatin1Char('A') || line[0] > QLatin1Char('Z') ||
-        (line[1] != QLatin1Char('.') && line[1] != QLatin1Char(')')) || !line[2].isSpace())
+    if (line.size() < 2 || line[0] < QLatin1Char('A') || line[0] > QLatin1Char('Z') ||
+        (line[1] != QLatin1Char('.') && line[1] != QLatin1Char(')')))
         return std::nullopt;
     return line[0];
 }
@@ -21,26 +23,35 @@ class AikenReader {
 public:
     explicit AikenReader(TextQuestions& out) : out_(out) {}
 
-    void line(int number, QStringView text)
+    // False once the file holds more questions than a bank can: the rest is not read.
+    bool line(int number, QStringView text)
     {
         if (text.isEmpty())
-            return;
-        if (text.startsWith(answer_mark))
-            return answer(number, text.mid(answer_mark.size()).trimmed());
-        if (const std::optional<QChar> letter = choice_mark(text))
-            return choice(number, *letter, text.mid(3).trimmed());
-        if (open_ && choices_.empty()) {
+            return true;
+        if (text.startsWith(answer_mark)) {
+            answer(number, trim_line(text.mid(answer_mark.size())));
+            return true;
+        }
+        if (const std::optional<QChar> letter = choice_mark(text)) {
+            choice(number, *letter, trim_line(text.mid(2)));
+            return true;
+        }
+        if (open_ && choice_count_ == 0) {
             question_ += QStringLiteral("\r\n") + text.toString();
-            return;
+            return true;
         }
         if (open_)
             close_without_answer();
+        if (++out_.question_count > max_question_count)
+            return false;
         open_ = true;
+        stray_ = false;
         first_line_ = number;
-        ++out_.question_count;
         question_ = text.toString();
         choices_.clear();
+        choice_count_ = 0;
         faulty_ = false;
+        return true;
     }
 
     void end()
@@ -58,15 +69,28 @@ private:
         faulty_ = true;
     }
 
+    // Lines that belong to no question are told once for each run of them.
+    void stray(const QString& problem)
+    {
+        if (!stray_)
+            out_.problems.push_back(problem);
+        stray_ = true;
+    }
+
     void choice(int number, QChar letter, QStringView text)
     {
-        if (!open_) {
-            out_.problems.push_back(QStringLiteral("line %1: choice %2 has no question before it")
-                                        .arg(number)
-                                        .arg(letter));
+        if (!open_)
+            return stray(QStringLiteral("line %1: choice %2 has no question before it")
+                             .arg(number)
+                             .arg(letter));
+        // A question that has more choices than the record holds is refused at the seventh;
+        // those after it are not kept.
+        if (++choice_count_ > 7)
             return;
-        }
-        const QString expected = choice_letter(choices_.size() + 1);
+        if (choice_count_ == 7)
+            return fault(
+                QStringLiteral("%1 has more than six choices (line %2)").arg(where()).arg(number));
+        const QString expected = choice_letter(choice_count_);
         if (letter != expected)
             fault(QStringLiteral("in %1, line %2 gives choice %3 where choice %4 belongs")
                       .arg(where())
@@ -74,26 +98,23 @@ private:
                       .arg(letter)
                       .arg(expected));
         choices_.push_back(text.toString());
-        if (choices_.size() == 7)
-            fault(
-                QStringLiteral("%1 has more than six choices (line %2)").arg(where()).arg(number));
     }
 
     void answer(int number, QStringView letter)
     {
-        if (!open_) {
-            out_.problems.push_back(
+        if (!open_)
+            return stray(
                 QStringLiteral("line %1: an ANSWER line has no question before it").arg(number));
-            return;
-        }
         open_ = false;
+        if (choice_count_ < 2)
+            fault(
+                QStringLiteral("%1 has fewer than two choices (line %2)").arg(where()).arg(number));
         const qsizetype index = letter.size() == 1 ? letter[0].unicode() - u'A' : -1;
         if (letter.isEmpty())
             fault(QStringLiteral("%1 has no letter after ANSWER: (line %2)")
                       .arg(where())
                       .arg(number));
-        else if (index < 0 ||
-                 index >= static_cast<qsizetype>(std::min<std::size_t>(choices_.size(), 6)))
+        else if (index < 0 || index >= static_cast<qsizetype>(choices_.size()))
             fault(
                 QStringLiteral("%1 gives the answer \"%2\", which is none of its choices (line %3)")
                     .arg(where(), letter.toString())
@@ -118,9 +139,11 @@ private:
     TextQuestions& out_;
     bool open_ = false;
     bool faulty_ = false;
+    bool stray_ = false;
     int first_line_ = 0;
     QString question_;
     std::vector<QString> choices_;
+    std::size_t choice_count_ = 0;
 };
 
 } // namespace
@@ -129,20 +152,23 @@ bool looks_like_aiken(const QString& text)
 {
     if (text.contains(QLatin1Char('{')))
         return false;
-    for (const QStringView line : text_lines(text)) {
-        if (line.trimmed().startsWith(answer_mark))
-            return true;
-    }
-    return false;
+    bool answer_line = false;
+    for_each_line(text, [&answer_line](QStringView line) {
+        answer_line = answer_line || trim_line(line).startsWith(answer_mark);
+    });
+    return answer_line;
 }
 
 TextQuestions read_aiken(const QString& text)
 {
     TextQuestions out;
     AikenReader reader(out);
-    const std::vector<QStringView> lines = text_lines(text);
-    for (std::size_t n = 0; n < lines.size(); ++n)
-        reader.line(static_cast<int>(n) + 1, lines[n].trimmed());
-    reader.end();
+    int number = 0;
+    bool reading = true;
+    for_each_line(text, [&](QStringView line) {
+        reading = reading && reader.line(++number, trim_line(line));
+    });
+    if (reading)
+        reader.end();
     return out;
 }

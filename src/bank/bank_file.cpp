@@ -2,7 +2,10 @@
 
 #include "bank/aiken_file.h"
 #include "bank/gift_file.h"
+#include "bank/json_spans.h"
 #include "bank/question_bank.h"
+#include "bank/side_file.h"
+#include "bank/text_lines.h"
 #include "bank/xml_file.h"
 
 #include <QByteArrayView>
@@ -12,11 +15,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -30,90 +35,113 @@ struct Refusal {
     throw Refusal{reason};
 }
 
-QString with_crlf(QString text)
-{
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-
-// The bank file's folder, as the program names it and as the file system resolves it.
-struct BankFolder {
-    QString given;
-    QString resolved;
+// An object's members under the names a reader knows, and how many others it has.
+template <std::size_t N>
+struct Members {
+    std::array<std::optional<JsonSpan>, N> known;
+    qsizetype unknown = 0;
+    QString first_unknown;
 };
 
-// Whether `path`, taken from the folder, names a place inside it, resolved part by part as the
-// file system resolves it: a link is followed before a `..` after it applies. A part that does
-// not exist yet cannot be a link and is kept as written.
-bool stays_inside(const BankFolder& folder, const QString& path)
+template <std::size_t N>
+Members<N> members_of(QByteArrayView json, JsonSpan object, const std::array<const char*, N>& names)
 {
-    QString place = folder.resolved;
-    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        if (part == QLatin1String(".."))
-            place = QFileInfo(place).path();
-        else if (part != QLatin1String("."))
-            place = QDir::cleanPath(place + QLatin1Char('/') + part);
-        if (const QString real = QFileInfo(place).canonicalFilePath(); !real.isEmpty())
-            place = real;
-    }
-    return place == folder.resolved || place.startsWith(folder.resolved + QLatin1Char('/'));
+    Members<N> members;
+    for_each_member(json, object, [&](JsonSpan name, JsonSpan value) {
+        // Most names hold no escape and are told by their bytes, without decoding.
+        const QByteArrayView raw = json.sliced(name.begin + 1, name.end - name.begin - 2);
+        const QString decoded = raw.contains('\\') ? json_text(json, name) : QString();
+        const auto found = std::find_if(names.begin(), names.end(), [&](const char* known) {
+            return decoded.isNull() ? raw == QByteArrayView(known)
+                                    : decoded == QLatin1String(known);
+        });
+        if (found != names.end())
+            members.known[static_cast<std::size_t>(found - names.begin())] = value;
+        else if (members.unknown++ == 0)
+            members.first_unknown = json_text(json, name);
+    });
+    return members;
 }
+
+// The unknown fields of an object make one problem, however many there are.
+template <std::size_t N>
+void note_unknown(const Members<N>& members, const QString& who, BankProblems& problems)
+{
+    if (members.unknown == 1)
+        problems.push_back(
+            QStringLiteral("%1 has an unknown field \"%2\"").arg(who, members.first_unknown));
+    else if (members.unknown > 1)
+        problems.push_back(QStringLiteral("%1 has %2 unknown fields, the first \"%3\"")
+                               .arg(who)
+                               .arg(members.unknown)
+                               .arg(members.first_unknown));
+}
+
+enum Field {
+    Number,
+    QuestionText,
+    ChoiceText,
+    ChoiceCorrect,
+    Explanation,
+    QuestionType,
+    DiagramFile,
+    ExhibitFile,
+    Clue,
+    AnswerNote,
+    Topic
+};
+
+constexpr std::array<const char*, 11> record_fields = {
+    "number",      "question_text", "choice_text",  "choice_correct",
+    "explanation", "question_type", "diagram_file", "exhibit_file",
+    "clue",        "answer_note",   "topic"};
 
 // Reads one record's fields and notes every fault it finds; a faulty field reads as missing.
 class RecordReader {
 public:
-    RecordReader(const QJsonObject& object, int number, const BankFolder& folder,
+    RecordReader(QByteArrayView json, JsonSpan object, int number, const BankFolder& folder,
                  BankProblems& problems)
-        : object_(object),
+        : json_(json),
+          fields_(members_of(json, object, record_fields)),
           where_(QStringLiteral("record %1").arg(number)),
           folder_(folder),
           problems_(problems)
     {
-        static const std::array<QLatin1String, 11> known = {
-            QLatin1String("number"),       QLatin1String("question_text"),
-            QLatin1String("choice_text"),  QLatin1String("choice_correct"),
-            QLatin1String("explanation"),  QLatin1String("question_type"),
-            QLatin1String("diagram_file"), QLatin1String("exhibit_file"),
-            QLatin1String("clue"),         QLatin1String("answer_note"),
-            QLatin1String("topic")};
-        for (const QString& key : object.keys()) {
-            if (std::find(known.begin(), known.end(), key) == known.end())
-                note(QStringLiteral("%1 has an unknown field \"%2\"").arg(where_, key));
-        }
-        const QJsonValue given = object.value(QLatin1String("number"));
-        if (!given.isUndefined() && !given.isDouble())
+        note_unknown(fields_, where_, problems);
+        const std::optional<JsonSpan> given = fields_.known[Number];
+        if (given && json_kind(json_, *given) != JsonKind::Number)
             note(QStringLiteral("in %1, number is not a number").arg(where_));
-        else if (!given.isUndefined() && given.toDouble() != number)
-            note(QStringLiteral("%1 is numbered %2").arg(where_).arg(given.toDouble()));
+        else if (given && json_number(json_, *given) != number)
+            note(QStringLiteral("%1 is numbered %2").arg(where_).arg(json_number(json_, *given)));
     }
 
     QuestionRecord read() const
     {
         QuestionRecord record;
-        record.question_text = with_crlf(text("question_text"));
-        record.explanation = with_crlf(text("explanation"));
-        record.question_type = text("question_type", QStringLiteral("single_answer"));
+        record.question_text = with_crlf(text(QuestionText));
+        record.explanation = with_crlf(text(Explanation));
+        record.question_type = text(QuestionType, QStringLiteral("single_answer"));
         const QString type = record.question_type.toLower();
         if (type != QLatin1String("single_answer") && type != QLatin1String("fill_in"))
             note(QStringLiteral("in %1, question_type \"%2\" is neither \"single_answer\" nor "
                                 "\"fill_in\"")
                      .arg(where_, record.question_type));
-        record.clue = with_crlf(text("clue"));
-        record.answer_note = with_crlf(text("answer_note"));
-        record.topic = text("topic");
-        const QJsonArray choices = list("choice_text", 6);
-        const QJsonArray flags = list("choice_correct", 6);
+        record.clue = with_crlf(text(Clue));
+        record.answer_note = with_crlf(text(AnswerNote));
+        record.topic = text(Topic);
+        const std::vector<JsonSpan> choices = list(ChoiceText, 6);
+        const std::vector<JsonSpan> flags = list(ChoiceCorrect, 6);
         for (std::size_t i = 1; i <= 6; ++i) {
-            record.choice_text[i] = with_crlf(entry_text(choices, "choice_text", i));
+            record.choice_text[i] = with_crlf(entry_text(choices, ChoiceText, i));
             record.choice_correct[i] = flag(flags, i);
         }
-        const QJsonArray diagrams = list("diagram_file", 3);
-        const QJsonArray exhibits = list("exhibit_file", 3);
+        const std::vector<JsonSpan> diagrams = list(DiagramFile, 3);
+        const std::vector<JsonSpan> exhibits = list(ExhibitFile, 3);
         for (std::size_t i = 1; i <= 3; ++i) {
             record.diagram_file[i] =
-                side_file(entry_text(diagrams, "diagram_file", i), "diagram_file", i);
+                side_file(entry_text(diagrams, DiagramFile, i), DiagramFile, i);
             record.exhibit_file[i] =
-                side_file(entry_text(exhibits, "exhibit_file", i), "exhibit_file", i);
+                side_file(entry_text(exhibits, ExhibitFile, i), ExhibitFile, i);
         }
         check_record(record, where_, problems_);
         return record;
@@ -122,60 +150,64 @@ public:
 private:
     void note(const QString& problem) const { problems_.push_back(problem); }
 
-    QString text(const char* field, const QString& missing = {}) const
+    static QLatin1String name(Field field) { return QLatin1String(record_fields[field]); }
+
+    QString text(Field field, const QString& missing = {}) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
-        if (value.isUndefined())
+        const std::optional<JsonSpan> value = fields_.known[field];
+        if (!value)
             return missing;
-        if (!value.isString()) {
-            note(QStringLiteral("in %1, %2 is not a text").arg(where_, QLatin1String(field)));
+        if (json_kind(json_, *value) != JsonKind::Text) {
+            note(QStringLiteral("in %1, %2 is not a text").arg(where_, name(field)));
             return missing;
         }
-        return value.toString();
+        return json_text(json_, *value);
     }
 
     // A missing list gives as many blank or zero entries.
-    QJsonArray list(const char* field, qsizetype size) const
+    std::vector<JsonSpan> list(Field field, qsizetype size) const
     {
-        const QJsonValue value = object_.value(QLatin1String(field));
-        if (value.isUndefined())
+        const std::optional<JsonSpan> value = fields_.known[field];
+        if (!value)
             return {};
-        if (!value.isArray()) {
-            note(QStringLiteral("in %1, %2 is not a list").arg(where_, QLatin1String(field)));
+        if (json_kind(json_, *value) != JsonKind::List) {
+            note(QStringLiteral("in %1, %2 is not a list").arg(where_, name(field)));
             return {};
         }
-        if (value.toArray().size() != size) {
+        JsonEntries entries = json_entries(json_, *value, static_cast<std::size_t>(size));
+        if (entries.count != size) {
             note(QStringLiteral("in %1, %2 has %3 entries instead of %4")
-                     .arg(where_, QLatin1String(field))
-                     .arg(value.toArray().size())
+                     .arg(where_, name(field))
+                     .arg(entries.count)
                      .arg(size));
             return {};
         }
-        return value.toArray();
+        return std::move(entries.kept);
     }
 
-    QString entry_text(const QJsonArray& list, const char* field, std::size_t i) const
+    QString entry_text(const std::vector<JsonSpan>& list, Field field, std::size_t i) const
     {
-        if (list.isEmpty())
+        if (list.empty())
             return {};
-        const QJsonValue value = list.at(static_cast<qsizetype>(i - 1));
-        if (!value.isString()) {
+        const JsonSpan value = list[i - 1];
+        if (json_kind(json_, value) != JsonKind::Text) {
             note(QStringLiteral("in %1, entry %2 of %3 is not a text")
                      .arg(where_)
                      .arg(i)
-                     .arg(QLatin1String(field)));
+                     .arg(name(field)));
             return {};
         }
-        return value.toString();
+        return json_text(json_, value);
     }
 
-    std::int16_t flag(const QJsonArray& flags, std::size_t i) const
+    std::int16_t flag(const std::vector<JsonSpan>& flags, std::size_t i) const
     {
-        if (flags.isEmpty())
+        if (flags.empty())
             return 0;
-        const QJsonValue value = flags.at(static_cast<qsizetype>(i - 1));
-        if (value.isDouble() && (value.toDouble() == 0 || value.toDouble() == 1))
-            return static_cast<std::int16_t>(value.toDouble());
+        const JsonSpan value = flags[i - 1];
+        const bool number = json_kind(json_, value) == JsonKind::Number;
+        if (number && (json_number(json_, value) == 0 || json_number(json_, value) == 1))
+            return static_cast<std::int16_t>(json_number(json_, value));
         note(QStringLiteral("in %1, the flag of choice %2 in choice_correct is not 0 or 1")
                  .arg(where_, choice_letter(i)));
         return 0;
@@ -183,27 +215,33 @@ private:
 
     // Relative paths name files beside the bank, wherever the program was started from; a bank
     // that may come from anywhere names nothing outside its own folder.
-    QString side_file(const QString& path, const char* field, std::size_t i) const
+    QString side_file(const QString& path, Field field, std::size_t i) const
     {
         if (is_blank(path))
             return path;
         const QString entry =
-            QStringLiteral("in %1, entry %2 of %3").arg(where_).arg(i).arg(QLatin1String(field));
+            QStringLiteral("in %1, entry %2 of %3").arg(where_).arg(i).arg(name(field));
         if (QDir::isAbsolutePath(path))
             note(QStringLiteral("%1 (\"%2\") is an absolute path; give it from the bank's folder")
                      .arg(entry, path));
-        else if (!stays_inside(folder_, path))
+        else if (const SidePlace place = side_file_place(folder_, path);
+                 place == SidePlace::Outside)
             note(QStringLiteral("%1 (\"%2\") leads out of the bank's folder").arg(entry, path));
+        else if (place == SidePlace::ThroughBrokenLink)
+            note(QStringLiteral("%1 (\"%2\") leads through a link to a missing file")
+                     .arg(entry, path));
         return folder_.given + QLatin1Char('/') + path;
     }
 
-    const QJsonObject& object_;
+    QByteArrayView json_;
+    Members<record_fields.size()> fields_;
     QString where_;
     const BankFolder& folder_;
     BankProblems& problems_;
 };
 
-QByteArray read_text(const QString& path)
+// The file's bytes, one more than a bank file may have when it is larger.
+QByteArray read_file(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -227,43 +265,28 @@ QByteArray read_text(const QString& path)
     }
     if (file.error() != QFileDevice::NoError)
         refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
-    if (bytes.size() > max_bank_file_size)
-        refuse(QStringLiteral("it is larger than 16 MiB"));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    if (!QByteArrayView(bytes).isValidUtf8())
-        refuse(QStringLiteral("it is not valid UTF-8 text"));
     return bytes;
 }
 
-QJsonObject parse_json(const QByteArray& bytes)
+QString top_text(QByteArrayView json, std::optional<JsonSpan> value, const char* field,
+                 BankProblems& problems)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        refuse(QStringLiteral("it is not valid JSON (%1 at byte %2)")
-                   .arg(error.errorString())
-                   .arg(error.offset));
-    if (!document.isObject())
-        refuse(QStringLiteral("it holds no JSON object"));
-    return document.object();
+    if (!value)
+        return {};
+    if (json_kind(json, *value) == JsonKind::Text)
+        return json_text(json, *value);
+    problems.push_back(QStringLiteral("%1 is not a text").arg(QLatin1String(field)));
+    return {};
 }
 
-QString top_text(const QJsonObject& root, const char* field, BankProblems& problems)
-{
-    const QJsonValue value = root.value(QLatin1String(field));
-    if (!value.isUndefined() && !value.isString())
-        problems.push_back(QStringLiteral("%1 is not a text").arg(QLatin1String(field)));
-    return value.toString();
-}
-
+// Readers stop at the first record past the limit, so that a file of millions of records costs
+// no more than a usable one.
 void check_count(int count, const char* what, BankProblems& problems)
 {
-    if (count > QuestionBank::capacity)
-        problems.push_back(QStringLiteral("it holds %1 %2, and a bank holds at most %3")
-                               .arg(count)
-                               .arg(QLatin1String(what))
-                               .arg(QuestionBank::capacity));
+    if (count > max_question_count)
+        problems.push_back(QStringLiteral("it holds more than %1 %2, the most a bank can hold")
+                               .arg(max_question_count)
+                               .arg(QLatin1String(what)));
     else if (!divides_into_quizzes(count))
         problems.push_back(QStringLiteral("its %1 %2 cannot be divided into four quizzes of 1 to "
                                           "%3 questions each")
@@ -272,36 +295,44 @@ void check_count(int count, const char* what, BankProblems& problems)
                                .arg(max_quiz_length));
 }
 
-BankContent read_json(const QByteArray& bytes, const BankFolder& folder, BankProblems& problems)
+BankContent read_json(QByteArrayView json, const BankFolder& folder, BankProblems& problems)
 {
-    const QJsonObject root = parse_json(bytes);
-    for (const QString& key : root.keys()) {
-        if (key != QLatin1String("test_title") && key != QLatin1String("author_contact") &&
-            key != QLatin1String("question_count") && key != QLatin1String("records"))
-            problems.push_back(QStringLiteral("it has an unknown field \"%1\"").arg(key));
-    }
+    if (const std::optional<JsonSyntaxError> error = json_syntax_error(json))
+        refuse(QStringLiteral("it is not valid JSON (%1 at byte %2)")
+                   .arg(error->what)
+                   .arg(error->byte));
+    const JsonSpan root = json_root(json);
+    if (json_kind(json, root) != JsonKind::Object)
+        refuse(QStringLiteral("it holds no JSON object"));
+    static constexpr std::array<const char*, 4> names = {"test_title", "author_contact",
+                                                         "question_count", "records"};
+    const Members<names.size()> members = members_of(json, root, names);
+    note_unknown(members, QStringLiteral("it"), problems);
     BankContent content;
-    content.test_title = top_text(root, "test_title", problems);
-    content.author_contact = top_text(root, "author_contact", problems);
-    if (!root.value(QLatin1String("records")).isArray())
+    content.test_title = top_text(json, members.known[0], names[0], problems);
+    content.author_contact = top_text(json, members.known[1], names[1], problems);
+    const std::optional<JsonSpan> records = members.known[3];
+    if (!records || json_kind(json, *records) != JsonKind::List)
         refuse(QStringLiteral("it has no list of records"));
-    const QJsonArray records = root.value(QLatin1String("records")).toArray();
-    const auto count = static_cast<int>(records.size());
-    const QJsonValue declared = root.value(QLatin1String("question_count"));
-    if (!declared.isUndefined() && declared.toDouble(-1) != count)
+    const JsonEntries entries = json_entries(json, *records, max_question_count);
+    const std::optional<JsonSpan> declared = members.known[2];
+    if (declared && (json_kind(json, *declared) != JsonKind::Number ||
+                     json_number(json, *declared) != static_cast<double>(entries.count)))
         problems.push_back(
-            QStringLiteral("its question_count does not match the %1 records it holds").arg(count));
-    check_count(count, "records", problems);
+            QStringLiteral("its question_count does not match the %1 records it holds")
+                .arg(entries.count));
+    check_count(static_cast<int>(std::min<qsizetype>(entries.count, max_question_count + 1)),
+                "records", problems);
 
-    content.records.reserve(static_cast<std::size_t>(count));
-    for (int n = 1; n <= count; ++n) {
-        const QJsonValue record = records.at(n - 1);
-        if (!record.isObject()) {
-            problems.push_back(QStringLiteral("record %1 is not a JSON object").arg(n));
+    content.records.reserve(entries.kept.size());
+    for (std::size_t i = 0; i < entries.kept.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (json_kind(json, entries.kept[i]) != JsonKind::Object) {
+            problems.push_back(QStringLiteral("record %1 is not a JSON object").arg(number));
             continue;
         }
-        const QJsonObject object = record.toObject();
-        content.records.push_back(RecordReader(object, n, folder, problems).read());
+        content.records.push_back(
+            RecordReader(json, entries.kept[i], number, folder, problems).read());
     }
     return content;
 }
@@ -367,18 +398,23 @@ QJsonObject to_json(int number, const QuestionRecord& record, const QString& fol
         {"clue", record.clue},
         {"answer_note", record.answer_note},
     };
-    if (!is_blank(record.topic))
+    if (!record.topic.isEmpty())
         object.insert(QLatin1String("topic"), record.topic);
     return object;
 }
 
 } // namespace
 
-BankFileCheck check_bank_file(const QString& path)
+BankFileCheck check_bank_bytes(QByteArray bytes, const QString& path)
 {
     BankFileCheck check;
     try {
-        const QByteArray bytes = read_text(path);
+        if (bytes.size() > max_bank_file_size)
+            refuse(QStringLiteral("it is larger than 16 MiB"));
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        if (!QByteArrayView(bytes).isValidUtf8())
+            refuse(QStringLiteral("it is not valid UTF-8 text"));
         check.text_read = true;
         const QFileInfo info(path);
         const BankFolder folder{info.absolutePath(), info.absoluteDir().canonicalPath()};
@@ -392,7 +428,9 @@ BankFileCheck check_bank_file(const QString& path)
                 refuse(xml.fault);
             content = read_questions(path, std::move(xml.questions), check.problems);
         } else {
-            const QString text = QString::fromUtf8(bytes);
+            // A second byte order mark would be the text's first character, not a mark.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            const QString text = utf8.decode(std::exchange(bytes, {}));
             content = read_questions(
                 path, looks_like_aiken(text) ? read_aiken(text) : read_gift(text), check.problems);
         }
@@ -402,6 +440,17 @@ BankFileCheck check_bank_file(const QString& path)
         check.problems.push_back(refusal.reason);
     }
     return check;
+}
+
+BankFileCheck check_bank_file(const QString& path)
+{
+    try {
+        return check_bank_bytes(read_file(path), path);
+    } catch (const Refusal& refusal) {
+        BankFileCheck check;
+        check.problems.push_back(refusal.reason);
+        return check;
+    }
 }
 
 BankFileRead read_bank_file(const QString& path)
@@ -431,5 +480,6 @@ QByteArray bank_json(const QuestionBank& source)
         {"question_count", source.question_count},
         {"records", records},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Escaped, a text's first U+FEFF survives readers that take it for a byte order mark.
+    return QJsonDocument(root).toJson(QJsonDocument::Indented).replace("\xEF\xBB\xBF", "\\ufeff");
 }

@@ -40,6 +40,8 @@ inline constexpr qint64 max_bank_file_size = qint64{16} * 1024 * 1024;
 // apart by their text. Texts get CR LF line breaks; relative diagram and exhibit paths are taken
 // from the folder that holds the file and must stay inside it.
 BankFileCheck check_bank_file(const QString& path);
+// The same for a file's bytes, as if read from `path`, which gives the folder and the title.
+BankFileCheck check_bank_bytes(QByteArray bytes, const QString& path);
 // The same, refused at the first problem.
 BankFileRead read_bank_file(const QString& path);
 

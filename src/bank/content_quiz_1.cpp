@@ -49,20 +49,19 @@ std::span<const ContentEntry> quiz_1_content()
 
         // Record 13
         {
-            .question = {"Which transport-layer function keeps a fast sender from overrunning the "
-                         "buffers of a slower receiver?"},
-            .choices = {"Segmentation",
-                        "Port multiplexing",
-                        "Connection setup",
-                        "Flow control",
-                        "Path determination"},
+            .question = {"What does flow control at the transport layer do?"},
+            .choices = {"It lets the sender resend any segment that was lost on the way",
+                        "It lets the routers on the path move the session to less busy links",
+                        "It keeps the segments of different sessions apart on one host",
+                        "It lets the receiver pause the sender before its buffers overflow",
+                        "It spreads the traffic of one session evenly over several paths"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 1, page 27",
                             "With flow control the receiver buffers short bursts and can send a "
                             "\"not ready\" indicator to pause the sender until it has caught up.",
-                            "Segmentation splits data into segments, port numbers keep "
-                            "applications' conversations apart, connection setup only opens the "
-                            "session, and path determination is no transport-layer job."},
+                            "Resending lost segments is error recovery and port numbers keep "
+                            "sessions apart; choosing paths, or sharing traffic over them, is "
+                            "routing, not a transport job."},
         },
 
         // Record 17
@@ -90,8 +89,7 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"What does the window size of a connection-oriented transport session "
                          "control?"},
-            .choices = {"The amount of data the sender may transmit before it must wait for an "
-                        "acknowledgment",
+            .choices = {"How much data may be sent before an acknowledgment must come back",
                         "The largest frame the sender may put on the physical medium at one time",
                         "The number of routers a packet may cross before it is discarded",
                         "The number of sessions a host may keep open with one server at a time",
@@ -100,10 +98,10 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"The receiver advertises the window in the segments it sends back.",
                             "It is how much data the sender may send before it must wait for an "
                             "acknowledgment.",
-                            "The receiver can shrink it to slow the sender; it does not limit how "
-                            "many sessions a host opens.",
-                            "The MTU sets the largest frame, the IP time-to-live field the hop "
-                            "limit, and the retransmission timer the wait before resending."},
+                            "It does not limit how many sessions a host may open with one server.",
+                            "The MTU limits the packet a frame may carry, the IP time-to-live "
+                            "field the hop limit, and the retransmission timer the wait before "
+                            "resending."},
         },
 
         // TCP/IP protocol suite
@@ -246,12 +244,12 @@ std::span<const ContentEntry> quiz_1_content()
                         "Nothing: the PC and the router interface are both in subnet 192.168.5.48"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 3, page 148",
-                            "The mask .240 makes blocks of 16: the router's .61 is in subnet "
-                            "192.168.5.48 (hosts .49 to .62, broadcast .63), and the PC's .66 is "
-                            "in 192.168.5.64 (hosts .65 to .78, broadcast .79).",
-                            "A host's default gateway must be on the host's own subnet, so the "
-                            "PC needs an address from .49 to .62; any host address can be a "
-                            "gateway, and .240 is a valid mask."},
+                            ".240 makes blocks of 16: the router's .61 is in 192.168.5.48 (hosts "
+                            ".49 to .62, broadcast .63), and the PC's .66 in 192.168.5.64 (hosts "
+                            ".65 to .78, broadcast .79).",
+                            "A gateway must be on the host's own subnet, so the PC needs an "
+                            "address from .49 to .62 other than the router's .61; any host address "
+                            "can be a gateway, and .240 is a valid mask."},
         },
 
         // Record 57
@@ -477,15 +475,15 @@ std::span<const ContentEntry> quiz_1_content()
                         "The encapsulation configured on the interface",
                         "Counters of input and output errors",
                         "The routes learned through the interface",
-                        "The complete running configuration of the router"},
+                        "The access lists applied to the interface"},
             .correct = "ABC",
             .explanation = {"Study Guide, Chapter 5, page 261",
                             "show interfaces serial 0 reports the interface and line protocol "
                             "status, the addresses, the encapsulation, keepalive, bandwidth and "
                             "delay, and traffic counters that include input, CRC and output "
                             "errors.",
-                            "It lists no routes, and it shows only that interface's status, not "
-                            "the router's whole configuration."},
+                            "It lists no routes, and the access lists applied to the interface "
+                            "appear in show ip interface instead."},
         },
 
         // Record 109 (Switching: VTP pruning)
@@ -496,16 +494,18 @@ std::span<const ContentEntry> quiz_1_content()
             .choices = {"SW1 floods it across the trunk, and SW2 floods it out all its ports",
                         "SW1 floods it to its own VLAN 30 ports but not across the trunk",
                         "SW1 floods it across the trunk, and SW2 discards it there",
-                        "SW1 discards it and sends it out no port at all",
+                        "SW1 floods it to its own VLAN 30 ports and reports it to SW2 in a VTP "
+                        "message",
                         "SW1 sends it across the trunk untagged, in the native VLAN"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 464",
                             "VTP pruning keeps a VLAN's broadcasts, multicasts and unknown "
                             "unicasts off a trunk that leads to no switch with ports in that VLAN, "
                             "which saves trunk bandwidth.",
-                            "SW1 still floods the broadcast to its own ports in VLAN 30.",
-                            "Without pruning the broadcast would cross the trunk, and SW2, with "
-                            "no port in VLAN 30, would discard it."},
+                            "SW1 still floods it to its own VLAN 30 ports; VTP carries VLAN "
+                            "settings, not user frames.",
+                            "Without pruning it would cross the trunk, and SW2, with no VLAN 30 "
+                            "port, would discard it."},
         },
 
         // Record 113
@@ -574,7 +574,7 @@ std::span<const ContentEntry> quiz_1_content()
                          "command adds this route?"},
             .choices = {"ip route 10.5.0.0 255.255.0.0 192.168.9.2 100",
                         "ip route 10.5.0.0 255.255.0.0 192.168.9.2 1",
-                        "ip route 10.5.0.0 0.0.255.255 192.168.9.2 130",
+                        "ip route 10.5.0.0 0.0.255.255 192.168.9.2 200",
                         "ip route 10.5.0.0 255.255.0.0 192.168.9.2 backup",
                         "ip route 10.5.0.0 255.255.0.0 192.168.9.2 130"},
             .correct = "E",
@@ -627,13 +627,16 @@ std::span<const ContentEntry> quiz_1_content()
             .choices = {"ip route 255.255.255.255 0.0.0.0 192.168.1.1",
                         "ip route 0.0.0.0 0.0.0.0 192.168.1.1",
                         "ip route 0.0.0.0 255.255.255.255 192.168.1.1",
-                        "ip route any 192.168.1.1",
+                        "ip route 255.255.255.255 255.255.255.255 192.168.1.1",
                         "ip route default 192.168.1.1"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 6, page 294",
                             "A default route is a static route to network 0.0.0.0 with mask "
                             "0.0.0.0, which matches every destination; the router uses it only "
-                            "when no more specific route exists."},
+                            "when no more specific route exists. Mask 0.0.0.0 leaves no network "
+                            "bits, so 255.255.255.255 is no valid network for it; a "
+                            "255.255.255.255 mask matches a single address, and ip route takes no "
+                            "keyword default."},
         },
 
         // Routing protocols: EIGRP and OSPF
@@ -664,8 +667,7 @@ std::span<const ContentEntry> quiz_1_content()
             .question = {"Which of the following are true about EIGRP? (Choose two.)"},
             .choices = {"It sends partial updates only when a route changes",
                         "It sends its full routing table every 30 seconds",
-                        "It sends the subnet mask with each route, so it supports variable-length "
-                        "masks",
+                        "It carries the subnet mask with each route",
                         "It uses hop count as its only metric",
                         "It is a link-state protocol that floods LSAs"},
             .correct = "AC",
@@ -707,10 +709,10 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Study Guide, Chapter 7, page 367",
                             "show ip eigrp topology displays the EIGRP topology table, which holds "
                             "the backup routes as well as the best ones.",
-                            "show ip eigrp neighbors lists the adjacent routers, show ip route "
-                            "eigrp the EIGRP routes in use, show ip eigrp traffic packet counts, "
-                            "show ip eigrp interfaces the EIGRP interfaces and show ip protocols "
-                            "the process settings."},
+                            "show ip eigrp neighbors lists the adjacent routers, show ip eigrp "
+                            "traffic packet counts, show ip eigrp interfaces the EIGRP interfaces "
+                            "and show ip protocols the process settings; no other choice shows "
+                            "feasible successors."},
         },
 
         // Record 157
@@ -746,7 +748,7 @@ std::span<const ContentEntry> quiz_1_content()
             .explanation = {"Switches exchange BPDUs to run spanning tree.",
                             "The BPDUs elect one root bridge.",
                             "The lowest bridge ID wins, not the highest.",
-                            "Redundant ports block and carry no frames.",
+                            "Redundant ports block data frames but still receive BPDUs.",
                             "So one path is active and links share no load.",
                             "All ports of the root bridge are designated.",
                             "Designated ports forward; they do not block.",
@@ -810,16 +812,16 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"Which statement about full-duplex Ethernet is true?"},
             .choices = {"It needs a point-to-point link and turns collision detection off",
-                        "It works on a port connected to a hub",
-                        "It halves the throughput that the link can carry",
-                        "It runs CSMA/CD to detect collisions",
-                        "It is possible only on 10 Mbit/s links",
-                        "It lets a hub forward frames to several ports at once"},
+                        "It works on a hub port as long as only two hosts share the hub",
+                        "It halves the throughput, since each direction gets half the link",
+                        "It keeps CSMA/CD running so that it can detect collisions",
+                        "It is possible only on 10 Mbit/s links, not on faster ones",
+                        "It lets a hub send and receive on several ports at the same time"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 419",
                             "It sends and receives at once, doubling the usable capacity.",
                             "It needs a point-to-point link, such as a switch port to a host.",
-                            "With only two stations on the link there are no collisions,",
+                            "Each direction has its own channel: nothing can collide,",
                             "so CSMA/CD collision detection is turned off.",
                             "A hub is a shared medium, so its stations run half duplex.",
                             "Full duplex works at 10, 100 and 1000 Mbit/s."},
@@ -841,10 +843,11 @@ std::span<const ContentEntry> quiz_1_content()
             .correct = "C",
             .explanation = {"Study Guide, Chapter 9, page 488",
                             "no access-list 10 followed by any line of list 10 removes all of list "
-                            "10, so a numbered list is edited by deleting and re-entering it.",
+                            "10, so with the access-list command a numbered list is edited by "
+                            "deleting and re-entering it.",
                             "The rest are false: one list can serve many interfaces, its number "
                             "does not limit its lines, IP lists never match MAC addresses, and a "
-                            "list filters nothing until it is applied to an interface."},
+                            "list filters nothing until it is applied."},
         },
 
         // Record 185
@@ -947,7 +950,8 @@ std::span<const ContentEntry> quiz_1_content()
                         "102",
                         "It maps 10.1.1.2 to DLCI 102 and blocks broadcasts on that circuit",
                         "It sends every broadcast to 10.1.1.2 over all the PVCs of the interface",
-                        "It sets a committed information rate of 102 kbps for traffic to 10.1.1.2"},
+                        "It sets a committed information rate of 102 kbit/s for traffic to "
+                        "10.1.1.2"},
             .correct = "A",
             .explanation = {"The static map ties the next-hop address 10.1.1.2 to DLCI 102, the "
                             "circuit that leads to that router.",
@@ -961,14 +965,15 @@ std::span<const ContentEntry> quiz_1_content()
         {
             .question = {"Which PPP authentication method sends the password across the link in "
                          "clear text?"},
-            .choices = {"CHAP", "LCP", "IPCP", "HDLC", "PAP", "Multilink"},
+            .choices = {"CHAP", "LCP", "IPCP", "RADIUS", "PAP", "Kerberos"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 10, page 546",
                             "PAP sends the username and password in clear text, once, when the "
                             "link comes up.",
                             "CHAP sends only an MD5 hash of a challenge and the secret, and may "
                             "repeat the challenge during the call.",
-                            "LCP sets up the link and IPCP negotiates IP over it."},
+                            "LCP sets up the link and IPCP negotiates IP over it; RADIUS and "
+                            "Kerberos are not PPP methods."},
         },
 
         // Record 213
@@ -1012,22 +1017,23 @@ std::span<const ContentEntry> quiz_1_content()
         // Record 221
         {
             .question = {"A hub router reaches three branch routers through one multipoint Frame "
-                         "Relay subinterface, all in one subnet. The branches learn the hub's "
-                         "networks but not one another's RIP routes. Which change fixes this "
-                         "while leaving split horizon on?"},
+                         "Relay subinterface, all in one subnet; each branch has a PVC only to the "
+                         "hub. The branches learn the hub's networks but not one another's RIP "
+                         "routes. Which change fixes this while leaving split horizon on?"},
             .choices = {"Add the keyword broadcast to each frame-relay map on the subinterface",
-                        "Change the LMI type on the hub and on every branch to ansi",
-                        "Set frame-relay ietf encapsulation on every router",
+                        "Run RIP version 2 on the hub and on every branch",
+                        "On the hub, add a RIP neighbor command for each branch router",
                         "Give each PVC a point-to-point subinterface and subnet of its own",
-                        "Raise the CIR of each PVC to the full speed of its access link"},
+                        "Turn on poison reverse on the hub's multipoint subinterface"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 10, page 568",
-                            "Split horizon keeps the hub from sending a route back out the "
-                            "subinterface it came in on, which all three branches share.",
-                            "With one point-to-point subinterface and subnet per PVC, the hub "
-                            "relays routes between them.",
+                            "Split horizon stops the hub sending a route out the subinterface it "
+                            "came in on, which the branches share.",
+                            "A point-to-point subinterface and subnet per PVC let the hub relay "
+                            "routes.",
                             "broadcast cannot help: split horizon, not the map, holds routes back.",
-                            "LMI, encapsulation and CIR do not affect split horizon."},
+                            "Version 2 and neighbor commands keep split horizon; poison reverse "
+                            "marks routes unreachable."},
         },
     };
     // clang-format on

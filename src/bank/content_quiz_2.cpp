@@ -95,15 +95,17 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 22
         {
-            .question = {"At which layer of the seven-layer model does a hub work?"},
-            .choices = {"Data link", "Physical", "Network", "Transport", "Presentation"},
+            .question = {"Which of the following devices works only at the physical layer of the "
+                         "seven-layer model?"},
+            .choices = {"Bridge", "Hub", "Router", "Switch", "Network interface card"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 1, page 12",
-                            "A hub works at the physical layer. It is a multiport repeater: it "
-                            "repeats each frame's bits out every other port without reading any "
-                            "address, and all its ports share one collision domain.",
-                            "Bridges and switches read MAC addresses at the data link layer, and "
-                            "routers read logical addresses at the network layer."},
+                            "A hub works only at the physical layer: it repeats each frame's bits "
+                            "out every other port without reading any address, and all its ports "
+                            "share one collision domain.",
+                            "Bridges, switches and network interface cards use MAC addresses at "
+                            "the data link layer, and routers read logical addresses at the "
+                            "network layer."},
         },
 
         // TCP/IP protocol suite
@@ -176,24 +178,24 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What does a receiving host use the sequence numbers of TCP segments "
                          "for?"},
             .choices = {"To tell the sender how much more data it may send before it must wait",
+                        "To put the fragments of a divided IP packet back in order",
                         "To find which application on the host should receive the data",
-                        "To put segments back in order and notice any that are missing",
                         "To detect bits that were damaged on the way across the network",
-                        "To choose the path that the segments take through the network"},
-            .correct = "C",
+                        "To put received bytes back in order and notice any that are missing"},
+            .correct = "E",
             .explanation = {"Study Guide, Chapter 2, page 60",
                             "A segment's sequence number gives the position of its first byte in "
                             "the stream, so the receiver can reorder segments that arrive out of "
                             "order, spot gaps and discard duplicates.",
                             "The window limits how much may be sent, port numbers pick the "
-                            "application, the checksum detects damaged bits and routers choose "
-                            "the path."},
+                            "application and the checksum finds damaged bits; IP reassembles "
+                            "fragments by its own fragment offset."},
         },
 
         // Record 46
         {
-            .question = {"A TCP sender's retransmission timer expires before the segment it sent "
-                         "has been acknowledged. What does the sender do?"},
+            .question = {"A TCP sender has sent a segment, and its timer runs out before any "
+                         "acknowledgment of that segment arrives. What does the sender do?"},
             .choices = {"It closes the connection with a FIN segment",
                         "It waits for the receiver to send a negative acknowledgment",
                         "It sends the segment again and waits for its acknowledgment",
@@ -269,7 +271,7 @@ std::span<const ContentEntry> quiz_2_content()
                         "10.1.48.0/24"},
             .correct = "ABCDE",
             .explanation = {"Study Guide, Chapter 3, page 171",
-                            "A /20 mask is 255.255.240.0, a block of 16 in the third octet, so "
+                            "A /20 mask takes 4 bits of the third octet, a block of 16, so "
                             "10.1.32.0/20 covers the third-octet values 32 to 47: the networks "
                             "10.1.32.0/24 through 10.1.47.0/24.",
                             "32, 35, 40, 44 and 47 all fall in that range; 10.1.48.0/24 starts "
@@ -284,11 +286,11 @@ std::span<const ContentEntry> quiz_2_content()
                         "255.255.254.0",
                         "255.255.252.0",
                         "255.255.248.0",
-                        "255.255.240.0",
+                        "255.255.224.0",
                         "255.255.255.128"},
             .correct = "CDE",
             .explanation = {"At least 10 host bits are needed: 2^10 - 2 = 1022, but 2^9 - 2 = 510.",
-                            "255.255.252.0, 255.255.248.0 and 255.255.240.0 leave 10, 11 and 12 "
+                            "255.255.252.0, 255.255.248.0 and 255.255.224.0 leave 10, 11 and 13 "
                             "host bits; 255.255.254.0, 255.255.255.0 and 255.255.255.128 leave "
                             "only 9, 8 and 7."},
         },
@@ -365,21 +367,21 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 86
         {
-            .question = {"An IPX client on network 4a1 has the MAC address 0280.1c4f.23a7. What is "
+            .question = {"An IPX client on network 4a1 has the MAC address 025e.c64f.23a7. What is "
                          "its IPX address?"},
-            .choices = {"0280.1c4f.23a7.4a1",
+            .choices = {"025e.c64f.23a7.4a1",
                         "4a1.0000.0000.0001",
-                        "4a1.1c4f.23a7",
-                        "0280.1c4f.23a7",
-                        "4a1.0280.1c4f.23a7",
-                        "04a1.0280.1c4f"},
+                        "4a1.c64f.23a7",
+                        "025e.c64f.23a7",
+                        "4a1.025e.c64f.23a7",
+                        "04a1.025e.c64f"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 4, page 180",
                             "An IPX address is written as network.node in hexadecimal.",
                             "The network number, up to 8 hex digits (32 bits), is set by the "
                             "administrator and comes first: 4a1.",
                             "A client uses its 48-bit MAC address as the node number, so its "
-                            "address is 4a1.0280.1c4f.23a7 and no ARP is needed."},
+                            "address is 4a1.025e.c64f.23a7 and no ARP is needed."},
         },
 
         // Record 90
@@ -606,13 +608,13 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 142
         {
-            .question = {"An OSPF router already has neighbors when router-id 10.0.0.1 is entered "
-                         "under router ospf 1. When does the router start to use 10.0.0.1 as its "
-                         "router ID?"},
+            .question = {"An OSPF router already has neighbors when the command router-id "
+                         "10.0.0.1 is added to its OSPF configuration. When does the router start "
+                         "to use 10.0.0.1 as its router ID?"},
             .choices = {"At once, and its neighbors keep their adjacencies with it",
-                        "When the process is cleared or the router reloads",
-                        "Only after 10.0.0.1 is configured on one of its interfaces",
-                        "Only after a loopback interface with that address is created",
+                        "After clear ip ospf process, or a reload with the change saved",
+                        "When 10.0.0.1 is also the address of one of its own interfaces",
+                        "Once a loopback interface has been created with the address 10.0.0.1",
                         "As soon as it sends its next hello on each interface",
                         "Never, because a loopback address always takes precedence"},
             .correct = "B",
@@ -620,7 +622,8 @@ std::span<const ContentEntry> quiz_2_content()
                             "The router-id command overrides the loopback and interface addresses "
                             "and need not be an address of the router, but a running OSPF process "
                             "keeps its old ID until it restarts, with clear ip ospf process or a "
-                            "reload, because a new ID drops every adjacency."},
+                            "reload, because a new ID drops every adjacency; an unsaved router-id "
+                            "command is lost on a reload."},
         },
 
         // Record 146
@@ -682,13 +685,14 @@ std::span<const ContentEntry> quiz_2_content()
                         "router eigrp 20",
                         "router eigrp",
                         "eigrp 20",
-                        "router ospf 20",
-                        "ip eigrp 20"},
+                        "eigrp as 20",
+                        "ip routing eigrp 20"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 362",
-                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required "
-                            "and must match on neighbors, and network commands then select "
-                            "interfaces."},
+                            "router eigrp 20 starts EIGRP for AS 20; the AS number is required and "
+                            "must match on neighbors, and network commands then select interfaces. "
+                            "ip routing only turns IP routing on, and the other forms are not "
+                            "commands."},
         },
 
         // Switching: bridging, switching methods, spanning tree, VLANs, trunking
@@ -714,8 +718,8 @@ std::span<const ContentEntry> quiz_2_content()
 
         // Record 166
         {
-            .question = {"Which switching method receives the entire frame and checks its CRC "
-                         "before forwarding it?"},
+            .question = {"Which switching method discards every frame that has a bad CRC, but adds "
+                         "a delay that grows with the length of the frame?"},
             .choices = {"Store-and-forward",
                         "Cut-through",
                         "Fragment-free",
@@ -762,15 +766,16 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"What does a switch do with a frame whose destination MAC address is "
                          "not in its MAC address table?"},
-            .choices = {"Floods it out all ports except the port it arrived on",
-                        "Drops the frame",
+            .choices = {"Floods it out every port but the one it arrived on",
+                        "Drops it and waits for the destination to send a frame first",
                         "Sends it back out the port it arrived on",
-                        "Sends an ARP request for the destination",
-                        "Forwards it only to the root bridge"},
+                        "Holds it and sends an ARP request to find the destination's port",
+                        "Sends it only toward the root bridge, which knows every address"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 405",
                             "An unknown unicast is flooded out every port in the VLAN except the "
-                            "incoming one, just like a broadcast.",
+                            "incoming one, just like a broadcast; the switch neither holds nor "
+                            "drops it.",
                             "When the destination replies, the switch learns its address and "
                             "port, and later frames go only out that port."},
         },
@@ -802,16 +807,15 @@ std::span<const ContentEntry> quiz_2_content()
             .question = {"What does the keyword log at the end of an access-list entry do?"},
             .choices = {"It makes the entry apply only to packets leaving the interface",
                         "It makes the router log a message about packets that match the entry",
-                        "It logs every packet the list drops, including those hitting the "
-                        "implicit deny",
+                        "It logs every packet the list drops, whichever entry drops it",
                         "It saves a copy of each matching packet in flash memory",
                         "It writes the entry to NVRAM so that it survives a reload"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 9, page 501",
                             "log makes the router send a log message (to the console or a syslog "
-                            "server) about packets that match that entry; it stores no packets, "
-                            "and the implicit deny logs nothing, so add a final explicit deny "
-                            "line with log to see what it drops."},
+                            "server) about the packets that match that entry, and only that entry; "
+                            "it stores no packets and changes neither the list's direction nor the "
+                            "saved configuration."},
         },
 
         // Record 190
@@ -820,8 +824,8 @@ std::span<const ContentEntry> quiz_2_content()
                          "access-list 120 permit tcp any 10.1.1.0 0.0.0.255 established",
                          "Which traffic arriving from outside does the list let through to the "
                          "inside hosts on 10.1.1.0/24?"},
-            .choices = {"Only TCP segments with the ACK or RST bit set, such as replies to "
-                        "sessions begun by inside hosts",
+            .choices = {"Only TCP segments with ACK or RST set, such as replies in sessions "
+                        "begun inside",
                         "Any TCP traffic to 10.1.1.0/24, including new connection requests from "
                         "outside hosts",
                         "Replies of any protocol, TCP, UDP or ICMP, to traffic that inside hosts "
@@ -833,11 +837,12 @@ std::span<const ContentEntry> quiz_2_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 9, page 503",
                             "established matches only TCP segments with the ACK or RST bit set.",
-                            "A new connection opens with SYN and no ACK, so connections from "
-                            "outside fall to the implicit deny.",
+                            "A new connection opens with SYN and no ACK, so the list lets no "
+                            "connection from outside begin.",
                             "Replies in sessions begun inside carry ACK and pass; the router "
                             "keeps no record of past sessions.",
-                            "UDP and ICMP cannot match established, so they are denied too."},
+                            "UDP and ICMP cannot match established, so they are not let through "
+                            "either."},
         },
 
         // Record 194
@@ -904,16 +909,16 @@ std::span<const ContentEntry> quiz_2_content()
         {
             .question = {"Which combination of channels does an ISDN Primary Rate Interface "
                          "(PRI) provide on a T1 line?"},
-            .choices = {"23 B channels and one 64 kbps D channel",
-                        "30 B channels and one 64 kbps D channel",
-                        "24 B channels and one 16 kbps D channel",
-                        "Two B channels and one 16 kbps D channel",
-                        "23 B channels and one 16 kbps D channel"},
+            .choices = {"23 B channels and one 64 kbit/s D channel",
+                        "30 B channels and one 64 kbit/s D channel",
+                        "24 B channels and one 16 kbit/s D channel",
+                        "Two B channels and one 16 kbit/s D channel",
+                        "23 B channels and one 16 kbit/s D channel"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 10, page 579",
-                            "A T1 PRI carries 23 B channels of 64 kbps and one 64 kbps D channel "
-                            "for signaling: 1.544 Mbps with framing.",
-                            "An E1 PRI has 30 B channels and one D channel, and the 16 kbps D "
+                            "A T1 PRI carries 23 B channels of 64 kbit/s and one 64 kbit/s D "
+                            "channel for signaling: 1.544 Mbit/s with framing.",
+                            "An E1 PRI has 30 B channels and one D channel, and the 16 kbit/s D "
                             "channel belongs to the BRI (2B+D)."},
         },
 

@@ -29,7 +29,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "From A's IP to S's IP, in a frame from R1's MAC to R2's MAC",
                         "From R1's IP to R2's IP, in a frame from R1's MAC to R2's MAC",
                         "From A's IP to S's IP, in a frame from A's MAC to S's MAC",
-                        "From R1's IP to S's IP, in a frame from R1's MAC to R2's MAC"},
+                        "From R1's IP to R2's IP, in a frame from A's MAC to S's MAC"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 1, page 33",
                             "The packet keeps A's and S's IP addresses from end to end, but each "
@@ -380,10 +380,10 @@ std::span<const ContentEntry> quiz_3_content()
                          "servers on one of its networks?"},
             .choices = {"It forwards each SAP broadcast unchanged out all its other interfaces",
                         "It drops them, since a router keeps no record of services",
-                        "It answers each server with a GNS reply",
-                        "It forwards them only to the network that holds the most clients",
-                        "It keeps the services in its SAP table and lists them in its own SAP "
-                        "updates"},
+                        "It keeps the services in its SAP table and forwards each broadcast as "
+                        "well",
+                        "It keeps the services in its SAP table but tells no other network of them",
+                        "It keeps the services in its SAP table and lists them in its SAP updates"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 4, page 196",
                             "A router never forwards a SAP broadcast: it stores the services in "
@@ -411,8 +411,8 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 95 (Switching: VTP transparent mode)
         {
             .question = {"A switch in VTP transparent mode receives, on a trunk, an advertisement "
-                         "from the VTP server of its own domain with a higher revision number. "
-                         "What does the switch do with it?"},
+                         "from the VTP server of its own domain, running the same VTP version, "
+                         "with a higher revision number. What does the switch do with it?"},
             .choices = {"It passes it on out its other trunks without changing its own VLANs",
                         "It updates its own VLANs from it and passes it on out its other trunks",
                         "It updates its own VLANs from it but passes it on to no other switch",
@@ -422,8 +422,8 @@ std::span<const ContentEntry> quiz_3_content()
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 463",
                             "A transparent switch keeps a VLAN list of its own, which it can "
-                            "change locally and never advertises, and it relays the domain's "
-                            "advertisements out its trunks without applying them.",
+                            "change locally and never advertises, and it relays the advertisements "
+                            "of its domain and version out its trunks without applying them.",
                             "Only servers and clients apply advertisements; no switch merges VLAN "
                             "lists, and no advertisement changes a switch's VTP mode."},
         },
@@ -449,15 +449,20 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which key sequence suspends a Telnet session to a remote router and "
                          "returns you to the router you started from?"},
-            .choices = {"Ctrl+Z", "Ctrl+C", "exit", "Ctrl+Shift+6, then X", "resume", "disconnect"},
+            .choices = {"Ctrl+Z",
+                        "Ctrl+C",
+                        "Ctrl+X, then 6",
+                        "Ctrl+Shift+6, then X",
+                        "Ctrl+Shift+X, then 6",
+                        "Ctrl+Z, then X"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 5, page 280",
                             "Pressing Ctrl+Shift+6 and then X suspends the session and returns "
                             "you to the original router, where show sessions lists it; resume (or "
                             "Enter) goes back to it and disconnect closes it.",
-                            "exit typed on the remote router ends the session instead of "
-                            "suspending it, Ctrl+Z only leaves configuration mode, and Ctrl+C "
-                            "does not suspend a session."},
+                            "Ctrl+Z only leaves configuration mode, Ctrl+C does not suspend a "
+                            "session, and the other pairs are not escape sequences: X must follow "
+                            "Ctrl+Shift+6."},
         },
 
         // Record 107
@@ -540,7 +545,7 @@ std::span<const ContentEntry> quiz_3_content()
                         "Changes spread one router at a time, so convergence is slow",
                         "Each router computes a shortest-path tree with itself as the root",
                         "A router advertises only the state of its own directly connected links",
-                        "Every router learns the bandwidth of every link in the network"},
+                        "Every router learns the cost of every link in the network"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 6, page 303",
                             "A distance-vector router learns of a change only from its neighbors:",
@@ -548,7 +553,7 @@ std::span<const ContentEntry> quiz_3_content()
                             "- so news crosses the network one router at a time;",
                             "- and hold-down timers slow convergence further.",
                             "Link databases, full paths, SPF trees, advertising one's own links "
-                            "and knowing every link's bandwidth are link-state traits."},
+                            "and knowing every link's cost are link-state traits."},
         },
 
         // Record 127
@@ -607,8 +612,7 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 139
         {
             .question = {"Why can RIP version 2 route for a network whose subnets have masks of "
-                         "different lengths, such as /30 on serial links and /24 on LANs, when "
-                         "RIP version 1 cannot?"},
+                         "different lengths, such as /24 and /26, when RIP version 1 cannot?"},
             .choices = {"It gives each learned route the mask of the interface that received it",
                         "It raises the largest usable hop count from 15 to 255",
                         "It measures each route by bandwidth instead of hop count",
@@ -631,19 +635,19 @@ std::span<const ContentEntry> quiz_3_content()
                          "a loop-free backup to a destination?"},
             .choices = {"The neighbor's reported distance must be higher than the current "
                         "feasible distance",
-                        "The route must have the same total metric as the best route",
-                        "The neighbor must be the designated router on the link",
+                        "The neighbor's reported distance must equal the current feasible distance",
+                        "The neighbor must be the designated router elected on the shared link",
                         "The neighbor's reported distance must be lower than the current feasible "
                         "distance",
-                        "The route must have fewer hops than the best route"},
+                        "The route must cross fewer routers than the best route to the "
+                        "destination"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 356",
-                            "This is the feasibility condition: a neighbor whose reported "
-                            "distance is below the router's own best metric (the feasible "
-                            "distance) cannot be routing through this router, so its path is "
-                            "loop-free and it becomes a feasible successor. An equal total "
-                            "metric makes a second successor, EIGRP elects no DR, and hops are "
-                            "not tested."},
+                            "This is the feasibility condition: a neighbor whose reported distance "
+                            "is below the router's own best metric (the feasible distance) cannot "
+                            "be routing through this router, so its path is loop-free and it "
+                            "becomes a feasible successor. An equal distance fails the test, EIGRP "
+                            "elects no DR, and hops are not tested."},
         },
 
         // Record 147
@@ -671,19 +675,19 @@ std::span<const ContentEntry> quiz_3_content()
         {
             .question = {"Which command, in router ospf mode, enables OSPF on the interfaces "
                          "whose addresses are in 10.1.0.0/16 and places them in area 0?"},
-            .choices = {"network 10.1.0.0 0.0.255.255 area 1",
+            .choices = {"network 10.1.0.0 0.0.0.255 area 0",
                         "network 10.1.0.0 0.0.255.255 area 0",
                         "network 10.1.0.0 area 0",
                         "ospf network 10.1.0.0 0.0.255.255 0",
-                        "network 10.1.0.0 0.0.255.255",
+                        "network 10.1.0.0 0.0.0.255",
                         "area 0 network 10.1.0.0"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 7, page 396",
                             "The syntax is network, an address, a wildcard mask and area with an "
                             "area ID.",
-                            "0.0.255.255 matches every address that begins with 10.1, and the "
-                            "area must be given as 0; area 1 would put the interfaces in another "
-                            "area."},
+                            "0.0.255.255 matches every address that begins with 10.1, while "
+                            "0.0.0.255 matches only 10.1.0.0 to 10.1.0.255; the area must be "
+                            "given."},
         },
 
         // Record 155
@@ -741,13 +745,13 @@ std::span<const ContentEntry> quiz_3_content()
         // Record 167
         {
             .question = {"Using the revised IEEE costs, what is the default spanning-tree path "
-                         "cost of a 100 Mbps link?"},
+                         "cost of a 100 Mbit/s link?"},
             .choices = {"10", "19", "100", "4", "2"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 435",
-                            "The revised costs are 100 for 10 Mbps, 19 for 100 Mbps, 4 for 1 "
-                            "Gbps and 2 for 10 Gbps; 10 was the cost of 100 Mbps under the "
-                            "original formula of 1,000 divided by the speed in Mbps."},
+                            "The revised costs are 100 for 10 Mbit/s, 19 for 100 Mbit/s, 4 for 1 "
+                            "Gbit/s and 2 for 10 Gbit/s; 10 was the cost of 100 Mbit/s under the "
+                            "original formula of 1,000 divided by the speed in Mbit/s."},
         },
 
         // Record 171
@@ -902,8 +906,8 @@ std::span<const ContentEntry> quiz_3_content()
                             "filters arriving packets.",
                             "Extended lists go near the source, standard lists near the "
                             "destination.",
-                            "New access-list lines are always added at the end of a numbered "
-                            "list."},
+                            "The access-list command always adds new lines at the end of a "
+                            "numbered list."},
         },
 
         // Record 203

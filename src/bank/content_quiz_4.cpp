@@ -36,11 +36,11 @@ std::span<const ContentEntry> quiz_4_content()
                         "It identifies the network-layer protocol carried in the frame"},
             .correct = "E",
             .explanation = {"Study Guide, Chapter 1, page 36",
-                            "LLC is the upper sublayer of the data link layer; it tells the "
-                            "receiving host which network-layer protocol, such as IP or IPX, is "
-                            "inside the frame. Media access and hardware addresses belong to the "
-                            "MAC sublayer below it, logical addresses and path selection to the "
-                            "network layer, and signaling to the physical layer."},
+                            "LLC tells the receiving host which network-layer protocol, such as IP "
+                            "or IPX, is inside the frame, so that several protocols can share one "
+                            "link. It neither controls access to the medium nor adds the hardware "
+                            "addresses, and logical addresses, path selection and signaling belong "
+                            "to other layers."},
         },
 
         // Record 12
@@ -55,9 +55,9 @@ std::span<const ContentEntry> quiz_4_content()
                         "Segments, data, packets, bits, frames"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 1, page 15",
-                            "The upper layers create data, the transport layer makes segments, "
-                            "the network layer packets, the data link layer frames, and the "
-                            "physical layer sends bits."},
+                            "Going down the stack, the user's data is split into segments, each "
+                            "segment is carried in a packet, each packet in a frame, and each "
+                            "frame is sent as bits."},
         },
 
         // Record 16
@@ -169,22 +169,24 @@ std::span<const ContentEntry> quiz_4_content()
                          "true?"},
             .choices = {"With dynamic membership, a port's VLAN follows the MAC address of the "
                         "host on it",
-                        "With static membership, a port's VLAN follows the host's MAC address to "
-                        "any port",
-                        "With dynamic membership, the administrator sets every port's VLAN by hand",
-                        "With static membership, a host keeps its VLAN when it moves to another "
-                        "port",
-                        "With dynamic membership, one port carries every VLAN, as a trunk does",
-                        "With static membership, a port joins the VLAN of the first frame it "
-                        "receives"},
+                        "With dynamic membership, the switch needs no server or database to assign "
+                        "VLANs",
+                        "With static membership, the administrator names each host's VLAN rather "
+                        "than each port's",
+                        "With dynamic membership, a port's VLAN changes with the traffic load on "
+                        "the switch",
+                        "With dynamic membership, a port takes its VLAN from the tag in each frame "
+                        "the host sends",
+                        "With static membership, all the ports of one switch must share a single "
+                        "VLAN"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 8, page 452",
-                            "A static VLAN is set on each port by the administrator and stays with "
-                            "the port, so a host that moves to another port lands in that port's "
+                            "A static VLAN is set on each port by hand and stays with the port, so "
+                            "a host that moves lands in its new port's VLAN; ports may differ in "
                             "VLAN.",
-                            "A dynamic VLAN is chosen for each host, usually by its MAC address "
-                            "looked up in a server's database, so the host keeps its VLAN when it "
-                            "moves; neither kind makes a port a trunk."},
+                            "A dynamic VLAN is chosen per host, usually by its MAC address in a "
+                            "server's database, so it follows the host; load plays no part, and "
+                            "hosts send untagged frames, so no VLAN comes from a tag."},
         },
 
         // Record 44
@@ -328,7 +330,7 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "E",
             .explanation = {"Eight /24 networks take 3 bits of the third octet: 24 - 3 = /21 "
                             "(255.255.248.0).",
-                            "8 is a multiple of 8, so the block 8-15 starts on a boundary: "
+                            "8 is a multiple of 8, so the block 8 to 15 starts on a boundary: "
                             "172.16.8.0/21.",
                             "A /20 or /16 also covers other networks, and a /22 covers only 8 to "
                             "11."},
@@ -440,10 +442,9 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Dial-on-demand routing is set up on a router's ISDN BRI interface, and "
                          "no call is up. Which event makes the router place a call?"},
-            .choices = {"A packet that the dialer list defines as interesting is routed to the "
-                        "interface",
-                        "Any packet is routed to the interface, whatever the dialer list says",
-                        "A routing update arrives from the router at the remote site",
+            .choices = {"A packet that matches the dialer list is routed to the interface",
+                        "A route to the remote network is added to the routing table",
+                        "The dialer-group command is entered on the interface",
                         "The idle timeout set on the interface runs out",
                         "The provider's switch reports that a B channel has become free"},
             .correct = "A",
@@ -451,8 +452,8 @@ std::span<const ContentEntry> quiz_4_content()
                             "The router dials only for a packet that matches the dialer list tied "
                             "to the interface by dialer-group, such as dialer-list 1 protocol ip "
                             "permit with dialer-group 1.",
-                            "Other packets never place a call, and no update can arrive from the "
-                            "remote site before one is up.",
+                            "Other packets never place a call, and neither a new route nor the "
+                            "dialer-group command itself does.",
                             "The idle timeout hangs up a call that carries no interesting "
                             "traffic."},
         },
@@ -506,8 +507,8 @@ std::span<const ContentEntry> quiz_4_content()
                         "So that it can run spanning tree with its neighbors"},
             .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 455",
-                            "A layer 2 switch forwards, learns and runs spanning tree by MAC "
-                            "addresses and BPDUs alone.",
+                            "A switch forwards, learns and runs spanning tree by MAC addresses "
+                            "and BPDUs alone.",
                             "It needs an IP address only to be managed over the network.",
                             "The address goes on the management VLAN, VLAN 1 by default, with a "
                             "default gateway for managers on other subnets.",
@@ -527,8 +528,8 @@ std::span<const ContentEntry> quiz_4_content()
             .correct = "D",
             .explanation = {"Study Guide, Chapter 5, page 287",
                             "Up/down means the physical layer works but the data link layer does "
-                            "not: look for an encapsulation mismatch, missing clocking or "
-                            "keepalive problems.",
+                            "not, for example because the encapsulations or keepalives do not "
+                            "match.",
                             "A shut interface shows administratively down; no cable shows "
                             "down/down.",
                             "IP address and mask problems do not change the line protocol."},
@@ -539,18 +540,18 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 124
         {
             .question = {"Under router rip, what does the command network 10.0.0.0 do?"},
-            .choices = {"It advertises only the subnet 10.0.0.0/24 to the neighbors",
+            .choices = {"It runs RIP on the interfaces in subnet 10.0.0.0/24",
                         "It sends 10.0.0.0 to the neighbors as a default route",
-                        "It lets RIP learn routes to 10.0.0.0 but never advertise them",
-                        "It runs RIP on the interfaces that are in network 10.0.0.0",
-                        "It sends RIP updates only to a neighbor at address 10.0.0.0"},
+                        "It lets the router learn routes to 10.0.0.0 without sending updates",
+                        "It runs RIP on every interface with an address in 10.0.0.0/8",
+                        "It sends the router's RIP updates to a neighbor at 10.0.0.0"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 6, page 316",
                             "The RIP network command takes a classful network and no mask.",
                             "Every interface in 10.0.0.0/8 sends and receives RIP updates.",
                             "The connected subnets of 10.0.0.0 are advertised to neighbors.",
                             "Interfaces in other networks need their own network command.",
-                            "It sets no default route, names no neighbor and means no /24."},
+                            "It means no /24, sets no default route and names no neighbor."},
         },
 
         // Record 128
@@ -572,7 +573,7 @@ std::span<const ContentEntry> quiz_4_content()
                          "the next-hop router 10.1.1.2?"},
             .choices = {"ip route 172.20.16.0 0.0.15.255 10.1.1.2",
                         "ip route 10.1.1.2 255.255.240.0 172.20.16.0",
-                        "route ip 172.20.16.0 255.255.240.0 10.1.1.2",
+                        "ip route 172.20.0.0 0.0.15.255 10.1.1.2",
                         "ip route 172.20.16.0 255.255.240.0 10.1.1.2",
                         "ip route 172.20.16.0 255.255.255.0 10.1.1.2"},
             .correct = "D",
@@ -580,8 +581,8 @@ std::span<const ContentEntry> quiz_4_content()
                             "In global configuration mode: ip route network mask next-hop (or "
                             "exit interface).",
                             "A /20 mask is 255.255.240.0; a wildcard mask is not used here.",
-                            "A 255.255.255.0 mask would match only 172.20.16.0/24, not the whole "
-                            "/20."},
+                            "A 255.255.255.0 mask would match only 172.20.16.0/24, and 172.20.0.0 "
+                            "starts another /20 block."},
         },
 
         // Record 136
@@ -624,11 +625,11 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"In which order does an OSPF router pass through the neighbor states as "
                          "it forms an adjacency with a new neighbor?"},
-            .choices = {"Down, 2-Way, Init, ExStart, Exchange, Loading, Full",
-                        "Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
-                        "Down, Init, 2-Way, Exchange, ExStart, Loading, Full",
+            .choices = {"Down, Init, ExStart, 2-Way, Exchange, Loading, Full",
+                        "Down, Init, 2-Way, ExStart, Loading, Exchange, Full",
+                        "Down, Init, 2-Way, Loading, ExStart, Exchange, Full",
                         "Down, Init, 2-Way, ExStart, Exchange, Loading, Full",
-                        "Down, Init, 2-Way, Loading, ExStart, Exchange, Full"},
+                        "Down, Init, ExStart, 2-Way, Loading, Exchange, Full"},
             .correct = "D",
             .explanation = {"Study Guide, Chapter 7, page 388",
                             "Init: a hello arrived that does not yet list this router; 2-Way: each "
@@ -687,8 +688,8 @@ std::span<const ContentEntry> quiz_4_content()
 
         // Record 160
         {
-            .question = {"How does OSPF choose its router ID when no loopback interface is "
-                         "configured?"},
+            .question = {"How does OSPF choose its router ID when neither a router-id command nor "
+                         "a loopback interface is configured?"},
             .choices = {"The highest IP address of an active interface",
                         "The lowest IP address of an active interface",
                         "The highest MAC address of any interface",
@@ -726,18 +727,18 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Five switches all use the default bridge priority of 32768. Which one "
                          "is elected the root bridge?"},
-            .choices = {"SW1 with MAC address 02-E0-1E-44-10-01",
-                        "SW2 with MAC address 02-10-7B-3A-52-C8",
-                        "SW3 with MAC address 02-60-47-01-02-03",
-                        "SW4 with MAC address 02-D0-BA-00-00-01",
-                        "SW5 with MAC address 02-90-27-FF-00-0A"},
+            .choices = {"SW1 with MAC address 02-E5-3C-44-10-01",
+                        "SW2 with MAC address 02-2C-7E-3A-52-C8",
+                        "SW3 with MAC address 02-6F-19-01-02-03",
+                        "SW4 with MAC address 02-CE-A5-00-00-01",
+                        "SW5 with MAC address 02-9B-4D-FF-00-0A"},
             .correct = "B",
             .explanation = {"Study Guide, Chapter 8, page 430",
                             "The root bridge is the switch with the lowest bridge ID.",
                             "Bridge ID = 2-byte priority + 6-byte MAC address.",
                             "All priorities are equal (32768), so the lowest MAC wins.",
-                            "Byte by byte: all start 02, then 10 < 60 < 90 < D0 < E0.",
-                            "SW2 (02-10-7B-3A-52-C8) has the lowest MAC and becomes root.",
+                            "Byte by byte: all start 02, then 2C < 6F < 9B < CE < E5.",
+                            "SW2 (02-2C-7E-3A-52-C8) has the lowest MAC and becomes root.",
                             "Lowering one switch's priority would make it root instead."},
         },
 
@@ -747,11 +748,11 @@ std::span<const ContentEntry> quiz_4_content()
                          "spends in each of the listening and learning states?"},
             .choices = {"5 seconds",
                         "10 seconds",
+                        "15 seconds",
                         "20 seconds",
                         "30 seconds",
-                        "15 seconds",
                         "50 seconds"},
-            .correct = "E",
+            .correct = "C",
             .explanation = {"Study Guide, Chapter 8, page 446",
                             "The forward delay is 15 seconds by default.",
                             "A port spends one forward delay listening and another learning, 30 "
@@ -880,11 +881,12 @@ std::span<const ContentEntry> quiz_4_content()
         // Record 200
         {
             .question = {"Which range of numbers identifies IPX standard access lists?"},
-            .choices = {"800-899", "900-999", "1000-1099", "100-199", "1-99"},
+            .choices = {"800 to 899", "900 to 999", "1000 to 1099", "100 to 199", "1 to 99"},
             .correct = "A",
             .explanation = {"Study Guide, Chapter 9, page 520",
-                            "IPX standard lists use 800-899, IPX extended 900-999 and SAP "
-                            "filters 1000-1099; IP uses 1-99 (standard) and 100-199 (extended)."},
+                            "IPX standard lists use 800 to 899, IPX extended 900 to 999 and SAP "
+                            "filters 1000 to 1099; IP uses 1 to 99 (standard) and 100 to 199 "
+                            "(extended)."},
         },
 
         // Record 204
@@ -972,7 +974,7 @@ std::span<const ContentEntry> quiz_4_content()
         {
             .question = {"Two routers are joined back to back by a serial cable with no CSU/DSU, "
                          "and the line protocol stays down. Which command, on the router holding "
-                         "the DCE end, brings the link up at 64 kbps?"},
+                         "the DCE end, brings the link up at 64 kbit/s?"},
             .choices = {"bandwidth 64",
                         "speed 64000",
                         "dce rate 64000",
@@ -982,8 +984,8 @@ std::span<const ContentEntry> quiz_4_content()
             .explanation = {"Study Guide, Chapter 10, page 532",
                             "The router with the DCE end of the cable must supply the clock; clock "
                             "rate 64000 sets it in bits per second.",
-                            "bandwidth 64 only changes the value, in kbps, that routing protocols "
-                            "use in their metrics; it does not set the line speed.",
+                            "bandwidth 64 only changes the value, in kbit/s, that routing "
+                            "protocols use in their metrics; it does not set the line speed.",
                             "show controllers serial 0 shows whether a DTE or DCE cable is "
                             "attached and the clock rate set."},
         },

@@ -1,6 +1,7 @@
 #include "bank/gift_file.h"
 
 #include "bank/html_text.h"
+#include "bank/question_bank.h"
 #include "bank/text_lines.h"
 
 #include <QStringList>
@@ -11,192 +12,287 @@
 
 namespace {
 
-// An escaped special character stands in the private-use area while the text is split, so that
-// no split is ever made at it; `\n` is a line break.
-constexpr char16_t first_stand_in = 0xE000;
-const QString escapable = QStringLiteral("~=#{}:\\n");
+// A GIFT text with its escapes undone. Beside each character it keeps whether it was escaped: an
+// escaped ~ = # { } : is text and never a mark, and an escaped line break (\n) stays a line
+// break even in HTML. The file may hold any character, so none can stand for an escape.
+struct EscapedText {
+    QString text;
+    std::vector<bool> escaped;
+};
 
-QString hide_escapes(QStringView text)
+bool escapable(QChar c)
 {
-    QString hidden;
-    hidden.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype which = text[i] == QLatin1Char('\\') && i + 1 < text.size()
-                                    ? escapable.indexOf(text[i + 1])
-                                    : -1;
-        if (which < 0) {
-            hidden += text[i];
-            continue;
+    return QStringView(u"~=#{}:\\n").contains(c);
+}
+
+void append_unescaped(EscapedText& out, QStringView text)
+{
+    const qsizetype start = out.text.size();
+    out.text.resize(start + text.size());
+    out.escaped.resize(static_cast<std::size_t>(start + text.size()), false);
+    QChar* const written = out.text.data();
+    qsizetype end = start;
+    for (qsizetype i = 0; i < text.size(); ++i, ++end) {
+        // A backslash that starts no escape is taken as it is written.
+        if (text[i] == QLatin1Char('\\') && i + 1 < text.size() && escapable(text[i + 1])) {
+            out.escaped[static_cast<std::size_t>(end)] = true;
+            ++i;
         }
-        hidden += QChar(static_cast<char16_t>(first_stand_in + which));
-        ++i;
+        const bool line_break =
+            text[i] == QLatin1Char('n') && out.escaped[static_cast<std::size_t>(end)];
+        written[end] = line_break ? QChar(u'\n') : text[i];
     }
-    return hidden;
+    out.text.truncate(end);
+    out.escaped.resize(static_cast<std::size_t>(end));
 }
 
-QString restore_escapes(QString text)
+// A question's lines, trimmed and without comment lines, joined by LF, with their escapes undone.
+EscapedText block_text(QStringView block)
 {
-    for (QChar& c : text) {
-        const int which = c.unicode() - first_stand_in;
-        if (which >= 0 && which < escapable.size())
-            c = which == escapable.size() - 1 ? QChar(u'\n') : escapable[which];
-    }
-    return text;
+    EscapedText out;
+    out.text.reserve(block.size());
+    out.escaped.reserve(static_cast<std::size_t>(block.size()));
+    for_each_line(block, [&out](QStringView raw) {
+        const QStringView line = trim_line(raw);
+        if (line.startsWith(u"//"))
+            return;
+        if (!out.text.isEmpty()) {
+            out.text += QLatin1Char('\n');
+            out.escaped.push_back(false);
+        }
+        append_unescaped(out, line);
+    });
+    return out;
 }
+
+// A stretch of an escaped text, as the reader splits it.
+class Part {
+public:
+    explicit Part(const EscapedText& all) : all_(&all), end_(all.text.size()) {}
+
+    qsizetype size() const { return end_ - begin_; }
+    QStringView text() const { return QStringView(all_->text).sliced(begin_, size()); }
+    bool escaped(qsizetype i) const { return all_->escaped[static_cast<std::size_t>(begin_ + i)]; }
+    bool is_blank() const { return text().trimmed().isEmpty(); }
+
+    // Where the first unescaped `marks` start at or after `from`, or -1.
+    qsizetype find(QStringView marks, qsizetype from = 0) const
+    {
+        for (qsizetype i = text().indexOf(marks, from); i >= 0; i = text().indexOf(marks, i + 1)) {
+            bool plain = true;
+            for (qsizetype k = 0; k < marks.size(); ++k)
+                plain = plain && !escaped(i + k);
+            if (plain)
+                return i;
+        }
+        return -1;
+    }
+    bool contains(QStringView marks) const { return find(marks) >= 0; }
+    bool starts_with(QStringView marks) const
+    {
+        return text().startsWith(marks) && find(marks) == 0;
+    }
+
+    Part mid(qsizetype from, qsizetype length = -1) const
+    {
+        Part part = *this;
+        part.begin_ = begin_ + from;
+        part.end_ = length < 0 ? end_ : part.begin_ + length;
+        return part;
+    }
+    Part left(qsizetype length) const { return mid(0, length); }
+    Part trimmed() const
+    {
+        Part part = *this;
+        while (part.begin_ < part.end_ && all_->text[part.begin_].isSpace())
+            ++part.begin_;
+        while (part.end_ > part.begin_ && all_->text[part.end_ - 1].isSpace())
+            --part.end_;
+        return part;
+    }
+
+private:
+    const EscapedText* all_;
+    qsizetype begin_ = 0;
+    qsizetype end_;
+};
 
 enum class Format { Moodle, Html, Plain, Markdown };
 
-// A text of the file as the record holds it: HTML read as a reader sees it, escapes undone, CR LF
-// line breaks.
-QString plain(const QString& text, Format format)
+// Any part may open with a marker of its format; without one it takes the question's.
+Format take_format(Part& part, Format fallback)
 {
-    QString result = text;
-    if (format == Format::Html || (format == Format::Moodle && looks_like_html(result))) {
-        if (format == Format::Html)
-            result = result.simplified();
-        result = html_to_text(result);
+    static const std::pair<QLatin1String, Format> markers[] = {
+        {QLatin1String("[moodle]"), Format::Moodle},
+        {QLatin1String("[html]"), Format::Html},
+        {QLatin1String("[plain]"), Format::Plain},
+        {QLatin1String("[markdown]"), Format::Markdown}};
+    part = part.trimmed();
+    for (const auto& [marker, format] : markers) {
+        if (part.text().startsWith(marker)) {
+            part = part.mid(marker.size()).trimmed();
+            return format;
+        }
     }
-    result = restore_escapes(result).trimmed();
-    return result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return fallback;
+}
+
+// A text of the file as the record holds it: HTML read as a reader sees it, trimmed, CR LF line
+// breaks. Markdown is shown as it is written.
+QString plain(const Part& part, Format format)
+{
+    const bool html =
+        format == Format::Html || (format == Format::Moodle && looks_like_html(part.text()));
+    QString text = html ? html_to_text(part.text(), format == Format::Html,
+                                       [&part](qsizetype i) { return part.escaped(i); })
+                        : part.text().toString();
+    return with_crlf(std::move(text).trimmed());
 }
 
 struct Answer {
     QChar mark; // '=' or '~'
     double weight = 0;
-    QString text;
-    QString feedback;
+    Part body;
 };
 
+// A question: its lines, from the start of the first to the end of the last.
 struct Block {
     int number = 0;
     int first_line = 0;
-    QString text; // escapes hidden, comment lines left out, lines joined with LF
+    qsizetype begin = 0;
+    qsizetype end = 0;
     QString topic;
 };
 
 class BlockReader {
 public:
-    BlockReader(const Block& block, TextQuestions& out)
-        : block_(block), where_(question_place(block.number, block.first_line)), out_(out)
+    BlockReader(QStringView file, const Block& block, TextQuestions& out)
+        : escaped_(block_text(file.sliced(block.begin, block.end - block.begin))),
+          topic_(block.topic),
+          where_(question_place(block.number, block.first_line)),
+          out_(out)
     {
     }
 
     void read()
     {
-        QString text = block_.text.trimmed();
-        if (text.startsWith(QLatin1String("::"))) {
-            const qsizetype end = text.indexOf(QLatin1String("::"), 2);
+        Part text = Part(escaped_).trimmed();
+        if (text.starts_with(u"::")) {
+            const qsizetype end = text.find(u"::", 2);
             if (end < 0)
                 return refuse(QStringLiteral("its name has no closing ::"));
-            text = text.mid(end + 2).trimmed();
+            text = text.mid(end + 2);
         }
-        format_ = take_format(text);
-        const qsizetype open = text.indexOf(QLatin1Char('{'));
+        format_ = take_format(text, Format::Moodle);
+        const qsizetype open = text.find(u"{");
         if (open < 0)
             return refuse(QStringLiteral("has no answers in braces { }"));
-        const qsizetype close = text.indexOf(QLatin1Char('}'), open);
+        const qsizetype close = text.find(u"}", open);
         if (close < 0)
             return refuse(QStringLiteral("has no closing brace } after its answers"));
-        const QString after = text.mid(close + 1);
-        record_.question_text =
-            plain(after.trimmed().isEmpty() ? text.left(open)
-                                            : text.left(open) + QStringLiteral("_____") + after,
-                  format_);
-        record_.topic = block_.topic;
+        before_ = text.left(open);
+        after_ = text.mid(close + 1);
+        record_.topic = topic_;
         record_.question_type = QStringLiteral("single_answer");
 
-        QString answers = text.mid(open + 1, close - open - 1);
-        const qsizetype general = answers.indexOf(QLatin1String("####"));
-        if (general >= 0) {
-            explanation_ << plain(answers.mid(general + 4), format_);
-            answers.truncate(general);
+        Part answers = text.mid(open + 1, close - open - 1);
+        if (const qsizetype general = answers.find(u"####"); general >= 0) {
+            explanation_ << marked(answers.mid(general + 4));
+            answers = answers.left(general);
         }
         answers = answers.trimmed();
-        if (answers.isEmpty())
+        if (answers.size() == 0)
             return refuse(QStringLiteral("is an essay question, which cannot be asked here"));
-        if (answers.startsWith(QLatin1Char('#')))
+        if (answers.starts_with(u"#"))
             return refuse(QStringLiteral("is a numerical question, which cannot be asked here"));
-        if (answers.contains(QLatin1Char('~')))
+        if (answers.contains(u"~"))
             return choices(answers);
-        if (answers.contains(QLatin1Char('=')) && answers.contains(QLatin1String("->")))
+        if (answers.contains(u"=") && answers.contains(u"->"))
             return refuse(QStringLiteral("is a matching question, which cannot be asked here"));
         if (!true_or_false(answers))
             short_answer(answers);
     }
 
 private:
-    static Format take_format(QString& text)
-    {
-        static const std::pair<QLatin1String, Format> markers[] = {
-            {QLatin1String("[moodle]"), Format::Moodle},
-            {QLatin1String("[html]"), Format::Html},
-            {QLatin1String("[plain]"), Format::Plain},
-            {QLatin1String("[markdown]"), Format::Markdown}};
-        for (const auto& [marker, format] : markers) {
-            if (text.startsWith(marker)) {
-                text = text.mid(marker.size()).trimmed();
-                return format;
-            }
-        }
-        return Format::Moodle;
-    }
-
     void refuse(const QString& why) { out_.problems.push_back(where_ + QLatin1Char(' ') + why); }
 
-    // Each answer starts at an = or a ~; a weight %n% may follow the mark and feedback #... may
-    // end it.
-    std::optional<std::vector<Answer>> split_answers(const QString& answers)
+    // A part that may open with its own format marker.
+    QString marked(Part part) const
+    {
+        const Format format = take_format(part, format_);
+        return plain(part, format);
+    }
+
+    // The text around the braces, with a blank where they stood, read as one text.
+    QString missing_word(const Part& before, const Part& after) const
+    {
+        EscapedText joined;
+        const auto append = [&joined](const Part& part) {
+            joined.text += part.text();
+            for (qsizetype i = 0; i < part.size(); ++i)
+                joined.escaped.push_back(part.escaped(i));
+        };
+        append(before);
+        joined.text += QStringLiteral("_____");
+        joined.escaped.resize(joined.escaped.size() + 5);
+        append(after);
+        return plain(Part(joined), format_);
+    }
+
+    // Calls `visit` with each answer: each starts at an unescaped = or ~, a weight %n% may follow
+    // the mark. A lone answer without a mark is a short answer's only right one. False, with the
+    // problem noted, when the answers cannot be read.
+    template <class Visit>
+    bool for_each_answer(const Part& answers, Visit&& visit)
     {
         const auto next_mark = [&answers](qsizetype from) {
-            while (from < answers.size() && answers[from] != QLatin1Char('=') &&
-                   answers[from] != QLatin1Char('~'))
+            const QStringView text = answers.text();
+            while (from < text.size() &&
+                   ((text[from] != QLatin1Char('=') && text[from] != QLatin1Char('~')) ||
+                    answers.escaped(from)))
                 ++from;
             return from;
         };
-        std::vector<Answer> list;
         qsizetype at = next_mark(0);
-        if (!answers.left(at).trimmed().isEmpty()) {
+        if (!answers.left(at).is_blank()) {
             if (at < answers.size()) {
                 refuse(QStringLiteral("has text before its first answer"));
-                return std::nullopt;
+                return false;
             }
-            // A lone answer without a mark is a short answer's only right one.
-            list.push_back(one_answer(QLatin1Char('='), 100, answers));
-            return list;
+            visit(Answer{QLatin1Char('='), 100, answers});
+            return true;
         }
         while (at < answers.size()) {
             const qsizetype next = next_mark(at + 1);
-            const QChar mark = answers[at];
-            const QString body = answers.mid(at + 1, next - at - 1);
+            Answer answer{answers.text()[at], 0, answers.mid(at + 1, next - at - 1)};
             at = next;
-            if (!body.startsWith(QLatin1Char('%'))) {
-                list.push_back(one_answer(mark, mark == QLatin1Char('=') ? 100 : 0, body));
+            if (!answer.body.text().startsWith(QLatin1Char('%'))) {
+                answer.weight = answer.mark == QLatin1Char('=') ? 100 : 0;
+                visit(answer);
                 continue;
             }
-            const qsizetype end = body.indexOf(QLatin1Char('%'), 1);
+            const qsizetype end = answer.body.text().indexOf(QLatin1Char('%'), 1);
             bool number = end > 0;
-            const double weight = number ? body.mid(1, end - 1).toDouble(&number) : 0;
+            answer.weight = number ? answer.body.text().sliced(1, end - 1).toDouble(&number) : 0;
             if (!number) {
                 refuse(QStringLiteral("has an answer whose weight \"%1\" is not a number")
-                           .arg(restore_escapes(
-                               body.left(end > 0 ? end + 1 : body.size()).trimmed())));
-                return std::nullopt;
+                           .arg(answer.body.text()
+                                    .left(end > 0 ? end + 1 : answer.body.size())
+                                    .trimmed()));
+                return false;
             }
-            list.push_back(one_answer(mark, weight, body.mid(end + 1)));
+            answer.body = answer.body.mid(end + 1);
+            visit(answer);
         }
-        return list;
+        return true;
     }
 
-    Answer one_answer(QChar mark, double weight, const QString& body) const
+    // An answer's text, and the feedback after its first unescaped #.
+    std::pair<QString, QString> text_and_feedback(const Answer& answer) const
     {
-        Answer answer;
-        answer.mark = mark;
-        answer.weight = weight;
-        const qsizetype hash = body.indexOf(QLatin1Char('#'));
-        answer.text = plain(hash < 0 ? body : body.left(hash), format_);
-        if (hash >= 0)
-            answer.feedback = plain(body.mid(hash + 1), format_);
-        return answer;
+        const qsizetype hash = answer.body.find(u"#");
+        return {marked(hash < 0 ? answer.body : answer.body.left(hash)),
+                hash < 0 ? QString() : marked(answer.body.mid(hash + 1))};
     }
 
     bool too_many(std::size_t count, const char* what)
@@ -210,48 +306,66 @@ private:
     }
 
     // Grading here is all or nothing: where an answer gets full credit only those are right;
-    // where none does, every answer with a positive weight is.
-    void choices(const QString& answers)
+    // where none does, every answer with a positive weight is. The answers are counted before
+    // any is kept, so that a question of millions of them costs nothing.
+    void choices(const Part& answers)
     {
-        const std::optional<std::vector<Answer>> list = split_answers(answers);
-        if (!list || too_many(list->size(), "answers"))
+        std::size_t count = 0;
+        bool full = false;
+        if (!for_each_answer(answers, [&](const Answer& answer) {
+                ++count;
+                full = full || answer.weight >= 100;
+            }))
             return;
-        const bool full = std::any_of(list->begin(), list->end(),
-                                      [](const Answer& a) { return a.weight >= 100; });
-        for (std::size_t i = 0; i < list->size(); ++i) {
-            const Answer& answer = (*list)[i];
-            const bool right = full ? answer.weight >= 100 : answer.weight > 0;
-            add_choice(i + 1, answer.text, right, answer.feedback);
-        }
+        if (count < 2)
+            return refuse(QStringLiteral(
+                "has only one answer, and a multiple-choice question needs at least two"));
+        if (too_many(count, "answers"))
+            return;
+        std::size_t i = 0;
+        for_each_answer(answers, [&](const Answer& answer) {
+            const auto [text, feedback] = text_and_feedback(answer);
+            add_choice(++i, text, full ? answer.weight >= 100 : answer.weight > 0, feedback);
+        });
         finish();
     }
 
-    void short_answer(const QString& answers)
+    void short_answer(const Part& answers)
     {
-        const std::optional<std::vector<Answer>> list = split_answers(answers);
-        if (!list)
+        std::size_t accepted = 0;
+        if (!for_each_answer(
+                answers, [&](const Answer& answer) { accepted += answer.weight >= 100 ? 1 : 0; }))
             return;
-        std::vector<Answer> accepted;
-        std::copy_if(list->begin(), list->end(), std::back_inserter(accepted),
-                     [](const Answer& a) { return a.weight >= 100; });
-        if (too_many(accepted.size(), "full-credit answers"))
+        if (too_many(accepted, "full-credit answers"))
             return;
         record_.question_type = QStringLiteral("fill_in");
-        for (std::size_t i = 0; i < accepted.size(); ++i)
-            add_choice(i + 1, accepted[i].text, false, accepted[i].feedback);
+        std::size_t i = 0;
+        for_each_answer(answers, [&](const Answer& answer) {
+            if (answer.weight < 100)
+                return;
+            const auto [text, feedback] = text_and_feedback(answer);
+            add_choice(++i, text, false, feedback);
+        });
         finish();
     }
 
     // {T}, {TRUE}, {F} or {FALSE}, then the feedback for a wrong reply and for a right one.
-    bool true_or_false(const QString& answers)
+    bool true_or_false(const Part& answers)
     {
-        const QStringList parts = answers.split(QLatin1Char('#'));
-        const QString value = parts.front().trimmed().toUpper();
+        const qsizetype first = answers.find(u"#");
+        const QString value =
+            (first < 0 ? answers : answers.left(first)).text().trimmed().toString().toUpper();
         const bool is_true = value == QLatin1String("T") || value == QLatin1String("TRUE");
         if (!is_true && value != QLatin1String("F") && value != QLatin1String("FALSE"))
             return false;
-        const QString wrong = parts.size() > 1 ? plain(parts[1], format_) : QString();
-        const QString right = parts.size() > 2 ? plain(parts[2], format_) : QString();
+        const qsizetype second = first < 0 ? -1 : answers.find(u"#", first + 1);
+        const qsizetype third = second < 0 ? -1 : answers.find(u"#", second + 1);
+        const QString wrong =
+            first < 0 ? QString()
+                      : marked(answers.mid(first + 1, second < 0 ? -1 : second - first - 1));
+        const QString right =
+            second < 0 ? QString()
+                       : marked(answers.mid(second + 1, third < 0 ? -1 : third - second - 1));
         add_choice(1, QStringLiteral("True"), is_true, is_true ? right : wrong);
         add_choice(2, QStringLiteral("False"), !is_true, is_true ? wrong : right);
         finish();
@@ -267,16 +381,23 @@ private:
             explanation_ << text + QStringLiteral(": ") + feedback;
     }
 
+    // The question's text is made only for a question that is kept.
     void finish()
     {
+        record_.question_text =
+            after_->is_blank() ? plain(*before_, format_) : missing_word(*before_, *after_);
         record_.explanation = explanation_.join(QLatin1String("\r\n"));
         add_if_sound(out_, record_, where_);
     }
 
-    const Block& block_;
+    EscapedText escaped_;
+    QString topic_;
     QString where_;
     TextQuestions& out_;
     Format format_ = Format::Moodle;
+    // The text before and after the answers in braces.
+    std::optional<Part> before_;
+    std::optional<Part> after_;
     QuestionRecord record_;
     QStringList explanation_;
 };
@@ -285,10 +406,19 @@ private:
 // stands for a slash within a name.
 QString category_topic(QStringView line)
 {
-    QString path = line.mid(line.indexOf(u':') + 1).trimmed().toString();
-    path.replace(QLatin1String("//"), QChar(u'\n'));
-    path = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).trimmed();
-    return restore_escapes(path.replace(QChar(u'\n'), QLatin1Char('/')));
+    const QStringView path = line.sliced(line.indexOf(u':') + 1);
+    QString name;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (path[i] != QLatin1Char('/'))
+            name += path[i];
+        else if (i + 1 < path.size() && path[i + 1] == QLatin1Char('/'))
+            name += path[i++];
+        else
+            name.clear();
+    }
+    EscapedText topic;
+    append_unescaped(topic, name);
+    return topic.text.trimmed();
 }
 
 } // namespace
@@ -296,37 +426,38 @@ QString category_topic(QStringView line)
 TextQuestions read_gift(const QString& text)
 {
     TextQuestions out;
-    const QString hidden = hide_escapes(text);
-    const std::vector<QStringView> lines = text_lines(hidden);
     Block block;
     QString topic;
+    int number = 0;
+    bool full = false;
     const auto end_block = [&] {
         if (block.first_line == 0)
             return;
-        block.number = ++out.question_count;
-        BlockReader(block, out).read();
+        block.number = out.question_count;
+        BlockReader(text, block, out).read();
         block = Block{};
     };
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        const QStringView line = lines[n].trimmed();
-        if (line.isEmpty()) {
-            end_block();
-            continue;
-        }
-        if (line.startsWith(u"//"))
-            continue;
+    for_each_line(text, [&](QStringView raw) {
+        ++number;
+        const QStringView line = trim_line(raw);
+        if (full || line.startsWith(u"//"))
+            return;
+        if (line.isEmpty())
+            return end_block();
         if (block.first_line == 0 && line.startsWith(u"$CATEGORY:")) {
             topic = category_topic(line);
-            continue;
+            return;
         }
-        if (block.first_line == 0) {
-            block.first_line = static_cast<int>(n) + 1;
-            block.topic = topic;
+        const qsizetype line_end = raw.data() - text.data() + raw.size();
+        if (block.first_line != 0) {
+            block.end = line_end;
+        } else if (++out.question_count > max_question_count) {
+            // Past the largest bank nothing more is read.
+            full = true;
         } else {
-            block.text += QLatin1Char('\n');
+            block = Block{0, number, line_end - raw.size(), line_end, topic};
         }
-        block.text += lines[n];
-    }
+    });
     end_block();
     return out;
 }

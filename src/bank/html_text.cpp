@@ -1,15 +1,14 @@
 #include "bank/html_text.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <optional>
-#include <string_view>
 #include <utility>
 
-bool looks_like_html(const QString& text)
+// A tag or an entity needs its closing > or ; somewhere after it; where the last one stands is
+// found once, so that the text is read once.
+bool looks_like_html(QStringView text)
 {
-    // A tag needs a > after it and an entity a ; after it: found once, not again at every < or &.
     const qsizetype last_close = text.lastIndexOf(QLatin1Char('>'));
     const qsizetype last_semicolon = text.lastIndexOf(QLatin1Char(';'));
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -26,7 +25,6 @@ bool looks_like_html(const QString& text)
 
 namespace {
 
-// The character an entity's name stands for: a named one of HTML's or a number.
 std::optional<char32_t> entity(QStringView name)
 {
     static const std::pair<QLatin1String, char32_t> named[] = {
@@ -37,85 +35,110 @@ std::optional<char32_t> entity(QStringView name)
         if (name == entity)
             return character;
     }
-    if (!name.startsWith(u'#'))
+    if (!name.startsWith(QLatin1Char('#')))
         return std::nullopt;
     bool number = false;
-    const bool hex = name.size() > 1 && name[1].toLower() == u'x';
-    const uint code = name.sliced(hex ? 2 : 1).toUInt(&number, hex ? 16 : 10);
+    const bool hex = name.size() > 1 && name[1].toLower() == QLatin1Char('x');
+    const uint code = name.mid(hex ? 2 : 1).toUInt(&number, hex ? 16 : 10);
     // A surrogate is half of a character and could not be written out as UTF-8.
     if (!number || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
         return std::nullopt;
     return static_cast<char32_t>(code);
 }
 
-// Whether a tag, the text between < and >, opens or closes a block, which starts a line.
-bool breaks_line(QStringView tag)
+// Line breaks as the HTML lays them out: <br> one, a paragraph set off by a blank line, other
+// blocks on lines of their own. No line ends in a space.
+void break_line(QString& text)
 {
-    static const std::string_view blocks[] = {"br", "p",  "div",   "li",        "tr", "h1",
-                                              "h2", "h3", "h4",    "h5",        "h6", "pre",
-                                              "ul", "ol", "table", "blockquote"};
-    while (!tag.isEmpty() && tag.front().isSpace())
-        tag = tag.sliced(1);
-    if (tag.startsWith(u'/'))
-        tag = tag.sliced(1);
-    // The name, in lower case: the ASCII letters, digits and underscores up to anything else.
-    std::array<char, 10> name{};
-    std::size_t length = 0;
-    for (const QChar c : tag) {
-        const char16_t u = c.unicode();
-        const char16_t lower = u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u;
-        if (!((lower >= u'a' && lower <= u'z') || (u >= u'0' && u <= u'9') || u == u'_'))
-            break;
-        if (length == name.size())
-            return false;
-        name[length++] = static_cast<char>(lower);
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    text += QLatin1Char('\n');
+}
+
+void end_line(QString& text)
+{
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        break_line(text);
+}
+
+void end_paragraph(QString& text)
+{
+    end_line(text);
+    if (!text.isEmpty() && !text.endsWith(QLatin1String("\n\n")))
+        text += QLatin1Char('\n');
+}
+
+// What a tag does to the text around it, told by its name.
+void apply_tag(QStringView tag, QString& text, bool& in_pre)
+{
+    static const QLatin1String blocks[] = {
+        QLatin1String("div"),       QLatin1String("li"), QLatin1String("tr"),
+        QLatin1String("h1"),        QLatin1String("h2"), QLatin1String("h3"),
+        QLatin1String("h4"),        QLatin1String("h5"), QLatin1String("h6"),
+        QLatin1String("ul"),        QLatin1String("ol"), QLatin1String("table"),
+        QLatin1String("blockquote")};
+    const bool closing = tag.startsWith(QLatin1Char('/'));
+    qsizetype end = closing ? 1 : 0;
+    while (end < tag.size() && tag[end].isLetterOrNumber())
+        ++end;
+    const QStringView name = tag.sliced(closing ? 1 : 0, end - (closing ? 1 : 0));
+    const auto is = [name](QLatin1String known) {
+        return name.compare(known, Qt::CaseInsensitive) == 0;
+    };
+    if (is(QLatin1String("br"))) {
+        break_line(text);
+    } else if (is(QLatin1String("p"))) {
+        end_paragraph(text);
+    } else if (is(QLatin1String("pre"))) {
+        end_line(text);
+        in_pre = !closing;
+    } else if (std::any_of(std::begin(blocks), std::end(blocks), is)) {
+        end_line(text);
     }
-    return std::find(std::begin(blocks), std::end(blocks), std::string_view(name.data(), length)) !=
-           std::end(blocks);
 }
 
 } // namespace
 
-QString html_to_text(QString html)
+QString html_to_text(QStringView source, bool collapse,
+                     const std::function<bool(qsizetype)>& kept_break)
 {
-    // The text is never longer than the HTML read so far: a tag gives one line break at most, an
-    // entity one character, which takes no more room than its name. So it is written over the HTML
-    // as it is read, in the room the HTML has.
-    QChar* const begin = html.data();
-    const QStringView source(html);
-    QChar* out = begin;
+    const qsizetype last_close = source.lastIndexOf(QLatin1Char('>'));
+    QString text;
+    text.reserve(source.size());
+    bool in_pre = false;
     for (qsizetype i = 0; i < source.size(); ++i) {
         const QChar c = source[i];
-        // Tags are short: the search is written out, as a call would cost more than it finds.
-        const qsizetype close =
-            c == u'<' ? std::find(source.begin() + i, source.end(), u'>') - source.begin() : -1;
-        if (close > i && close < source.size()) {
-            if (breaks_line(source.sliced(i + 1, close - i - 1)) &&
-                (out == begin || out[-1] != u'\n'))
-                *out++ = u'\n';
-            i = close;
+        if (c == QLatin1Char('<') && i < last_close) {
+            const qsizetype end = source.indexOf(QLatin1Char('>'), i);
+            const bool was_in_pre = in_pre;
+            apply_tag(source.sliced(i + 1, end - i - 1).trimmed(), text, in_pre);
+            i = end;
+            // As in HTML, a line break just after <pre> only starts its first line.
+            if (in_pre && !was_in_pre && i + 1 < source.size() &&
+                source[i + 1] == QLatin1Char('\n'))
+                ++i;
             continue;
         }
-        if (c == u'<') {
-            out = out == begin + i ? html.end() : std::copy(source.begin() + i, source.end(), out);
-            break;
+        if (c == QLatin1Char('&')) {
+            // An entity's name is short: looking further would read the text again and again.
+            const qsizetype semicolon = source.sliced(i, std::min<qsizetype>(12, source.size() - i))
+                                            .indexOf(QLatin1Char(';'));
+            if (const std::optional<char32_t> decoded =
+                    semicolon > 1 ? entity(source.sliced(i + 1, semicolon - 1)) : std::nullopt) {
+                text += QStringView(QChar::fromUcs4(*decoded));
+                i += semicolon;
+                continue;
+            }
         }
-        // An entity's name is short: looking further for its ; would read the text again and
-        // again.
-        const QStringView name = c == u'&'
-                                     ? source.sliced(i, std::min<qsizetype>(11, source.size() - i))
-                                     : QStringView();
-        const qsizetype semicolon = std::find(name.begin(), name.end(), u';') - name.begin();
-        if (const std::optional<char32_t> decoded = semicolon > 1 && semicolon < name.size()
-                                                        ? entity(name.sliced(1, semicolon - 1))
-                                                        : std::nullopt) {
-            const auto character = QChar::fromUcs4(*decoded);
-            out = std::copy(character.begin(), character.end(), out);
-            i += semicolon;
+        const bool line_break = c == QLatin1Char('\n') && kept_break && kept_break(i);
+        if (collapse && !in_pre && c.isSpace() && !line_break) {
+            if (!text.isEmpty() && !text.endsWith(QLatin1Char(' ')) &&
+                !text.endsWith(QLatin1Char('\n')))
+                text += QLatin1Char(' ');
             continue;
         }
-        *out++ = c;
+        text += c;
     }
-    html.truncate(out - begin);
-    return html;
+    return text;
 }
+

@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <functional>
 
 // Whether a text in Moodle's own format holds HTML: a tag or an entity.
-bool looks_like_html(const QString& text);
-// A piece of HTML as the text a reader sees: tags dropped, line and paragraph breaks kept,
-// entities decoded.
-QString html_to_text(QString html);
+bool looks_like_html(QStringView text);
+
+// HTML as the text a reader sees: tags dropped, entities decoded, <br> a line break, a paragraph
+// set off by a blank line, <pre> keeping its lines. With `collapse`, as in HTML proper, a run of
+// white space is one space outside <pre>; a line break at a place where `kept_break` says so stays
+// one all the same (a GIFT file's escaped \n).
+QString html_to_text(QStringView html, bool collapse,
+                     const std::function<bool(qsizetype)>& kept_break = {});

@@ -1,6 +1,7 @@
 #include "bank/xml_file.h"
 
 #include "bank/html_text.h"
+#include "bank/text_lines.h"
 #include "bank/question_bank.h"
 
 #include <QBuffer>
@@ -221,31 +222,11 @@ Format format_of(const QXmlStreamAttributes& attributes)
     return Format::Html;
 }
 
-// Written a character at a time into room made once: QString::replace moves the rest of the text
-// again for every thousand places it changes, which makes millions of line breaks take minutes.
-QString with_crlf(QString text)
-{
-    if (!text.contains(u'\n'))
-        return text;
-    const qsizetype breaks = text.count(u'\n');
-    QString result(text.size() + breaks, Qt::Uninitialized);
-    QChar* out = result.data();
-    for (const QChar c : std::as_const(text)) {
-        if (c == u'\n')
-            *out++ = u'\r';
-        *out++ = c;
-    }
-    return result;
-}
-
 // A text of the file as the record holds it: HTML read as a reader sees it, CR LF line breaks.
-// Taken and changed in place where it can be, as a text may be as large as the file.
 QString record_text(QString text, Format format)
 {
-    if (format == Format::Html)
-        text = html_to_text(std::move(text).simplified());
-    else if (format == Format::Moodle && looks_like_html(text))
-        text = html_to_text(std::move(text));
+    if (format == Format::Html || (format == Format::Moodle && looks_like_html(text)))
+        text = html_to_text(text, format == Format::Html);
     return with_crlf(std::move(text).trimmed());
 }
 

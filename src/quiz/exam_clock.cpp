@@ -12,7 +12,8 @@ std::function<std::int64_t()>& time_source()
     return source;
 }
 
-// Milliseconds on a steady clock, or on the tests' own.
+} // namespace
+
 std::int64_t exam_time_ms()
 {
     if (time_source())
@@ -22,16 +23,14 @@ std::int64_t exam_time_ms()
         .count();
 }
 
-} // namespace
-
 void set_exam_time_source(std::function<std::int64_t()> source)
 {
     time_source() = std::move(source);
 }
 
-void ExamClock::start(int minutes)
+void ExamClock::start(int seconds)
 {
-    deadline_ms_ = exam_time_ms() + std::int64_t{minutes} * 60 * 1000;
+    deadline_ms_ = exam_time_ms() + std::int64_t{seconds} * 1000;
 }
 
 int ExamClock::seconds_left() const

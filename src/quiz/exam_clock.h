@@ -8,7 +8,7 @@
 // A quiz's time limit.
 class ExamClock {
 public:
-    void start(int minutes);
+    void start(int seconds);
     // Whole seconds left, rounded up, never below 0.
     int seconds_left() const;
 
@@ -22,6 +22,7 @@ QString time_left_text(int seconds);
 // several were passed at once), else 0.
 int minutes_to_announce(int seconds_before, int seconds_now);
 
-// The clock's milliseconds come from a steady clock; tests set their own, and an empty function
-// restores the real one.
+// Milliseconds on a steady clock, for the time limit and the time spent on each question. Tests
+// set their own source; an empty function restores the real one.
+std::int64_t exam_time_ms();
 void set_exam_time_source(std::function<std::int64_t()> source);

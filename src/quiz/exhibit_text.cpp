@@ -51,9 +51,9 @@ QString exhibit_text(const QByteArray& bytes)
     QString shown;
     shown.reserve(text.size() + 2);
     // A lone LF ends a line too, since a Unix text file would otherwise show as one line.
-    for (const QStringView line : text_lines(text)) {
+    for_each_line(text, [&shown](QStringView line) {
         shown += line;
         shown += u"\r\n";
-    }
+    });
     return shown;
 }

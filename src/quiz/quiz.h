@@ -1,72 +1,75 @@
 #pragma once
 
-#include "quiz/quiz_options.h"
+#include "quiz/attempt.h"
+#include "quiz/exam_clock.h"
+#include "quiz/quiz_plan.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/quiz_state.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 class QuestionBank;
 class RandomSource;
 
-// One graded question, as it was shown and answered.
-struct GradedQuestion {
-    std::int16_t position = 0; // place in the quiz, from 1
-    std::int16_t qid = 0;      // the bank record
-    ChoiceOrder order{};       // entry i: the stored choice shown at position i
-    ChoiceFlags pressed{};     // by display position
-    QString typed;             // a typed-answer question's reply, as typed
-    std::int16_t answer_status = 0;
-
-    bool right() const { return answer_status == answer_right; }
-};
-
-// The decisions of a running quiz: which records it asks and in what order, how a reply grades,
-// and what was answered. It keeps its counts in the program's QuizState and reads QuizOptions;
-// the question window reads widgets, calls it and writes widgets.
+// The running quiz: which records it asks and in what order, the question on screen, how a reply
+// grades, what was answered, and its clock. It alone writes its state; the windows read it
+// through the views and act through the operations.
 class Quiz {
 public:
-    Quiz(QuizState& state, QuizOptions& options, RandomSource& random,
-         const QuestionBank& questions);
+    Quiz(RandomSource& random, const QuestionBank& questions);
 
-    // Quiz quiz_choice of questions_per_quiz questions, in order or shuffled.
-    void start();
-    // A quiz of exactly these records of the current quiz, with the same options.
-    void start_retake(const std::vector<std::int16_t>& qids);
-
-    // Moves to the next position and sets current_record up with its choices in display order;
-    // false once past the end.
+    // The bank was loaded: the four built-in quizzes take a quarter of it each.
+    void bank_loaded();
+    // Tells the watcher, when there is one, of every start, grading and end from now on.
+    void watch(QuizWatcher* watcher) { watcher_ = watcher; }
+    // Starts the plan: its order, shuffled if asked, no question on screen yet, the clock running.
+    void start(QuizPlan plan);
+    // Puts the next question on screen with its choices in display order; false once the quiz is
+    // over: past its end, after a quit, or out of time.
     bool next_question();
-    // Grades the question on screen, counts it and keeps it: a typed-answer question by the
-    // typed text, any other by the pressed display positions.
+    // Grades the question on screen, counts it and keeps it: a typed-answer question by the typed
+    // text, any other by the pressed display positions.
     std::int16_t grade(const ChoiceFlags& pressed, const QString& typed);
-    // Whether the options ask for the feedback window after the last grading.
-    bool feedback_wanted() const;
-    // The question on screen stays ungraded; the next next_question ends the quiz.
+    // The question on screen stays ungraded; the quiz is over.
     void quit();
-    // Sets current_question to the number of questions graded, the total the summary gives.
-    void finish();
+    // Time ran out with this reply on screen: a reply marked counts, an untouched one does not.
+    void time_up(const ChoiceFlags& pressed, const QString& typed);
 
-    int length() const { return length_; }
-    const std::vector<GradedQuestion>& graded() const { return graded_; }
-    // The records answered wrong, in the order they were asked.
-    std::vector<std::int16_t> missed() const;
+    const QuizState& state() const { return state_; }
+    const QuizOptions& options() const { return attempt_.plan.options; }
+    const Attempt& attempt() const { return attempt_; }
+    int length() const { return static_cast<int>(attempt_.plan.records.size()); }
+    // The display positions that show a choice to press; none for a typed answer.
+    const ChoiceFlags& visible_choices() const { return visible_; }
     // The order in which the choices of the question on screen are shown.
     const ChoiceOrder& shown_order() const { return shown_order_; }
+    // Whether the options ask for the feedback window after the last grading.
+    bool feedback_wanted() const;
+    // The feedback window's text for the last grading.
+    QString feedback() const;
+
+    bool timed() const { return attempt_.plan.time_limit > 0; }
+    int seconds_left() const { return clock_.seconds_left(); }
+    bool out_of_time() const { return timed() && clock_.seconds_left() == 0; }
 
 private:
-    void begin(int length);
+    void end(QuizEnd how);
 
-    QuizState& state_;
-    QuizOptions& options_;
     RandomSource& random_;
     const QuestionBank& bank_;
-    int length_ = 0;
+    QuizState state_;
+    Attempt attempt_;
     ChoiceOrder shown_order_{};
-    std::vector<GradedQuestion> graded_;
+    ChoiceFlags visible_{};
+    bool on_screen_graded_ = true;
+    std::int64_t shown_at_ms_ = 0;
+    ExamClock clock_;
+    QuizWatcher* watcher_ = nullptr;
 };
 
+// The one running quiz, and read-only views of its state and options.
 extern Quiz running_quiz;
+extern const QuizState& quiz_state;
+extern const QuizOptions& quiz_options;

@@ -1,4 +1,3 @@
 #include "quiz/quiz_options.h"
 
-QuizOptions quiz_options;
 StudyOptions study_options;

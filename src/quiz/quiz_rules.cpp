@@ -55,6 +55,16 @@ int count_choices(const QuestionRecord& record)
     return count;
 }
 
+ChoiceFlags visible_choices_of(const QuestionRecord& record)
+{
+    ChoiceFlags visible{};
+    if (is_typed_answer(record.question_type))
+        return visible;
+    for (int i = 1; i <= max_choices; ++i)
+        visible[i] = !is_blank(record.choice_text[i]);
+    return visible;
+}
+
 void build_question_order(QuestionOrder& order, int n, bool shuffle, RandomSource& random)
 {
     n = std::clamp(n, 0, max_quiz_length);
@@ -171,10 +181,11 @@ QString feedback_text(std::int16_t answer_status, const QuestionRecord& current,
     return text;
 }
 
-QString summary_text(int right, int total)
+QString summary_text(int right, int total, bool time_ran_out)
 {
     const int percent = percent_right(right, total);
-    QString text = QStringLiteral("You have completed the test\n\n Right/Total  = ");
+    QString text = time_ran_out ? QStringLiteral("Time is up.\n\n") : QString();
+    text += QLatin1String("You have completed the test\n\n Right/Total  = ");
     text += number_text(right) + QLatin1Char('/') + number_text(total) + QLatin1Char('\n');
     text += QLatin1String("Percent Right = ") + number_text(percent) + QLatin1String("%\n\n");
     if (percent == 100) {

@@ -27,6 +27,8 @@ float gauge_height(int right, int total, float full_height);
 bool gauge_shown(float height);
 // Number of non-blank choice texts 1 to 6.
 int count_choices(const QuestionRecord& record);
+// The positions that show a choice to press: the non-blank ones; none for a typed answer.
+ChoiceFlags visible_choices_of(const QuestionRecord& record);
 // Fills entries 1..n with 1..n, then shuffles if asked; entry 0 and entries above n untouched.
 // n must be 0..200 (values outside are clamped).
 void build_question_order(QuestionOrder& order, int n, bool shuffle, RandomSource& random);
@@ -44,5 +46,6 @@ std::int16_t grade_typed(const QuestionRecord& current, const QString& typed);
 // The feedback window's text, with CR LF line breaks.
 QString feedback_text(std::int16_t answer_status, const QuestionRecord& current,
                       const ChoiceFlags& visible);
-// The end-of-test message, with LF line breaks; a total of 0 gives percent 0.
-QString summary_text(int right, int total);
+// The end-of-test message, with LF line breaks; a total of 0 gives percent 0. A quiz that ran
+// out of time says so first.
+QString summary_text(int right, int total, bool time_ran_out = false);

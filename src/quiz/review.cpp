@@ -12,24 +12,6 @@
 
 namespace {
 
-const QString other_group = QStringLiteral("Other");
-
-// Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
-// it has neither. `chapter` is 0 unless the group is a chapter.
-struct Group {
-    QString name;
-    int chapter = 0;
-};
-
-Group group_of(const QuestionBank& questions, int qid)
-{
-    const QuestionRecord& record = questions.record(qid);
-    if (!is_blank(record.topic))
-        return {trim_spaces(record.topic)};
-    const int chapter = questions.built_in ? built_in_chapter(qid, record) : 0;
-    return chapter > 0 ? Group{chapter_title(chapter), chapter} : Group{other_group};
-}
-
 // The choices of the record in the order they were shown.
 QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questions)
 {
@@ -39,9 +21,9 @@ QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questi
 // The display positions whose choice, as shown, is a correct one.
 ChoiceFlags right_positions(const QuestionRecord& shown)
 {
-    ChoiceFlags flags{};
+    ChoiceFlags flags = visible_choices_of(shown);
     for (std::size_t i = 1; i < flags.size(); ++i)
-        flags[i] = !is_blank(shown.choice_text[i]) && shown.choice_correct[i] == 1;
+        flags[i] = flags[i] && shown.choice_correct[i] == 1;
     return flags;
 }
 
@@ -56,6 +38,16 @@ QStringList accepted_answers(const QuestionRecord& record)
 }
 
 } // namespace
+
+QuestionGroup group_of(const QuestionBank& questions, int qid)
+{
+    const QuestionRecord& record = questions.record(qid);
+    if (!is_blank(record.topic))
+        return {trim_spaces(record.topic)};
+    const int chapter = questions.built_in ? built_in_chapter(qid, record) : 0;
+    return chapter > 0 ? QuestionGroup{chapter_title(chapter), chapter}
+                       : QuestionGroup{other_group};
+}
 
 QString letters_of(const ChoiceFlags& flags)
 {
@@ -110,11 +102,13 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
         text += QStringLiteral("Accepted:");
         for (const QString& answer : accepted_answers(stored))
             text += crlf + QStringLiteral("    ") + answer;
+        text += crlf;
     } else {
         const QuestionRecord shown = as_shown(graded, questions);
         const ChoiceFlags right = right_positions(shown);
+        const ChoiceFlags visible = visible_choices_of(shown);
         for (std::size_t i = 1; i <= 6; ++i) {
-            if (is_blank(shown.choice_text[i]))
+            if (!visible[i])
                 continue;
             QStringList marks;
             if (graded.pressed[i])
@@ -134,6 +128,24 @@ QString review_detail(const GradedQuestion& graded, const QuestionBank& question
     return text;
 }
 
+QString attempt_heading(const Attempt& attempt)
+{
+    const int graded = static_cast<int>(attempt.graded.size());
+    const int right = attempt.right_count();
+    QString text = QStringLiteral("%1: %2 of %3 right, %4%")
+                       .arg(plan_title(attempt.plan))
+                       .arg(right)
+                       .arg(graded)
+                       .arg(percent_right(right, graded));
+    const QString asked =
+        QStringLiteral(" after %1 of %2 questions").arg(graded).arg(attempt.plan.records.size());
+    if (attempt.end == QuizEnd::Quit)
+        text += QStringLiteral("; Quit Test") + asked;
+    else if (attempt.end == QuizEnd::TimeUp)
+        text += QStringLiteral("; time ran out") + asked;
+    return text;
+}
+
 std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
                                      const QuestionBank& questions)
 {
@@ -143,7 +155,7 @@ std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
     };
     std::vector<Ranked> groups;
     for (const GradedQuestion& question : graded) {
-        const Group group = group_of(questions, question.qid);
+        const QuestionGroup group = group_of(questions, question.qid);
         auto found = std::find_if(groups.begin(), groups.end(), [&](const Ranked& ranked) {
             return ranked.score.name == group.name;
         });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/quiz.h"
+#include "quiz/attempt.h"
 
 #include <QString>
 
@@ -25,8 +25,23 @@ ReviewRow review_row(const GradedQuestion& graded, const QuestionBank& questions
 // answers), the explanation and the answer note.
 QString review_detail(const GradedQuestion& graded, const QuestionBank& questions);
 
+// What the review is of and how it went: "Quiz #2, retake 1: 3 of 5 right, 60%", then how it
+// ended when it ended early: "; Quit Test after 5 of 56 questions".
+QString attempt_heading(const Attempt& attempt);
+
 // The letters of the display positions whose flag is set, in order: "BD".
 QString letters_of(const ChoiceFlags& flags);
+
+inline const QString other_group = QStringLiteral("Other");
+
+// Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
+// it has neither. `chapter` is 0 unless the group is a chapter.
+struct QuestionGroup {
+    QString name;
+    int chapter = 0;
+};
+
+QuestionGroup group_of(const QuestionBank& questions, int qid);
 
 struct GroupScore {
     QString name;

@@ -17,8 +17,10 @@ enum class ControlKind {
     PictureBox,
     Line,
     AnswerButton,
-    Table, // rows of columns; the caption names the columns, split by |
-    Panel, // a scrolled area the window fills at run time
+    Table,   // rows of columns; the caption names the columns, split by |
+    Panel,   // a scrolled area the window fills at run time
+    SpinBox, // a whole number; the window sets its range
+    Plot,    // the chapters' scores across attempts, drawn
 };
 
 struct FontDesign {
@@ -37,15 +39,22 @@ enum ControlFlag : unsigned {
     Hidden = 1U << 4,
     Checked = 1U << 5,
     Percentage = 1U << 6, // a picture box that stands for a percentage, for screen readers
+    FixedWidth = 1U << 7, // in a grid: the design width exactly, whatever the window's width
+};
+
+// Where a control sits in a window laid out as a grid: its row and column and how many of each it
+// spans. Controls that share a cell sit side by side in the order of the table.
+struct GridCell {
+    int row = 0, column = 0, rows = 1, columns = 1;
 };
 
 struct ControlDesign {
     const char* name;
     ControlKind kind;
-    int index; // member of a control array, 0 when the control is not one
-    const char* caption;
-    int left, top, width, height; // a line gives its end points: x1, y1, x2, y2
-    int tab;                      // place in the tab order, -1 when the control takes none
+    int index = 0; // member of a control array, 0 when the control is not one
+    const char* caption = nullptr;
+    int left = 0, top = 0, width = 0, height = 0; // a line gives its end points: x1, y1, x2, y2
+    int tab = -1; // place in the tab order, -1 when the control takes none
     // What screen readers call the control; null: its caption. A label with a name of its own
     // shows a value: the name says what it is, the label's text is the value.
     const char* accessible = nullptr;
@@ -55,6 +64,7 @@ struct ControlDesign {
     std::optional<QRgb> fore = {};
     const char* parent = nullptr;  // the frame that holds the control, by name
     const char* picture = nullptr; // resource path of an image's picture
+    GridCell cell = {};            // in a grid window; its width and height are then minimums
 };
 
 enum class FrameStyle { FixedDialog, Sizable };
@@ -68,6 +78,10 @@ struct WindowDesign {
     FontDesign font;
     bool resize; // controls keep their proportion to the client area
     std::span<const ControlDesign> controls;
+    // A window beyond the old designs lays its controls out in a grid that grows with it: the
+    // stretch of each row and column. It opens at its design size or its screen's, the smaller.
+    std::span<const int> row_stretch = {};
+    std::span<const int> column_stretch = {};
 };
 
 inline constexpr int twips_per_pixel = 15;

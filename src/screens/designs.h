@@ -9,3 +9,4 @@ extern const WindowDesign theanswer_design;
 extern const WindowDesign diagram_design;
 extern const WindowDesign exhibit_design;
 extern const WindowDesign review_design;
+extern const WindowDesign progress_design;

@@ -3,21 +3,26 @@
 #include "screens/answer_button.h"
 #include "screens/command_button.h"
 #include "screens/meter.h"
+#include "screens/progress_plot.h"
 #include "screens/proportional_layout.h"
 #include "screens/stretched_image.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -152,6 +157,10 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         panel->setWidget(new QWidget);
         return panel;
     }
+    case ControlKind::SpinBox:
+        return new QSpinBox(parent);
+    case ControlKind::Plot:
+        return new ProgressPlot(parent);
     }
     return nullptr;
 }
@@ -178,6 +187,57 @@ bool takes_focus(ControlKind kind)
     return !draws_on_surface(kind) && kind != ControlKind::Frame && kind != ControlKind::PictureBox;
 }
 
+bool is_grid(const WindowDesign& design)
+{
+    return !design.column_stretch.empty();
+}
+
+// Rows and columns take the space left over by their stretch; controls that share a cell sit in a
+// row of their own, with the space left over after them.
+class GridPlacer {
+public:
+    explicit GridPlacer(QWidget& window, const WindowDesign& design)
+        : grid_(new QGridLayout(&window))
+    {
+        for (std::size_t row = 0; row < design.row_stretch.size(); ++row)
+            grid_->setRowStretch(static_cast<int>(row), design.row_stretch[row]);
+        for (std::size_t column = 0; column < design.column_stretch.size(); ++column)
+            grid_->setColumnStretch(static_cast<int>(column), design.column_stretch[column]);
+    }
+
+    void place(QWidget* widget, const ControlDesign& design)
+    {
+        const QSize least = twips_to_pixels(QRect(0, 0, design.width, design.height)).size();
+        if (design.flags & FixedWidth)
+            widget->setFixedWidth(least.width());
+        widget->setMinimumSize(widget->minimumSize().expandedTo(least));
+        const GridCell& cell = design.cell;
+        const auto key = std::pair(cell.row, cell.column);
+        if (const auto row = rows_.find(key); row != rows_.end()) {
+            row->second->insertWidget(row->second->count() - 1, widget);
+            return;
+        }
+        if (const auto first = singles_.find(key); first != singles_.end()) {
+            auto* row = new QHBoxLayout;
+            grid_->removeWidget(first->second);
+            row->addWidget(first->second);
+            row->addWidget(widget);
+            row->addStretch();
+            grid_->addLayout(row, cell.row, cell.column, cell.rows, cell.columns);
+            rows_[key] = row;
+            singles_.erase(first);
+            return;
+        }
+        grid_->addWidget(widget, cell.row, cell.column, cell.rows, cell.columns);
+        singles_[key] = widget;
+    }
+
+private:
+    QGridLayout* grid_;
+    std::map<std::pair<int, int>, QWidget*> singles_;
+    std::map<std::pair<int, int>, QHBoxLayout*> rows_;
+};
+
 } // namespace
 
 QString control_name(const char* name, int index)
@@ -202,8 +262,12 @@ void build_window(QWidget& window, const WindowDesign& design)
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    const QSize client =
-        twips_to_pixels(QRect(0, 0, design.client_width, design.client_height)).size();
+    QSize client = twips_to_pixels(QRect(0, 0, design.client_width, design.client_height)).size();
+    if (is_grid(design) && window.screen()) {
+        // Room for a frame and a panel: the window's own frame is known only once it is shown.
+        const QSize room = window.screen()->availableSize() - QSize(16, 48);
+        client = client.boundedTo(room);
+    }
     window.resize(client);
     if (design.frame == FrameStyle::FixedDialog) {
         window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -220,6 +284,9 @@ void build_window(QWidget& window, const WindowDesign& design)
         return layout;
     };
 
+    std::optional<GridPlacer> grid;
+    if (is_grid(design))
+        grid.emplace(window, design);
     std::vector<std::pair<int, QWidget*>> tab_order;
     std::vector<QWidget*> surface;
     for (const ControlDesign& control : design.controls) {
@@ -240,7 +307,10 @@ void build_window(QWidget& window, const WindowDesign& design)
         // the application's font rather than the window's.
         widget->setFont(make_font(control.font.family ? control.font : design.font));
         const QRect rect = design_rect(control);
-        widget->setGeometry(twips_to_pixels(rect));
+        if (grid)
+            grid->place(widget, control);
+        else
+            widget->setGeometry(twips_to_pixels(rect));
         if (control.flags & Hidden)
             widget->setVisible(false);
         if (control.kind == ControlKind::Frame)

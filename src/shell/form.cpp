@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QShortcut>
 
 #include <memory>
 
@@ -34,6 +35,14 @@ void Form::on_click(QAbstractButton* button, std::function<void()> handler)
                 if (!*pressed_while_blocked && !blocked_by_modal(*this))
                     handler();
             });
+}
+
+void Form::close_on_escape()
+{
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (slot_)
+            slot_->hide();
+    });
 }
 
 void Form::closeEvent(QCloseEvent* event)

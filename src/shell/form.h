@@ -25,6 +25,9 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
+    // Escape hides the window, as its close button does.
+    void close_on_escape();
+
     // Runs the handler when the button is clicked, unless a modal window blocked this one when the
     // press began or blocks it now, whoever pressed: mouse, key, screen reader or code.
     void on_click(QAbstractButton* button, std::function<void()> handler);

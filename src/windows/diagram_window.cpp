@@ -1,5 +1,6 @@
 #include "windows/diagram_window.h"
 
+#include "bank/side_file.h"
 #include "screens/designs.h"
 #include "screens/stretched_image.h"
 #include "screens/window_builder.h"
@@ -52,6 +53,7 @@ DiagramWindow::DiagramWindow()
     : Form(diagram_design), Image1(control<StretchedImage>(*this, "Image1"))
 {
     on_click(control<QPushButton>(*this, "Command1"), [this] { Command1_Click(); });
+    close_on_escape();
 }
 
 void DiagramWindow::set_picture_file(const QString& path)
@@ -69,22 +71,13 @@ void DiagramWindow::Command1_Click()
     Diagram.hide();
 }
 
-QString on_disk(const QString& path)
+void show_diagram(const QString& path, const QString& title)
 {
-    return path.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + path : path;
-}
-
-bool side_file_exists(const QString& path)
-{
-    const QFileInfo info(on_disk(path));
-    return !path.isEmpty() && info.isFile() && !info.isHidden();
-}
-
-void show_diagram(const QString& path)
-{
-    if (!side_file_exists(path))
+    const std::optional<QString> file = side_file_to_open(path);
+    if (!file)
         return;
     DiagramWindow* window = Diagram.show();
-    window->set_picture_file(path);
+    window->setWindowTitle(title.isEmpty() ? QString::fromUtf8(diagram_design.title) : title);
+    window->set_picture_file(*file);
     window->repaint();
 }

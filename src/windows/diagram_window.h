@@ -19,10 +19,6 @@ private:
 
 extern FormRef<DiagramWindow> Diagram;
 
-// The path as Qt must be given it to name a file on disk: Qt reads a path that begins with ':'
-// from the program's own built-in pictures.
-QString on_disk(const QString& path);
-// An ordinary, non-hidden file at exactly this path; folders and missing paths do not count.
-bool side_file_exists(const QString& path);
-// Opens the picture in the Diagram window; a missing file does nothing.
-void show_diagram(const QString& path);
+// Opens the picture in the Diagram window, titled `title` or else as designed; a missing file, or
+// one that now lies outside the bank's folder, does nothing.
+void show_diagram(const QString& path, const QString& title = {});

@@ -1,12 +1,12 @@
 #include "windows/exhibit_window.h"
 
+#include "bank/side_file.h"
 #include "quiz/exhibit_text.h"
 #include "screens/designs.h"
 #include "screens/focus_passer.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
 #include "shell/message_box.h"
-#include "windows/diagram_window.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +38,7 @@ ExhibitWindow::ExhibitWindow()
       Command1(control<QPushButton>(*this, "Command1"))
 {
     on_click(Command1, [this] { Command1_Click(); });
+    close_on_escape();
     pass_focus_on(*Text1, *Command1);
     Text1->setUndoRedoEnabled(false);
     connect(&fill_timer_, &QTimer::timeout, this, &ExhibitWindow::append_part);
@@ -89,21 +90,23 @@ std::optional<QString> read_exhibit(const QString& path)
     return exhibit_text(bytes);
 }
 
-void show_exhibit(const QString& path, QWidget* parent)
+void show_exhibit(const QString& path, QWidget* parent, const QString& title)
 {
-    if (!side_file_exists(path))
+    const std::optional<QString> file = side_file_to_open(path);
+    if (!file)
         return;
-    if (QFileInfo(on_disk(path)).size() > max_exhibit_size) {
+    if (QFileInfo(on_disk(*file)).size() > max_exhibit_size) {
         message_box(parent, QStringLiteral("Exhibit"),
                     QStringLiteral("The exhibit %1 is larger than 16 MiB and is not shown.")
                         .arg(QFileInfo(path).fileName()));
         return;
     }
     // Read before the window opens: a file that cannot be read shows nothing, like a missing one.
-    const std::optional<QString> text = read_exhibit(path);
+    const std::optional<QString> text = read_exhibit(*file);
     if (!text)
         return;
     ExhibitWindow* window = Exhibit.show();
+    window->setWindowTitle(title.isEmpty() ? QString::fromUtf8(exhibit_design.title) : title);
     CenterForm(*window);
     window->set_text(*text);
 }

@@ -37,6 +37,7 @@ inline constexpr qint64 max_exhibit_size = qint64{16} * 1024 * 1024;
 // The text the Exhibit window shows for the file, or nothing when the file cannot be opened or
 // read: no permission, a folder, a file gone since it was found, one larger than the limit.
 std::optional<QString> read_exhibit(const QString& path);
-// Opens the text file in the Exhibit window, centred; a missing or unreadable file does nothing,
-// and one larger than the limit is refused in a message box over `parent`.
-void show_exhibit(const QString& path, QWidget* parent = nullptr);
+// Opens the text file in the Exhibit window, centred and titled `title` or else as designed; a
+// missing or unreadable file, or one that now lies outside the bank's folder, does nothing, and
+// one larger than the limit is refused in a message box over `parent`.
+void show_exhibit(const QString& path, QWidget* parent = nullptr, const QString& title = {});

@@ -1,15 +1,12 @@
 #include "windows/pick_a_quiz_window.h"
 
-#include "bank/question_bank.h"
 #include "quiz/quiz.h"
-#include "quiz/random_source.h"
 #include "screens/designs.h"
 #include "screens/window_builder.h"
-#include "shell/message_box.h"
-#include "windows/quest_window.h"
-#include "windows/welcome_window.h"
+#include "shell/navigation.h"
 
 #include <QCheckBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -32,7 +29,7 @@ PickAQuizWindow::PickAQuizWindow() : Form(pick_a_quiz_design)
 
 void PickAQuizWindow::Form_Load()
 {
-    random_source.reseed_from_clock();
+    report(Happened::OptionsLoading);
 }
 
 void PickAQuizWindow::focus_start_button()
@@ -40,39 +37,33 @@ void PickAQuizWindow::focus_start_button()
     control<QPushButton>(*this, "Command1")->setFocus();
 }
 
-void PickAQuizWindow::Command1_Click()
+QuizOptions PickAQuizWindow::chosen_options() const
 {
-    // A bank that cannot make a quiz of 1 to 200 questions is refused before anything closes.
-    if (!divides_into_quizzes(bank.question_count)) {
-        message_box(this, windowTitle(),
-                    QStringLiteral("The question bank holds %1 questions, which cannot be "
-                                   "divided into four quizzes of 1 to %2 questions each.")
-                        .arg(bank.question_count)
-                        .arg(max_quiz_length));
-        return;
-    }
-
-    set_busy(true);
+    // With no quiz selected, the quiz stays the one chosen last.
+    QuizOptions options;
+    options.quiz_choice = quiz_options.quiz_choice;
     for (int k = 1; k <= 4; ++k) {
         if (control<QRadioButton>(*this, control_name("which_quiz", k))->isChecked())
-            quiz_options.quiz_choice = static_cast<std::int16_t>(k);
+            options.quiz_choice = static_cast<std::int16_t>(k);
     }
-    quiz_options.show_when_right = ticked(*this, "answer_when_right");
-    quiz_options.show_when_wrong = ticked(*this, "answer_when_wrong");
-    quiz_options.shuffle_questions = ticked(*this, "random_questions");
-    quiz_options.shuffle_answers = ticked(*this, "random_answers");
+    options.show_when_right = ticked(*this, "answer_when_right");
+    options.show_when_wrong = ticked(*this, "answer_when_wrong");
+    options.shuffle_questions = ticked(*this, "random_questions");
+    options.shuffle_answers = ticked(*this, "random_answers");
+    return options;
+}
 
-    // Closes this window too; it is destroyed only after this handler returns.
-    Welcome.unload();
-
-    open_quiz([] { running_quiz.start(); });
-
-    if (PickAQuizWindow* self = pick_a_quiz.get())
-        self->set_busy(false);
-    pick_a_quiz.hide();
+void PickAQuizWindow::Command1_Click()
+{
+    set_busy(true);
+    // The quiz's start closes this window; it is destroyed only after this handler returns.
+    const QPointer<PickAQuizWindow> self(this);
+    quiz_chosen(chosen_options());
+    if (self)
+        set_busy(false);
 }
 
 void PickAQuizWindow::Form_Unload()
 {
-    Welcome.unload();
+    report(Happened::OptionsClosing);
 }

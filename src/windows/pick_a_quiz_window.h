@@ -2,6 +2,8 @@
 
 #include "shell/form_ref.h"
 
+struct QuizOptions;
+
 class PickAQuizWindow : public Form {
     Q_OBJECT
 public:
@@ -9,6 +11,8 @@ public:
 
     void Command1_Click();
     void focus_start_button();
+    // The options as the controls show them.
+    QuizOptions chosen_options() const;
 
 protected:
     void Form_Load() override;

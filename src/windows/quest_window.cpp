@@ -8,14 +8,8 @@
 #include "screens/modal_block.h"
 #include "screens/proportional_layout.h"
 #include "screens/window_builder.h"
-#include "shell/center_form.h"
 #include "shell/message_box.h"
-#include "windows/answer_window.h"
-#include "windows/diagram_window.h"
-#include "windows/exhibit_window.h"
-#include "windows/pick_a_quiz_window.h"
-#include "windows/review_window.h"
-#include "windows/welcome_window.h"
+#include "shell/navigation.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -69,35 +63,35 @@ void QuestWindow::Form_Load()
 {
     clear_the_boxes();
     the_gauge->hide();
-    if (study_options.minutes > 0)
-        start_clock(study_options.minutes);
 }
 
-void QuestWindow::start_clock(int minutes)
+void QuestWindow::begin()
 {
-    clock_.start(minutes);
-    show_time_left(minutes * 60);
-    clock_timer_ = new QTimer(this);
-    clock_timer_->setInterval(250);
-    connect(clock_timer_, &QTimer::timeout, this, [this] { clock_tick(); });
-    clock_timer_->start();
+    if (running_quiz.timed()) {
+        show_time_left(running_quiz.seconds_left());
+        clock_timer_ = new QTimer(this);
+        clock_timer_->setInterval(250);
+        connect(clock_timer_, &QTimer::timeout, this, [this] { clock_tick(); });
+        clock_timer_->start();
+    }
+    show_quest();
 }
 
 void QuestWindow::clock_tick()
 {
     if (!clock_timer_ || !clock_timer_->isActive())
         return;
-    const int left = clock_.seconds_left();
+    const int left = running_quiz.seconds_left();
     if (left != seconds_shown_) {
         if (const int minutes = minutes_to_announce(seconds_shown_, left))
             announce(minutes);
         show_time_left(left);
     }
-    // The feedback window or the clue box is closed first; the quiz ends on the next tick.
-    if (left > 0 || blocked_by_modal(*this))
+    // A modal window (feedback, clue) is closed first: the quiz ends as it closes.
+    if (!running_quiz.out_of_time() || blocked_by_modal(*this))
         return;
-    clock_timer_->stop();
-    quitquiz_Click();
+    running_quiz.time_up(pressed_choices(), typed_answer());
+    end_the_test();
 }
 
 void QuestWindow::show_time_left(int seconds)
@@ -114,19 +108,21 @@ void QuestWindow::announce(int minutes)
     const QString text = minutes == 1 ? QStringLiteral("1 minute left")
                                       : QStringLiteral("%1 minutes left").arg(minutes);
     setAccessibleDescription(text);
+    // Under the feedback window, the next question would replace NEXT's description unheard.
+    if (blocked_by_modal(*this))
+        announcement_ = text;
     NextButton->setAccessibleDescription(text + QLatin1Char('\n') +
                                          NextButton->accessibleDescription());
 }
 
 void QuestWindow::Form_Unload()
 {
-    pick_a_quiz.unload();
+    report(Happened::QuizWindowClosing);
 }
 
 void QuestWindow::NextButton_Click()
 {
-    Diagram.unload();
-    Exhibit.unload();
+    report(Happened::QuestionLeaving);
     NextButton->setFocus();
     check_answer();
     show_quest();
@@ -165,12 +161,13 @@ void QuestWindow::present_question()
     if (!is_typed_answer(current.question_type)) {
         Directions->setText(QString::fromLatin1(select_directions));
         NextButton->setFocus();
+        const ChoiceFlags& visible = running_quiz.visible_choices();
         for (int i = 1; i <= 6; ++i) {
-            const QString& text = current.choice_text[static_cast<std::size_t>(i)];
+            const auto slot = static_cast<std::size_t>(i);
             QChoice[i]->set_pressed(false);
-            abox[i]->setPlainText(text);
-            abox[i]->setVisible(!is_blank(text));
-            QChoice[i]->setVisible(!is_blank(text));
+            abox[i]->setPlainText(current.choice_text[slot]);
+            abox[i]->setVisible(visible[slot]);
+            QChoice[i]->setVisible(visible[slot]);
         }
     } else {
         for (int i = 1; i <= 6; ++i) {
@@ -211,6 +208,8 @@ void QuestWindow::tell_screen_readers()
         QChoice[i]->setAccessibleName(name);
     }
     spoken << trim_spaces(Directions->text());
+    if (!announcement_.isEmpty())
+        spoken.prepend(std::exchange(announcement_, {}));
     NextButton->setAccessibleDescription(spoken.join(QLatin1Char('\n')));
 }
 
@@ -227,10 +226,7 @@ void QuestWindow::clear_the_boxes()
 
 void QuestWindow::check_answer()
 {
-    ChoiceFlags pressed{};
-    for (int i = 1; i <= 6; ++i)
-        pressed[static_cast<std::size_t>(i)] = QChoice[i]->pressed();
-    running_quiz.grade(pressed, typed_answer());
+    running_quiz.grade(pressed_choices(), typed_answer());
     if (running_quiz.feedback_wanted())
         show_answer();
     score->setText(number_text(quiz_state.right_count) + QLatin1Char('/') +
@@ -239,6 +235,14 @@ void QuestWindow::check_answer()
         number_text(percent_right(quiz_state.right_count, quiz_state.current_question)) +
         QLatin1Char('%'));
     update_gauge();
+}
+
+ChoiceFlags QuestWindow::pressed_choices() const
+{
+    ChoiceFlags pressed{};
+    for (int i = 1; i <= 6; ++i)
+        pressed[static_cast<std::size_t>(i)] = QChoice[i]->pressed();
+    return pressed;
 }
 
 // The typed answer as typed: toPlainText would turn a no-break space into a plain one.
@@ -281,17 +285,7 @@ void QuestWindow::resizeEvent(QResizeEvent* event)
 
 void QuestWindow::show_answer()
 {
-    ChoiceFlags visible{};
-    for (int i = 1; i <= 6; ++i)
-        visible[static_cast<std::size_t>(i)] = !QChoice[i]->isHidden();
-    const QString text =
-        feedback_text(quiz_state.answer_status, quiz_state.current_record, visible);
-
-    AnswerWindow* window = theanswer.load();
-    window->set_text(text);
-    CenterForm(*window);
-    theanswer.show_modal();
-    theanswer.unload();
+    show_feedback(running_quiz.feedback());
     // Keys, Alt+N among them, reach only the active window; not every desktop gives the
     // activation back once the feedback window is gone.
     activateWindow();
@@ -302,17 +296,8 @@ void QuestWindow::end_the_test()
 {
     if (clock_timer_)
         clock_timer_->stop();
-    // A quit leaves the question on screen ungraded, so the total counts graded questions only.
-    running_quiz.finish();
-    const QString message = summary_text(quiz_state.right_count, quiz_state.current_question);
-    message_box(this, QStringLiteral("Test Complete!"), message);
-    if (study_options.review) {
-        CenterForm(*Review.load());
-        Review.show();
-    } else {
-        Welcome.show();
-    }
-    quest.hide();
+    message_box(this, QStringLiteral("Test Complete!"), attempt_summary(running_quiz.attempt()));
+    report(Happened::QuizOver);
 }
 
 void QuestWindow::cluebutton_Click()
@@ -325,19 +310,11 @@ void QuestWindow::cluebutton_Click()
 
 void QuestWindow::diagrambutton_Click(int Index)
 {
-    show_diagram(quiz_state.current_record.diagram_file.at(static_cast<std::size_t>(Index)));
+    open_diagram(quiz_state.current_record.diagram_file.at(static_cast<std::size_t>(Index)), {});
 }
 
 void QuestWindow::exhibitbutton_Click(int Index)
 {
-    show_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)), this);
-}
-
-void open_quiz(const std::function<void()>& start)
-{
-    QuestWindow* window = quest.show();
-    CenterForm(*window);
-    window->repaint();
-    start();
-    window->show_quest();
+    open_exhibit(quiz_state.current_record.exhibit_file.at(static_cast<std::size_t>(Index)), this,
+                 {});
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "quiz/exam_clock.h"
+#include "quiz/quiz_rules.h"
 #include "shell/form_ref.h"
 
 #include <array>
-#include <functional>
 
 class AnswerButton;
 class Meter;
@@ -19,6 +18,8 @@ class QuestWindow : public Form {
 public:
     QuestWindow();
 
+    // The quiz has started: its clock shows when it is timed, and its first question comes.
+    void begin();
     void show_quest();
     void clear_the_boxes();
     void check_answer();
@@ -30,8 +31,8 @@ public:
     void cluebutton_Click();
     void diagrambutton_Click(int Index);
     void exhibitbutton_Click(int Index);
-    // With a time limit: shows the time left and ends the quiz at zero. Its timer calls it; tests
-    // call it after setting the exam clock's time.
+    // With a time limit: shows the time left and ends the quiz once the quiz says time is up and
+    // no modal window is open. Its timer calls it; tests call it after setting the clock's time.
     void clock_tick();
 
 protected:
@@ -44,8 +45,8 @@ private:
     void tell_screen_readers();
     void update_gauge();
     void lay_out_gauge();
+    ChoiceFlags pressed_choices() const;
     QString typed_answer() const;
-    void start_clock(int minutes);
     void announce(int minutes);
     void show_time_left(int seconds);
 
@@ -71,13 +72,10 @@ private:
     // The score the red bar last showed; a total of 0 keeps it hidden, as after loading.
     int gauge_right_ = 0;
     int gauge_total_ = 0;
-    ExamClock clock_;
     QTimer* clock_timer_ = nullptr;
     int seconds_shown_ = 0;
+    // An announcement made while the feedback window was open, for the next question's NEXT.
+    QString announcement_;
 };
 
 extern FormRef<QuestWindow> quest;
-
-// Shows the question window centred and painted, then starts the quiz with `start` and asks its
-// first question, so that the window is on screen while the questions are picked.
-void open_quiz(const std::function<void()>& start);

@@ -1,21 +1,22 @@
 #include "windows/review_window.h"
 
 #include "bank/question_bank.h"
+#include "quiz/report.h"
 #include "quiz/review.h"
 #include "screens/designs.h"
+#include "screens/report_files.h"
+#include "screens/score_bar.h"
 #include "screens/window_builder.h"
-#include "windows/diagram_window.h"
-#include "windows/exhibit_window.h"
-#include "windows/quest_window.h"
-#include "windows/welcome_window.h"
+#include "screens/wrapped_text.h"
+#include "shell/message_box.h"
+#include "shell/navigation.h"
+#include "shell/save_dialog.h"
 
-#include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QTreeWidget>
 
 FormRef<ReviewWindow> Review{FormSlot::Role::Main};
@@ -24,7 +25,7 @@ ReviewWindow::ReviewWindow()
     : Form(review_design),
       answers(control<QTreeWidget>(*this, "answers")),
       detail(control<QPlainTextEdit>(*this, "detail")),
-      scores(control<QScrollArea>(*this, "scores")),
+      scores(control<QTreeWidget>(*this, "scores")),
       retake(control<QPushButton>(*this, "retake")),
       Closeb(control<QPushButton>(*this, "Closeb"))
 {
@@ -39,35 +40,61 @@ ReviewWindow::ReviewWindow()
         on_click(exhibitbutton[i], [this, i] { exhibitbutton_Click(i); });
     }
     on_click(retake, [this] { retake_Click(); });
+    on_click(control<QPushButton>(*this, "save_pdf"), [this] { save_pdf_Click(); });
     on_click(Closeb, [this] { Closeb_Click(); });
-    connect(answers, &QTreeWidget::currentItemChanged, this, [this] { show_detail(); });
+    connect(answers, &QTreeWidget::currentItemChanged, this, [this] {
+        // The viewers belong to the question that was shown.
+        report(Happened::QuestionLeaving);
+        show_detail();
+    });
     // The question is there to be read: it keeps the focus, with a caret that moves line by line
     // under the keys as a screen reader follows it.
     detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Every column in sight: the short ones as wide as their texts, the answers share the rest.
+    for (QTreeWidget* table : {answers, scores}) {
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->header()->setStretchLastSection(false);
+    }
+    for (const int column : {0, 1, 2})
+        answers->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (const int column : {3, 4})
+        answers->header()->setSectionResizeMode(column, QHeaderView::Stretch);
+    // A chapter's long name wraps rather than hiding its end.
+    scores->setWordWrap(true);
+    scores->setUniformRowHeights(false);
+    scores->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    scores->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    scores->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    scores->setItemDelegateForColumn(0, new WrappedText(scores));
+    scores->setItemDelegateForColumn(2, new ScoreBar(scores));
+    // Wrapped rows take their height from the column's width, which changes with the window's.
+    connect(scores->header(), &QHeaderView::sectionResized, scores,
+            [this] { scores->doItemsLayout(); });
 }
 
-void ReviewWindow::Form_Load()
+void ReviewWindow::show_attempt(const Attempt& attempt)
 {
-    // The quiz is over: its window goes, as the welcome window's load would close it.
-    quest.unload();
-    graded_ = running_quiz.graded();
+    attempt_ = attempt;
+    auto* heading = control<QLabel>(*this, "heading");
+    heading->setText(attempt_heading(attempt_));
+    // Screen readers say it as the window opens.
+    setAccessibleDescription(heading->text());
     fill_rows();
     fill_scores();
-    retake->setEnabled(!running_quiz.missed().empty());
+    retake->setEnabled(!attempt_.not_yet_right().empty());
     answers->setFocus();
 }
 
 void ReviewWindow::Form_Unload()
 {
-    Diagram.unload();
-    Exhibit.unload();
+    report(Happened::ReviewClosing);
 }
 
 void ReviewWindow::fill_rows()
 {
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(graded_.size()));
-    for (const GradedQuestion& graded : graded_) {
+    items.reserve(static_cast<qsizetype>(attempt_.graded.size()));
+    for (const GradedQuestion& graded : attempt_.graded) {
         const ReviewRow row = review_row(graded, bank);
         auto* item = new QTreeWidgetItem(QStringList{
             row.position, row.qid, row.right ? QStringLiteral("right") : QStringLiteral("WRONG"),
@@ -76,8 +103,6 @@ void ReviewWindow::fill_rows()
         items << item;
     }
     answers->addTopLevelItems(items);
-    for (int column = 0; column < 3; ++column)
-        answers->resizeColumnToContents(column);
     if (!items.isEmpty())
         answers->setCurrentItem(items.constFirst());
     else
@@ -86,24 +111,16 @@ void ReviewWindow::fill_rows()
 
 void ReviewWindow::fill_scores()
 {
-    auto* grid = new QGridLayout(scores->widget());
-    int line = 0;
-    for (const GroupScore& score : group_scores(graded_, bank)) {
-        auto* name = new QLabel(score.name);
-        name->setWordWrap(true);
-        auto* bar = new QProgressBar;
-        bar->setRange(0, score.asked);
-        bar->setValue(score.right);
-        bar->setFormat(QStringLiteral("%v of %m"));
-        bar->setAccessibleName(
-            QStringLiteral("%1: %2 right of %3").arg(score.name).arg(score.right).arg(score.asked));
-        grid->addWidget(name, line, 0);
-        grid->addWidget(bar, line, 1);
-        ++line;
+    QList<QTreeWidgetItem*> items;
+    for (const GroupScore& score : group_scores(attempt_.graded, bank)) {
+        const int percent = percent_right(score.right, score.asked);
+        auto* item = new QTreeWidgetItem(QStringList{
+            score.name, QStringLiteral("%1 right of %2").arg(score.right).arg(score.asked),
+            QStringLiteral("%1%").arg(percent)});
+        item->setData(2, Qt::UserRole, static_cast<double>(score.right) / score.asked);
+        items << item;
     }
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setRowStretch(line, 1);
+    scores->addTopLevelItems(items);
 }
 
 const GradedQuestion* ReviewWindow::selected() const
@@ -112,13 +129,17 @@ const GradedQuestion* ReviewWindow::selected() const
     if (!item || item->isHidden())
         return nullptr;
     // Row i shows graded question i.
-    return &graded_.at(static_cast<std::size_t>(answers->indexOfTopLevelItem(item)));
+    return &attempt_.graded.at(static_cast<std::size_t>(answers->indexOfTopLevelItem(item)));
 }
 
 void ReviewWindow::show_detail()
 {
     const GradedQuestion* graded = selected();
-    detail->setPlainText(graded ? review_detail(*graded, bank) : QString());
+    if (graded)
+        detail->setPlainText(review_detail(*graded, bank));
+    else
+        detail->setPlainText(attempt_.graded.empty() ? QStringLiteral("No question was graded.")
+                                                     : QStringLiteral("No question was missed."));
     const QuestionRecord* record = graded ? &bank.record(graded->qid) : nullptr;
     for (int i = 1; i <= 3; ++i) {
         const auto slot = static_cast<std::size_t>(i);
@@ -133,7 +154,7 @@ void ReviewWindow::show_rows_Click(int Index)
     QTreeWidgetItem* first = nullptr;
     for (int i = 0; i < answers->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = answers->topLevelItem(i);
-        const bool right = graded_.at(static_cast<std::size_t>(i)).right();
+        const bool right = attempt_.graded.at(static_cast<std::size_t>(i)).right();
         item->setHidden(missed_only && right);
         if (!item->isHidden() && !first)
             first = item;
@@ -146,28 +167,50 @@ void ReviewWindow::show_rows_Click(int Index)
 
 void ReviewWindow::retake_Click()
 {
-    const std::vector<std::int16_t> missed = running_quiz.missed();
-    if (missed.empty())
+    report(Happened::RetakeAsked);
+}
+
+void ReviewWindow::offer_saving()
+{
+    control<QPushButton>(*this, "save_pdf")->show();
+}
+
+void ReviewWindow::save_pdf_Click()
+{
+    const QString path = ask_save_path(this, QStringLiteral("Save the review as PDF"),
+                                       QStringLiteral("review.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
         return;
-    Review.unload();
-    open_quiz([&missed] { running_quiz.start_retake(missed); });
+    const QString error = write_pdf(path, review_report(attempt_, bank));
+    if (!error.isEmpty())
+        message_box(this, windowTitle(), error);
 }
 
 void ReviewWindow::Closeb_Click()
 {
-    Welcome.show();
-    Review.unload();
+    report(Happened::ReviewDone);
+}
+
+QString ReviewWindow::viewer_title(const QString& aid, int Index) const
+{
+    const GradedQuestion& graded = *selected();
+    return QStringLiteral("Question %1 (QID %2): %3 #%4")
+        .arg(graded.position)
+        .arg(graded.qid)
+        .arg(aid)
+        .arg(Index);
 }
 
 void ReviewWindow::diagrambutton_Click(int Index)
 {
     if (const GradedQuestion* graded = selected())
-        show_diagram(bank.record(graded->qid).diagram_file.at(static_cast<std::size_t>(Index)));
+        open_diagram(bank.record(graded->qid).diagram_file.at(static_cast<std::size_t>(Index)),
+                     viewer_title(QStringLiteral("Diagram"), Index));
 }
 
 void ReviewWindow::exhibitbutton_Click(int Index)
 {
     if (const GradedQuestion* graded = selected())
-        show_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)),
-                     this);
+        open_exhibit(bank.record(graded->qid).exhibit_file.at(static_cast<std::size_t>(Index)),
+                     this, viewer_title(QStringLiteral("Exhibit"), Index));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/quiz.h"
+#include "quiz/attempt.h"
 #include "shell/form_ref.h"
 
 #include <array>
@@ -9,7 +9,6 @@
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
 class QTreeWidget;
 
 // After a quiz in study mode: every graded question, the selected one in full, the scores by
@@ -19,14 +18,20 @@ class ReviewWindow : public Form {
 public:
     ReviewWindow();
 
+    // Fills the window with the attempt's graded questions and scores.
+    void show_attempt(const Attempt& attempt);
+    // Study mode offers to save the review as PDF.
+    void offer_saving();
+    const Attempt& attempt() const { return attempt_; }
+
     void show_rows_Click(int Index);
     void retake_Click();
+    void save_pdf_Click();
     void Closeb_Click();
     void diagrambutton_Click(int Index);
     void exhibitbutton_Click(int Index);
 
 protected:
-    void Form_Load() override;
     void Form_Unload() override;
 
 private:
@@ -34,18 +39,19 @@ private:
     void fill_scores();
     void show_detail();
     const GradedQuestion* selected() const;
+    // "Question 3 (QID 17): Diagram #1", the title of a viewer opened from the selected row.
+    QString viewer_title(const QString& aid, int Index) const;
 
     QTreeWidget* answers;
     std::array<QRadioButton*, 3> show_rows{};
     QPlainTextEdit* detail;
-    QScrollArea* scores;
+    QTreeWidget* scores;
     std::array<QPushButton*, 4> diagrambutton{};
     std::array<QPushButton*, 4> exhibitbutton{};
     QPushButton* retake;
     QPushButton* Closeb;
 
-    // The quiz's graded questions, as they were when the window opened.
-    std::vector<GradedQuestion> graded_;
+    Attempt attempt_;
 };
 
 extern FormRef<ReviewWindow> Review;

@@ -1,9 +1,8 @@
-// The JSON reader, through the file check that holds it: size, UTF-8, the format's detection and
-// the side files' paths, which are taken from a folder of the fuzzer's own.
+// The JSON reader, through the check that holds it: size, UTF-8, the format's detection and the
+// side files' paths, which are taken from a folder of the fuzzer's own.
 #include "bank/bank_file.h"
 #include "bank/question_bank.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -13,14 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("bank.json"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
-            static_cast<qint64>(size))
-        std::abort();
-    file.close();
-    const BankFileCheck check = check_bank_file(path);
+    const BankFileCheck check =
+        check_bank_bytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                         folder.filePath(QStringLiteral("bank.json")));
     if (check.content.has_value() == !check.problems.empty())
         std::abort();
     if (check.content && !divides_into_quizzes(static_cast<int>(check.content->records.size())))

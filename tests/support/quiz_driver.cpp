@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "bank/question_bank.h"
-#include "quiz/quiz_state.h"
+#include "quiz/quiz.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "support/test_app.h"

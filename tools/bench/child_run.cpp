@@ -100,17 +100,24 @@ TimedRun run_timed(const std::string& path, const std::string& argument, double 
     std::string arg0 = path;
     std::string arg1 = argument;
     char* argv[] = {arg0.data(), arg1.data(), nullptr};
+    int pipe_fds[2];
+    if (pipe(pipe_fds) != 0)
+        return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
     const long long started = monotonic_ns();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
+    close(pipe_fds[1]);
+    if (spawned != 0) {
+        close(pipe_fds[0]);
         return {};
+    }
     const auto limit = static_cast<long long>(limit_seconds * 1e9);
     int status = 0;
     rusage usage{};
@@ -125,10 +132,14 @@ TimedRun run_timed(const std::string& path, const std::string& argument, double 
         const timespec pause{0, 1000000};
         nanosleep(&pause, nullptr);
     }
+    const double seconds = static_cast<double>(monotonic_ns() - started) / 1e9;
+    // The child writes one short line as it ends, well within the pipe's buffer.
+    TimedRun run;
+    run.output = read_all(pipe_fds[0]);
+    close(pipe_fds[0]);
     if (ended != pid)
         return {};
-    TimedRun run;
-    run.seconds = static_cast<double>(monotonic_ns() - started) / 1e9;
+    run.seconds = seconds;
     run.max_rss_kb = usage.ru_maxrss;
     run.finished = !killed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;

@@ -15,9 +15,10 @@ ChildRun run_child(const std::string& path, const std::string& platform,
 
 struct TimedRun {
     double seconds = 0;    // from just before the start to the end
-    long max_rss_kb = 0;   // the child's peak resident memory
+    long max_rss_kb = 0;   // the child's peak resident memory, as the kernel counts it
+    std::string output;    // what it wrote to standard output
     bool finished = false; // ended with status 0 within the time allowed; otherwise it was killed
 };
 
-// Runs a program with one argument and its output thrown away, for at most `limit_seconds`.
+// Runs a program with one argument for at most `limit_seconds`.
 TimedRun run_timed(const std::string& path, const std::string& argument, double limit_seconds);

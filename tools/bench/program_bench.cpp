@@ -4,11 +4,12 @@
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
 #include "quiz/quiz_rules.h"
-#include "quiz/quiz_state.h"
 #include "screens/answer_button.h"
 #include "screens/window_builder.h"
 #include "shell/center_form.h"
+#include "study/study_session.h"
 #include "windows/exhibit_window.h"
+#include "windows/progress_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"
 
@@ -71,14 +72,19 @@ void run_until_painted(const PaintSpy& spy)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// Quiz k with its questions and answers shuffled and no feedback window.
+QuizOptions shuffled(int k)
+{
+    return {static_cast<std::int16_t>(k), 0, 0, 1, 1};
+}
+
 QuestWindow* start_quiz(int quiz_number)
 {
     quest.unload();
     settle();
     QuestWindow* window = quest.show();
-    quiz_options.quiz_choice = static_cast<std::int16_t>(quiz_number);
-    running_quiz.start();
-    window->show_quest();
+    running_quiz.start(built_in_plan(shuffled(quiz_number), quiz_state.questions_per_quiz, 0));
+    window->begin();
     settle();
     return window;
 }
@@ -262,13 +268,14 @@ BankFileTimes time_xml_file(int questions, int runs)
     return time_file_loads(text + "</quiz>\n", QStringLiteral("large.xml"), questions, runs);
 }
 
-NextTimes time_next(int count)
+NextTimes time_next(int count, bool recording)
 {
     load_bank();
-    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
-    quiz_options = QuizOptions{};
-    quiz_options.shuffle_answers = 1;
-    quiz_options.shuffle_questions = 1;
+    running_quiz.bank_loaded();
+    const QTemporaryDir dir;
+    StudySession session(bank);
+    if (recording && session.open(dir.filePath(QStringLiteral("next.sqlite3"))).isEmpty())
+        running_quiz.watch(&session);
 
     NextTimes times;
     int quiz = 0;
@@ -290,6 +297,29 @@ NextTimes time_next(int count)
     times.graded_right += quiz_state.right_count;
     quest.unload();
     settle();
+    running_quiz.watch(nullptr);
+    return times;
+}
+
+std::vector<double> time_progress_window(const QString& record, int runs)
+{
+    load_bank();
+    StudySession session(bank);
+    if (!session.open(record).isEmpty())
+        return {};
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const PaintSpy spy("Progress");
+        const auto start = Clock::now();
+        ProgressWindow* window = Progress.load();
+        window->show_figures(session.figures(QDate::currentDate()));
+        CenterForm(*window);
+        Progress.show();
+        run_until_painted(spy);
+        times.push_back(seconds_since(start));
+        Progress.unload();
+        settle();
+    }
     return times;
 }
 
@@ -308,12 +338,8 @@ std::vector<double> time_review(int graded_count, int runs)
     }
     use_bank_content(std::move(content));
     load_bank();
-    quiz_state.questions_per_quiz = questions_per_quiz(bank.question_count);
-    quiz_options = QuizOptions{};
-    quiz_options.quiz_choice = 1;
-    quiz_options.shuffle_answers = 1;
-    quiz_options.shuffle_questions = 1;
-    running_quiz.start();
+    running_quiz.bank_loaded();
+    running_quiz.start(built_in_plan(shuffled(1), quiz_state.questions_per_quiz, 0));
     ChoiceFlags pressed{};
     while (running_quiz.next_question()) {
         // Every other reply right.
@@ -327,7 +353,9 @@ std::vector<double> time_review(int graded_count, int runs)
     for (int i = 0; i < runs; ++i) {
         const PaintSpy spy("Review");
         const auto start = Clock::now();
-        CenterForm(*Review.load());
+        ReviewWindow* review = Review.load();
+        review->show_attempt(running_quiz.attempt());
+        CenterForm(*review);
         Review.show();
         run_until_painted(spy);
         times.push_back(seconds_since(start));

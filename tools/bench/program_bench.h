@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <string>
@@ -34,12 +35,17 @@ struct NextTimes {
 };
 
 // `count` NEXT presses without feedback, with shuffled questions and answers, every other one
-// answered right; a quiz is started afresh before its last question would end it.
-NextTimes time_next(int count);
+// answered right; a quiz is started afresh before its last question would end it. With
+// `recording`, each answer goes to a progress record of its own, as with --study.
+NextTimes time_next(int count, bool recording);
 
 // Each of `runs` openings of the Review window, to the end of its first paint, after a quiz of
 // `graded_count` graded questions.
 std::vector<double> time_review(int graded_count, int runs);
+
+// Each of `runs` openings of the Progress window on the record at the path, to the end of its
+// first paint.
+std::vector<double> time_progress_window(const QString& record, int runs);
 
 // Each of `runs` openings of an exhibit of `megabytes` MiB of text, to the end of its first paint.
 std::vector<double> time_exhibit(int megabytes, int runs);

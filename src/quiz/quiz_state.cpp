@@ -1,3 +1,0 @@
-#include "quiz/quiz_state.h"
-
-QuizState quiz_state;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// A cell whose text wraps at its column's width. A tree view sizes its rows without the column's
+// width, so its own word wrap never makes a row taller; this delegate measures with it.
+class WrappedText : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
