@@ -325,7 +325,8 @@ private:
         std::size_t i = 0;
         for_each_answer(answers, [&](const Answer& answer) {
             const auto [text, feedback] = text_and_feedback(answer);
-            add_choice(++i, text, full ? answer.weight >= 100 : answer.weight > 0, feedback);
+            add_choice(record_, explanation_, ++i, text,
+                       full ? answer.weight >= 100 : answer.weight > 0, feedback);
         });
         finish();
     }
@@ -344,7 +345,7 @@ private:
             if (answer.weight < 100)
                 return;
             const auto [text, feedback] = text_and_feedback(answer);
-            add_choice(++i, text, false, feedback);
+            add_choice(record_, explanation_, ++i, text, false, feedback);
         });
         finish();
     }
@@ -366,19 +367,12 @@ private:
         const QString right =
             second < 0 ? QString()
                        : marked(answers.mid(second + 1, third < 0 ? -1 : third - second - 1));
-        add_choice(1, QStringLiteral("True"), is_true, is_true ? right : wrong);
-        add_choice(2, QStringLiteral("False"), !is_true, is_true ? wrong : right);
+        add_choice(record_, explanation_, 1, QStringLiteral("True"), is_true,
+                   is_true ? right : wrong);
+        add_choice(record_, explanation_, 2, QStringLiteral("False"), !is_true,
+                   is_true ? wrong : right);
         finish();
         return true;
-    }
-
-    void add_choice(std::size_t i, const QString& text, bool right, const QString& feedback)
-    {
-        record_.choice_text[i] = text;
-        record_.choice_correct[i] = right ? 1 : 0;
-        // Named by its text, not its letter: the letters change when the answers are shuffled.
-        if (!feedback.isEmpty())
-            explanation_ << text + QStringLiteral(": ") + feedback;
     }
 
     // The question's text is made only for a question that is kept.

@@ -141,4 +141,3 @@ QString html_to_text(QStringView source, bool collapse,
     }
     return text;
 }
-

@@ -7,6 +7,15 @@ QString question_place(int number, int line)
     return QStringLiteral("question %1 (line %2)").arg(number).arg(line);
 }
 
+void add_choice(QuestionRecord& record, QStringList& explanation, std::size_t i,
+                const QString& text, bool right, const QString& feedback)
+{
+    record.choice_text[i] = text;
+    record.choice_correct[i] = right ? 1 : 0;
+    if (!feedback.isEmpty())
+        explanation << text + QStringLiteral(": ") + feedback;
+}
+
 void add_if_sound(TextQuestions& out, const QuestionRecord& record, const QString& where)
 {
     const std::size_t before = out.problems.size();

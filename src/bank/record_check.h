@@ -3,6 +3,7 @@
 #include "bank/question_record.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -18,6 +19,10 @@ struct TextQuestions {
     int question_count = 0; // the questions the file holds, mapped or not
 };
 
+// Fills choice `i` of a record from a text format. An answer's own feedback becomes a line of the
+// explanation, named by the choice's text: the letters change when the answers are shuffled.
+void add_choice(QuestionRecord& record, QStringList& explanation, std::size_t i,
+                const QString& text, bool right, const QString& feedback);
 // Where a question of a text format starts: "question 3 (line 12)".
 QString question_place(int number, int line);
 // Keeps the record when it breaks no rule check_record knows; otherwise notes what it breaks.

@@ -1,8 +1,8 @@
 #include "bank/xml_file.h"
 
 #include "bank/html_text.h"
-#include "bank/text_lines.h"
 #include "bank/question_bank.h"
+#include "bank/text_lines.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -382,7 +382,7 @@ private:
                                       [](const Answer& a) { return a.fraction >= 100; });
         for (std::size_t i = 0; i < answers.size(); ++i) {
             const bool right = full ? answers[i].fraction >= 100 : answers[i].fraction > 0;
-            add_choice(i + 1, answers[i].text, right, answers[i].feedback);
+            add_choice(record_, explanation_, i + 1, answers[i].text, right, answers[i].feedback);
         }
         finish();
     }
@@ -403,8 +403,10 @@ private:
             return refuse(QStringLiteral("has answers other than \"true\" and \"false\""));
         if (yes->fraction >= 100 && no->fraction >= 100)
             return refuse(QStringLiteral("gives full credit to both true and false"));
-        add_choice(1, QStringLiteral("True"), yes->fraction >= 100, yes->feedback);
-        add_choice(2, QStringLiteral("False"), no->fraction >= 100, no->feedback);
+        add_choice(record_, explanation_, 1, QStringLiteral("True"), yes->fraction >= 100,
+                   yes->feedback);
+        add_choice(record_, explanation_, 2, QStringLiteral("False"), no->fraction >= 100,
+                   no->feedback);
         finish();
     }
 
@@ -420,18 +422,9 @@ private:
                 return refuse(QStringLiteral("accepts \"%1\", whose * stands for any text, "
                                              "which a typed answer here cannot match")
                                   .arg(answer.text));
-            add_choice(i + 1, *literal, false, answer.feedback);
+            add_choice(record_, explanation_, i + 1, *literal, false, answer.feedback);
         }
         finish();
-    }
-
-    void add_choice(std::size_t i, const QString& text, bool right, const QString& feedback)
-    {
-        record_.choice_text[i] = text;
-        record_.choice_correct[i] = right ? 1 : 0;
-        // Named by its text, not its letter: the letters change when the answers are shuffled.
-        if (!feedback.isEmpty())
-            explanation_ << text + QStringLiteral(": ") + feedback;
     }
 
     void finish()

@@ -12,9 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const QTemporaryDir folder;
-    const BankFileCheck check =
-        check_bank_bytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-                         folder.filePath(QStringLiteral("bank.json")));
+    const BankFileCheck check = check_bank_bytes(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+        folder.filePath(QStringLiteral("bank.json")));
     if (check.content.has_value() == !check.problems.empty())
         std::abort();
     if (check.content && !divides_into_quizzes(static_cast<int>(check.content->records.size())))

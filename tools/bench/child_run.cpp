@@ -46,6 +46,37 @@ std::string read_all(int fd)
     return text;
 }
 
+// A child started with its standard output on a pipe to read and its standard error dropped:
+// Qt's start-up notes would bury the table, and a failed run is reported with its command.
+struct Spawned {
+    pid_t pid = 0;
+    int output = -1;
+    long long started = 0;
+};
+
+Spawned spawn_reading(const std::string& path, char* const argv[], char* const env[])
+{
+    int pipe_fds[2];
+    if (pipe(pipe_fds) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    Spawned child;
+    child.started = monotonic_ns();
+    const int spawned = posix_spawn(&child.pid, path.c_str(), &actions, nullptr, argv, env);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipe_fds[1]);
+    if (spawned != 0) {
+        close(pipe_fds[0]);
+        return {};
+    }
+    child.output = pipe_fds[0];
+    return child;
+}
+
 } // namespace
 
 ChildRun run_child(const std::string& path, const std::string& platform,
@@ -61,37 +92,21 @@ ChildRun run_child(const std::string& path, const std::string& platform,
     std::string arg1 = argument;
     char* argv[] = {arg0.data(), arg1.empty() ? nullptr : arg1.data(), nullptr};
 
-    int pipe_fds[2];
-    if (pipe(pipe_fds) != 0)
+    const Spawned child = spawn_reading(path, argv, env.data());
+    if (child.pid == 0)
         return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-    // Qt's start-up notes would bury the table; a failed run is reported with its command.
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
-    const long long started = monotonic_ns();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipe_fds[1]);
-    if (spawned != 0) {
-        close(pipe_fds[0]);
-        return {};
-    }
-    const std::string output = read_all(pipe_fds[0]);
-    close(pipe_fds[0]);
+    const std::string output = read_all(child.output);
+    close(child.output);
 
     int status = 0;
     rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
+    if (wait4(child.pid, &status, 0, &usage) != child.pid)
         return {};
     ChildRun run;
     run.max_rss_kb = usage.ru_maxrss;
     const long long painted = std::strtoll(output.c_str(), nullptr, 10);
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && painted > started;
-    run.seconds = static_cast<double>(painted - started) / 1e9;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && painted > child.started;
+    run.seconds = static_cast<double>(painted - child.started) / 1e9;
     return run;
 }
 
@@ -100,44 +115,29 @@ TimedRun run_timed(const std::string& path, const std::string& argument, double 
     std::string arg0 = path;
     std::string arg1 = argument;
     char* argv[] = {arg0.data(), arg1.data(), nullptr};
-    int pipe_fds[2];
-    if (pipe(pipe_fds) != 0)
+    const Spawned child = spawn_reading(path, argv, environ);
+    if (child.pid == 0)
         return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
-    const long long started = monotonic_ns();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipe_fds[1]);
-    if (spawned != 0) {
-        close(pipe_fds[0]);
-        return {};
-    }
     const auto limit = static_cast<long long>(limit_seconds * 1e9);
     int status = 0;
     rusage usage{};
     bool killed = false;
     pid_t ended = 0;
     // Polled every millisecond, so that a child that never ends can be stopped.
-    while ((ended = wait4(pid, &status, WNOHANG, &usage)) == 0) {
-        if (!killed && monotonic_ns() - started > limit) {
-            kill(pid, SIGKILL);
+    while ((ended = wait4(child.pid, &status, WNOHANG, &usage)) == 0) {
+        if (!killed && monotonic_ns() - child.started > limit) {
+            kill(child.pid, SIGKILL);
             killed = true;
         }
         const timespec pause{0, 1000000};
         nanosleep(&pause, nullptr);
     }
-    const double seconds = static_cast<double>(monotonic_ns() - started) / 1e9;
+    const double seconds = static_cast<double>(monotonic_ns() - child.started) / 1e9;
     // The child writes one short line as it ends, well within the pipe's buffer.
     TimedRun run;
-    run.output = read_all(pipe_fds[0]);
-    close(pipe_fds[0]);
-    if (ended != pid)
+    run.output = read_all(child.output);
+    close(child.output);
+    if (ended != child.pid)
         return {};
     run.seconds = seconds;
     run.max_rss_kb = usage.ru_maxrss;
