@@ -22,7 +22,7 @@ QString ask_save_path(QWidget* parent, const QString& title, const QString& file
         const ModalLoop marked;
         accepted = dialog->exec() == QDialog::Accepted;
     }
-    const QString path = accepted && dialog ? dialog->selectedFiles().value(0) : QString();
+    QString path = accepted && dialog ? dialog->selectedFiles().value(0) : QString();
     delete dialog.data();
     return path;
 }
