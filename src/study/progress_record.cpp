@@ -438,17 +438,15 @@ AttemptStart ProgressRecord::attempt(qint64 id) const
     return start;
 }
 
-std::vector<RecordedAnswer> ProgressRecord::read_answers(const QString& condition,
-                                                         const QVariant& value) const
+std::vector<RecordedAnswer> ProgressRecord::answers(qint64 attempt) const
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT attempt, position, record, identity, shown, pressed,"
                                  " typed, is_right, seconds, answered"
                                  " FROM answers JOIN questions ON questions.id = question"
-                                 " WHERE %1 ORDER BY answered, attempt, position")
-                      .arg(condition));
-    query.addBindValue(value);
+                                 " WHERE attempt = ? ORDER BY answered, position"));
+    query.addBindValue(attempt);
     query.exec();
     std::vector<RecordedAnswer> answers;
     while (query.next()) {
@@ -466,16 +464,6 @@ std::vector<RecordedAnswer> ProgressRecord::read_answers(const QString& conditio
         answers.push_back(std::move(answer));
     }
     return answers;
-}
-
-std::vector<RecordedAnswer> ProgressRecord::answers(qint64 attempt) const
-{
-    return read_answers(QStringLiteral("attempt = ?"), attempt);
-}
-
-std::vector<RecordedAnswer> ProgressRecord::question_history(const QByteArray& identity) const
-{
-    return read_answers(QStringLiteral("identity = ?"), identity);
 }
 
 RecordHistory ProgressRecord::history() const

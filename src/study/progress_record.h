@@ -114,8 +114,6 @@ public:
     AttemptStart attempt(qint64 id) const;
     // In the order asked.
     std::vector<RecordedAnswer> answers(qint64 attempt) const;
-    // Every answer to the question, oldest first.
-    std::vector<RecordedAnswer> question_history(const QByteArray& identity) const;
 
 private:
     friend RecordOpening open_progress_record(const QString& path);
@@ -123,7 +121,6 @@ private:
 
     // Runs the steps in one transaction; a failure rolls it back and stops recording.
     bool write(const std::function<QSqlError(QSqlDatabase&)>& steps);
-    std::vector<RecordedAnswer> read_answers(const QString& condition, const QVariant& value) const;
 
     QString path_;
     QString connection_;

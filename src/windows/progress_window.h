@@ -46,8 +46,6 @@ private:
     void fill_attempts(const ProgressFigures& figures);
     void fill_chapters(const ProgressFigures& figures);
     void fill_plot(const ProgressFigures& figures);
-    // Where the user wants the report written, asked with the usual save dialog; empty: nowhere.
-    QString ask_path(const QString& title, const QString& file_name, const QString& filter);
 
     QTreeWidget* attempts;
     QTreeWidget* chapters;
