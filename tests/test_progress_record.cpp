@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 QByteArray read_all(const QString& path)
@@ -113,21 +115,32 @@ private slots:
         QVERIFY(QFileInfo(expected).isFile());
     }
 
-    // A file removed under the running program: one sentence, and nothing more is written.
+    // A file removed under the running program, or a table gone from it: one sentence, and
+    // nothing more is written.
     void a_failed_write_stops_recording()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("r"));
-        const RecordOpening opening = open_progress_record(path);
-        RecordedAnswer answer;
-        answer.attempt = opening.record->begin_attempt(AttemptStart{});
-        for (const char* suffix : {"", "-wal", "-shm"})
-            QFile::remove(path + QLatin1String(suffix));
-        for (const int position : {1, 2}) {
-            answer.position = position;
-            QVERIFY(!opening.record->add_answer(answer));
+        const std::function<void(const QString&)> breakings[] = {
+            [](const QString& path) {
+                for (const char* suffix : {"", "-wal", "-shm"})
+                    QFile::remove(path + QLatin1String(suffix));
+            },
+            [](const QString& path) {
+                QCOMPARE(sql(path, QStringLiteral("DROP TABLE questions")), QVariant(true));
+            }};
+        for (const auto& break_record : breakings) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("r"));
+            const RecordOpening opening = open_progress_record(path);
+            RecordedAnswer answer;
+            answer.identity = QByteArray(20, 'q');
+            answer.attempt = opening.record->begin_attempt(AttemptStart{});
+            break_record(path);
+            for (const int position : {1, 2}) {
+                answer.position = position;
+                QVERIFY(!opening.record->add_answer(answer));
+            }
+            QVERIFY2(opening.record->fault().contains(path), qPrintable(opening.record->fault()));
         }
-        QVERIFY2(opening.record->fault().contains(path), qPrintable(opening.record->fault()));
     }
 
     // A version 1 file, written here from that layout: identities in the rows themselves.

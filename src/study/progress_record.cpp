@@ -219,19 +219,20 @@ QDateTime utc(const QVariant& seconds)
     return QDateTime::fromSecsSinceEpoch(seconds.toLongLong(), Qt::UTC);
 }
 
-// The question's number in the record, added when new; 0 when it cannot be written.
-qint64 question_number(QSqlDatabase& database, const QByteArray& identity)
+// The question's number in the record, added when new.
+QSqlError question_number(QSqlDatabase& database, const QByteArray& identity, qint64& number)
 {
     QSqlQuery query(database);
     query.prepare(QStringLiteral("INSERT OR IGNORE INTO questions (identity) VALUES (?)"));
     query.addBindValue(identity);
     if (!query.exec())
-        return 0;
+        return query.lastError();
     query.prepare(QStringLiteral("SELECT id FROM questions WHERE identity = ?"));
     query.addBindValue(identity);
     if (!query.exec() || !query.next())
-        return 0;
-    return query.value(0).toLongLong();
+        return query.lastError();
+    number = query.value(0).toLongLong();
+    return {};
 }
 
 const QString attempt_columns =
@@ -303,6 +304,11 @@ RecordOpening open_progress_record(const QString& path)
         return {nullptr, not_writable(path, query.lastError().databaseText())};
     // Another program may have brought the file up to date since the check.
     const int version = pragma(query, QStringLiteral("user_version"));
+    if (version < 0) {
+        const QString reason = query.lastError().databaseText();
+        query.exec(QStringLiteral("ROLLBACK"));
+        return {nullptr, not_writable(path, reason)};
+    }
     if (version > record_version) {
         query.exec(QStringLiteral("ROLLBACK"));
         return {nullptr, kept(path, QStringLiteral("comes from a newer version of the program"))};
@@ -368,13 +374,16 @@ qint64 ProgressRecord::begin_attempt(const AttemptStart& start)
         id = query.lastInsertId().toLongLong();
         query.prepare(QStringLiteral("INSERT INTO attempt_questions VALUES (?, ?, ?, ?)"));
         for (std::size_t i = 0; i < start.records.size(); ++i) {
-            const qint64 question = question_number(database, start.identities.at(i));
+            qint64 question = 0;
+            if (const QSqlError error = question_number(database, start.identities.at(i), question);
+                error.isValid())
+                return error;
             query.addBindValue(id);
             query.addBindValue(static_cast<int>(i + 1));
             query.addBindValue(start.records[i]);
             query.addBindValue(question);
-            if (question == 0 || !query.exec())
-                return question == 0 ? database.lastError() : query.lastError();
+            if (!query.exec())
+                return query.lastError();
         }
         return QSqlError();
     });
@@ -384,9 +393,10 @@ qint64 ProgressRecord::begin_attempt(const AttemptStart& start)
 bool ProgressRecord::add_answer(const RecordedAnswer& answer)
 {
     return write([&](QSqlDatabase& database) {
-        const qint64 question = question_number(database, answer.identity);
-        if (question == 0)
-            return database.lastError();
+        qint64 question = 0;
+        if (const QSqlError error = question_number(database, answer.identity, question);
+            error.isValid())
+            return error;
         QSqlQuery query(database);
         query.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
