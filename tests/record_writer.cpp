@@ -10,8 +10,10 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
     const RecordOpening opening = open_progress_record(QString::fromLocal8Bit(argv[1]));
-    if (argc != 3 || !opening.record) {
+    if (!opening.record) {
         std::fprintf(stderr, "%s\n", qPrintable(opening.refusal));
         return 2;
     }

@@ -14,7 +14,6 @@
 #include "support/modal_watcher.h"
 #include "support/quiz_driver.h"
 #include "support/test_app.h"
-#include "windows/pick_a_quiz_window.h"
 #include "windows/progress_window.h"
 #include "windows/quest_window.h"
 #include "windows/review_window.h"

@@ -140,13 +140,14 @@ void after_the_summary()
     close_viewers();
     tell_recording_fault(quest.get());
     if (study_options.review) {
+        // Loaded first: with no window open, the program would end.
         Review.load();
         quest.unload();
         show_review(running_quiz.attempt());
     } else {
         Welcome.show();
+        quest.hide();
     }
-    quest.hide();
 }
 
 void retake()
@@ -182,6 +183,7 @@ void report(Happened what)
     case Happened::WelcomeClosing:
         quest.unload();
         pick_a_quiz.unload();
+        // Exhibit before Diagram: the order the welcome window closes them in.
         Exhibit.unload();
         Diagram.unload();
         while (QApplication::overrideCursor())

@@ -1,5 +1,8 @@
 #include "quiz/quiz_plan.h"
 
+namespace {
+
+// Quiz k of the four the bank divides into: records k, k + 4, k + 8, ..., `length` of them.
 std::vector<std::int16_t> built_in_quiz(int k, int length)
 {
     std::vector<std::int16_t> records;
@@ -7,6 +10,8 @@ std::vector<std::int16_t> built_in_quiz(int k, int length)
         records.push_back(static_cast<std::int16_t>((j - 1) * 4 + k));
     return records;
 }
+
+} // namespace
 
 QuizPlan built_in_plan(const QuizOptions& options, int length, int minutes)
 {

@@ -16,9 +16,6 @@ struct QuizPlan {
     int time_limit = 0; // seconds; 0: untimed
 };
 
-// Quiz k of the four the bank divides into: records k, k + 4, k + 8, ..., `length` of them.
-std::vector<std::int16_t> built_in_quiz(int k, int length);
-
 // The built-in quiz the options choose, with a limit of `minutes` (0: none).
 QuizPlan built_in_plan(const QuizOptions& options, int length, int minutes);
 

@@ -18,7 +18,6 @@ enum class ControlKind {
     Line,
     AnswerButton,
     Table,   // rows of columns; the caption names the columns, split by |
-    Panel,   // a scrolled area the window fills at run time
     SpinBox, // a whole number; the window sets its range
     Plot,    // the chapters' scores across attempts, drawn
 };
@@ -78,8 +77,8 @@ struct WindowDesign {
     FontDesign font;
     bool resize; // controls keep their proportion to the client area
     std::span<const ControlDesign> controls;
-    // A window beyond the old designs lays its controls out in a grid that grows with it: the
-    // stretch of each row and column. It opens at its design size or its screen's, the smaller.
+    // A grid window gives the stretch of each row and column: it grows with the window, and opens
+    // at its design size or its screen's, the smaller.
     std::span<const int> row_stretch = {};
     std::span<const int> column_stretch = {};
 };

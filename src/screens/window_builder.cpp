@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -150,12 +149,6 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         table->setSelectionMode(QAbstractItemView::SingleSelection);
         table->header()->setStretchLastSection(true);
         return table;
-    }
-    case ControlKind::Panel: {
-        auto* panel = new QScrollArea(parent);
-        panel->setWidgetResizable(true);
-        panel->setWidget(new QWidget);
-        return panel;
     }
     case ControlKind::SpinBox:
         return new QSpinBox(parent);

@@ -223,7 +223,6 @@ std::vector<ChapterSeries> chapter_series(const BankProgress& progress,
             if (point.asked == 0)
                 continue;
             const AttemptSummary& attempt = attempts[attempts.size() - 1 - place];
-            point.attempt = attempt.id;
             point.started = attempt.attempt.started;
             point.percent = percent_right(point.right, point.asked);
             chapter.points.push_back(point);

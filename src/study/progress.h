@@ -66,7 +66,6 @@ std::vector<ChapterRow> chapter_rows(const BankProgress& progress, const RecordH
                                      QDate today);
 
 struct PlotPoint {
-    qint64 attempt = 0;
     QDateTime started; // UTC
     int right = 0;
     int asked = 0;

@@ -1,5 +1,6 @@
 #include "study/progress_record.h"
 
+#include "quiz/review.h"
 #include "study/record_schema.h"
 
 #include <QDir>
@@ -161,16 +162,6 @@ ChoiceOrder order_of(const QString& text)
         order[i] = static_cast<std::int16_t>(digit >= 1 && digit <= 6 ? digit : int(i));
     }
     return order;
-}
-
-QString letters_text(const ChoiceFlags& flags)
-{
-    QString text;
-    for (std::size_t i = 1; i < flags.size(); ++i) {
-        if (flags[i])
-            text += choice_letter(i);
-    }
-    return text;
 }
 
 ChoiceFlags flags_of(const QString& letters)
@@ -402,7 +393,7 @@ bool ProgressRecord::add_answer(const RecordedAnswer& answer)
         for (const QVariant& value :
              {QVariant(answer.attempt), QVariant(answer.position), QVariant(answer.record_number),
               QVariant(question), text_value(order_text(answer.order)),
-              text_value(letters_text(answer.pressed)), text_value(answer.typed),
+              text_value(letters_of(answer.pressed)), text_value(answer.typed),
               QVariant(answer.right), QVariant(answer.seconds),
               QVariant(answer.answered.toSecsSinceEpoch())})
             query.addBindValue(value);

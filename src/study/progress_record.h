@@ -12,7 +12,6 @@
 
 class QSqlDatabase;
 class QSqlError;
-class QVariant;
 
 // How an attempt ended. One that never did (the program was killed, or it still runs) reads as
 // unfinished.
@@ -98,7 +97,6 @@ public:
     ProgressRecord(const ProgressRecord&) = delete;
     ProgressRecord& operator=(const ProgressRecord&) = delete;
 
-    QString path() const { return path_; }
     bool recording() const { return fault_.isEmpty(); }
     // One sentence naming the file, once recording has stopped; empty before.
     QString fault() const { return fault_; }
