@@ -167,6 +167,12 @@ private slots:
             bank_text(4, R"("exhibit_file": ["gone", "", ""])"),
             "in record 1, entry 1 of exhibit_file (\"gone\") leads through a link to a missing "
             "file");
+        row("a side file path no file can have",
+            bank_text(
+                4, QByteArray("\"exhibit_file\": [\"" + QByteArray(4097, 'a') + "\", \"\", \"\"]")
+                       .constData()),
+            "in record 1, entry 1 of exhibit_file is longer than a file's path can be (4096 "
+            "characters)");
         row("no accepted answer",
             bank_text(4, R"("question_type": "fill_in", "choice_text": ["", "", "", "", "", ""],
                             "choice_correct": [0, 0, 0, 0, 0, 0])"),

@@ -25,6 +25,9 @@
 
 namespace {
 
+// The longest path Linux opens (PATH_MAX).
+constexpr int max_path_length = 4096;
+
 // A fault that leaves nothing more to check: the end of the sentence that names the file.
 struct Refusal {
     QString reason;
@@ -221,7 +224,13 @@ private:
             return path;
         const QString entry =
             QStringLiteral("in %1, entry %2 of %3").arg(where_).arg(i).arg(name(field));
-        if (QDir::isAbsolutePath(path))
+        // No file can be opened by a longer path; looking one up part by part would take time
+        // that grows with the square of its length.
+        if (path.size() > max_path_length)
+            note(QStringLiteral("%1 is longer than a file's path can be (%2 characters)")
+                     .arg(entry)
+                     .arg(max_path_length));
+        else if (QDir::isAbsolutePath(path))
             note(QStringLiteral("%1 (\"%2\") is an absolute path; give it from the bank's folder")
                      .arg(entry, path));
         else if (const SidePlace place = side_file_place(folder_, path);

@@ -23,6 +23,8 @@ std::vector<HostileFile> hostile_files()
         {"Aiken, questions", "questions.txt", "", "Q?\nA. a\nB. b\nANSWER: A\n\n", ""},
         {"JSON, one text of \\n", "breaks.json", "{\"records\":[{\"question_text\":\"", "\\n",
          "\"}]}"},
+        {"JSON, one side file path of a/", "sidepath.json", "{\"records\":[{\"exhibit_file\":[\"",
+         "a/", "\",\"\",\"\"]}]}"},
         {"JSON, empty records", "records.json", "{\"records\":[", "{},", "{}]}"},
         {"JSON, one record of fields", "fields.json", "{\"records\":[{", "\"a\":0,", "\"b\":0}]}"},
         {"XML, one question of empty elements", "elements.xml", question, "<a/>", end},
