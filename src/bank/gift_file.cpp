@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -117,16 +115,14 @@ private:
     qsizetype end_;
 };
 
-enum class Format { Moodle, Html, Plain, Markdown };
-
 // Any part may open with a marker of its format; without one it takes the question's.
-Format take_format(Part& part, Format fallback)
+TextFormat take_format(Part& part, TextFormat fallback)
 {
-    static const std::pair<QLatin1String, Format> markers[] = {
-        {QLatin1String("[moodle]"), Format::Moodle},
-        {QLatin1String("[html]"), Format::Html},
-        {QLatin1String("[plain]"), Format::Plain},
-        {QLatin1String("[markdown]"), Format::Markdown}};
+    static const std::pair<QLatin1String, TextFormat> markers[] = {
+        {QLatin1String("[moodle]"), TextFormat::Moodle},
+        {QLatin1String("[html]"), TextFormat::Html},
+        {QLatin1String("[plain]"), TextFormat::Plain},
+        {QLatin1String("[markdown]"), TextFormat::Markdown}};
     part = part.trimmed();
     for (const auto& [marker, format] : markers) {
         if (part.text().startsWith(marker)) {
@@ -137,16 +133,9 @@ Format take_format(Part& part, Format fallback)
     return fallback;
 }
 
-// A text of the file as the record holds it: HTML read as a reader sees it, trimmed, CR LF line
-// breaks. Markdown is shown as it is written.
-QString plain(const Part& part, Format format)
+QString plain(const Part& part, TextFormat format)
 {
-    const bool html =
-        format == Format::Html || (format == Format::Moodle && looks_like_html(part.text()));
-    QString text = html ? html_to_text(part.text(), format == Format::Html,
-                                       [&part](qsizetype i) { return part.escaped(i); })
-                        : part.text().toString();
-    return with_crlf(std::move(text).trimmed());
+    return record_text(part.text(), format, [&part](qsizetype i) { return part.escaped(i); });
 }
 
 struct Answer {
@@ -183,7 +172,7 @@ public:
                 return refuse(QStringLiteral("its name has no closing ::"));
             text = text.mid(end + 2);
         }
-        format_ = take_format(text, Format::Moodle);
+        format_ = take_format(text, TextFormat::Moodle);
         const qsizetype open = text.find(u"{");
         if (open < 0)
             return refuse(QStringLiteral("has no answers in braces { }"));
@@ -219,7 +208,7 @@ private:
     // A part that may open with its own format marker.
     QString marked(Part part) const
     {
-        const Format format = take_format(part, format_);
+        const TextFormat format = take_format(part, format_);
         return plain(part, format);
     }
 
@@ -388,7 +377,7 @@ private:
     QString topic_;
     QString where_;
     TextQuestions& out_;
-    Format format_ = Format::Moodle;
+    TextFormat format_ = TextFormat::Moodle;
     // The text before and after the answers in braces.
     std::optional<Part> before_;
     std::optional<Part> after_;

@@ -1,5 +1,7 @@
 #include "bank/html_text.h"
 
+#include "bank/text_lines.h"
+
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -140,4 +142,12 @@ QString html_to_text(QStringView source, bool collapse,
         text += c;
     }
     return text;
+}
+
+QString record_text(QStringView text, TextFormat format,
+                    const std::function<bool(qsizetype)>& kept_break)
+{
+    if (format == TextFormat::Html || (format == TextFormat::Moodle && looks_like_html(text)))
+        return with_crlf(html_to_text(text, format == TextFormat::Html, kept_break).trimmed());
+    return with_crlf(text.trimmed());
 }

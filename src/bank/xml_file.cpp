@@ -2,7 +2,6 @@
 
 #include "bank/html_text.h"
 #include "bank/question_bank.h"
-#include "bank/text_lines.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -23,19 +22,18 @@ constexpr int max_depth = 32;
 constexpr int max_attributes = 16;
 constexpr int max_question_elements = 500;
 constexpr int max_question_attributes = 250;
-// Qt spends as long on a reference such as &amp; as on twenty bytes of text. Moodle writes a text
-// that holds markup as a CDATA section, where a reference is no reference; a file that escapes its
-// HTML instead needs a few dozen a question.
+// Moodle writes a text that holds markup as a CDATA section, where a reference such as &amp; is no
+// reference; a file that escapes its HTML instead needs a few dozen a question.
 constexpr int max_references = 250000;
 // More answers than a question can hold are counted, not kept.
 constexpr std::size_t kept_answers = 7;
 
-// Qt's reader spends about as long on a tag, an attribute or a reference as on ten bytes of text,
-// compares every attribute of an element with every other, and reads a document type declaration
-// whole, entities and all, before it reports it. So one pass over the bytes first refuses what no
-// export holds, before Qt reads any of it. It follows the XML's comments, CDATA sections,
-// processing instructions and quotes, so on well-formed XML it sees the elements Qt will. A fault
-// it finds comes with the end of the bytes that show it.
+// Qt's reader spends as long on a tag, an attribute or a reference as on ten to twenty bytes of
+// text, compares every attribute of an element with every other, and reads a document type
+// declaration whole, entities and all, before it reports it. So one pass over the bytes first
+// refuses what no export holds, before Qt reads any of it. It follows the XML's comments, CDATA
+// sections, processing instructions and quotes, so on well-formed XML it sees the elements Qt will.
+// A fault it finds comes with the end of the bytes that show it.
 struct MarkupFault {
     QString sentence;
     qsizetype end;
@@ -208,26 +206,16 @@ private:
     int references_ = 0;
 };
 
-enum class Format { Html, Moodle, Plain, Markdown };
-
-Format format_of(const QXmlStreamAttributes& attributes)
+TextFormat format_of(const QXmlStreamAttributes& attributes)
 {
     const QStringView name = attributes.value(QLatin1String("format"));
     if (name == u"moodle_auto_format")
-        return Format::Moodle;
+        return TextFormat::Moodle;
     if (name == u"plain_text")
-        return Format::Plain;
+        return TextFormat::Plain;
     if (name == u"markdown")
-        return Format::Markdown;
-    return Format::Html;
-}
-
-// A text of the file as the record holds it: HTML read as a reader sees it, CR LF line breaks.
-QString record_text(QString text, Format format)
-{
-    if (format == Format::Html || (format == Format::Moodle && looks_like_html(text)))
-        text = html_to_text(text, format == Format::Html);
-    return with_crlf(std::move(text).trimmed());
+        return TextFormat::Markdown;
+    return TextFormat::Html;
 }
 
 // Whether an HTML text holds an <img> tag, looked for at each <: a search that ignores case at
@@ -555,7 +543,7 @@ private:
 
     // An element whose <text> holds its text, in the format the element names; an old file
     // gives a category's path without <text>.
-    QString text_of(Format format)
+    QString text_of(TextFormat format)
     {
         const int depth = depth_;
         QString own;
@@ -572,11 +560,12 @@ private:
     }
 
     // A picture in an HTML text would be lost in the plain text.
-    QString shown(QString text, Format format)
+    QString shown(QString text, TextFormat format)
     {
-        if ((format == Format::Html || format == Format::Moodle) && question_ && has_img(text))
+        if ((format == TextFormat::Html || format == TextFormat::Moodle) && question_ &&
+            has_img(text))
             question_->shows_picture = true;
-        return record_text(std::move(text), format);
+        return record_text(text, format);
     }
 
     // Moodle embeds a file in base64 beside the text that shows it; old files embed a picture.
@@ -592,7 +581,7 @@ private:
     void answer(Question& question)
     {
         const QString fraction = xml_.attributes().value(QLatin1String("fraction")).toString();
-        const Format format = format_of(xml_.attributes());
+        const TextFormat format = format_of(xml_.attributes());
         const bool typed = question.type == QLatin1String("shortanswer");
         bool number = true;
         Answer answer;
@@ -621,7 +610,7 @@ private:
         const int depth = depth_;
         while (next_child(depth)) {
             if (xml_.name() == u"category")
-                topic_ = category_topic(text_of(Format::Plain));
+                topic_ = category_topic(text_of(TextFormat::Plain));
             else
                 skip();
         }
