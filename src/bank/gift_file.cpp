@@ -385,22 +385,11 @@ private:
     QStringList explanation_;
 };
 
-// A $CATEGORY path names its topic last: "$course$/top/Routing" gives "Routing". A doubled slash
-// stands for a slash within a name.
+// The topic of a $CATEGORY line, its escapes undone.
 QString category_topic(QStringView line)
 {
-    const QStringView path = line.sliced(line.indexOf(u':') + 1);
-    QString name;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        if (path[i] != QLatin1Char('/'))
-            name += path[i];
-        else if (i + 1 < path.size() && path[i + 1] == QLatin1Char('/'))
-            name += path[i++];
-        else
-            name.clear();
-    }
     EscapedText topic;
-    append_unescaped(topic, name);
+    append_unescaped(topic, category_name(line.sliced(line.indexOf(u':') + 1)));
     return topic.text.trimmed();
 }
 

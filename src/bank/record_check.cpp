@@ -7,6 +7,23 @@ QString question_place(int number, int line)
     return QStringLiteral("question %1 (line %2)").arg(number).arg(line);
 }
 
+QString category_name(QStringView path)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (path[i] == u'/' && i + 1 < path.size() && path[i + 1] == u'/')
+            ++i;
+        else if (path[i] == u'/')
+            start = i + 1;
+    }
+    const QStringView name = path.sliced(start);
+    QString topic;
+    qsizetype from = 0;
+    for (qsizetype at = name.indexOf(u"//"); at >= 0; from = at + 2, at = name.indexOf(u"//", from))
+        topic.append(name.sliced(from, at + 1 - from));
+    return topic.append(name.sliced(from));
+}
+
 void add_choice(QuestionRecord& record, QStringList& explanation, std::size_t i,
                 const QString& text, bool right, const QString& feedback)
 {

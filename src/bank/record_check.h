@@ -23,6 +23,10 @@ struct TextQuestions {
 // explanation, named by the choice's text: the letters change when the answers are shuffled.
 void add_choice(QuestionRecord& record, QStringList& explanation, std::size_t i,
                 const QString& text, bool right, const QString& feedback);
+// A category path names its topic last: "$course$/top/Routing" gives "Routing". A doubled slash
+// stands for a slash within a name; the name is trimmed only once they are undone, as Moodle
+// does, so it may end in a slash.
+QString category_name(QStringView path);
 // Where a question of a text format starts: "question 3 (line 12)".
 QString question_place(int number, int line);
 // Keeps the record when it breaks no rule check_record knows; otherwise notes what it breaks.

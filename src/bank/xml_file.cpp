@@ -232,26 +232,6 @@ bool has_img(QStringView html)
     return false;
 }
 
-// A category path names its topic last: "$course$/top/Routing" gives "Routing". A doubled slash
-// stands for a slash within a name, which is trimmed once they are undone, as Moodle does: a name
-// may end in a slash.
-QString category_topic(QStringView path)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        if (path[i] == u'/' && i + 1 < path.size() && path[i + 1] == u'/')
-            ++i;
-        else if (path[i] == u'/')
-            start = i + 1;
-    }
-    const QStringView name = path.sliced(start);
-    QString topic;
-    qsizetype from = 0;
-    for (qsizetype at = name.indexOf(u"//"); at >= 0; from = at + 2, at = name.indexOf(u"//", from))
-        topic.append(name.sliced(from, at + 1 - from));
-    return topic.append(name.sliced(from)).trimmed();
-}
-
 // An accepted short answer, with Moodle's escaped asterisk undone; nothing when the answer holds
 // a wildcard, which stands for any text.
 std::optional<QString> literal_answer(const QString& answer)
@@ -610,7 +590,7 @@ private:
         const int depth = depth_;
         while (next_child(depth)) {
             if (xml_.name() == u"category")
-                topic_ = category_topic(text_of(TextFormat::Plain));
+                topic_ = category_name(text_of(TextFormat::Plain)).trimmed();
             else
                 skip();
         }
