@@ -2,25 +2,15 @@
 
 #include "quiz/quiz.h"
 #include "screens/designs.h"
+#include "screens/option_boxes.h"
 #include "screens/window_builder.h"
 #include "shell/navigation.h"
 
-#include <QCheckBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 FormRef<PickAQuizWindow> pick_a_quiz{FormSlot::Role::Main};
-
-namespace {
-
-std::int16_t ticked(const QWidget& window, const char* name)
-{
-    return control<QCheckBox>(window, QString::fromLatin1(name))->checkState() == Qt::Checked ? 1
-                                                                                              : 0;
-}
-
-} // namespace
 
 PickAQuizWindow::PickAQuizWindow() : Form(pick_a_quiz_design)
 {
@@ -40,16 +30,12 @@ void PickAQuizWindow::focus_start_button()
 QuizOptions PickAQuizWindow::chosen_options() const
 {
     // With no quiz selected, the quiz stays the one chosen last.
-    QuizOptions options;
+    QuizOptions options = ticked_options(*this);
     options.quiz_choice = quiz_options.quiz_choice;
     for (int k = 1; k <= 4; ++k) {
         if (control<QRadioButton>(*this, control_name("which_quiz", k))->isChecked())
             options.quiz_choice = static_cast<std::int16_t>(k);
     }
-    options.show_when_right = ticked(*this, "answer_when_right");
-    options.show_when_wrong = ticked(*this, "answer_when_wrong");
-    options.shuffle_questions = ticked(*this, "random_questions");
-    options.shuffle_answers = ticked(*this, "random_answers");
     return options;
 }
 

@@ -1,6 +1,7 @@
 #include "windows/progress_window.h"
 
 #include "screens/designs.h"
+#include "screens/option_boxes.h"
 #include "screens/progress_plot.h"
 #include "screens/report_files.h"
 #include "screens/score_bar.h"
@@ -11,7 +12,6 @@
 #include "shell/save_dialog.h"
 #include "study/progress_report.h"
 
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -23,11 +23,6 @@ FormRef<ProgressWindow> Progress{FormSlot::Role::Main};
 namespace {
 
 constexpr int most_questions = 200;
-
-std::int16_t ticked(const QWidget& window, const char* name)
-{
-    return control<QCheckBox>(window, QString::fromLatin1(name))->isChecked() ? 1 : 0;
-}
 
 // "Chapter 3" of "Chapter 3: IP addressing and subnetting"; a topic stays whole.
 QString short_name(const QString& group)
@@ -185,8 +180,7 @@ int ProgressWindow::minutes() const
 
 QuizOptions ProgressWindow::chosen_options() const
 {
-    return {0, ticked(*this, "answer_when_right"), ticked(*this, "answer_when_wrong"),
-            ticked(*this, "random_answers"), ticked(*this, "random_questions")};
+    return ticked_options(*this);
 }
 
 qint64 ProgressWindow::selected_attempt() const
@@ -228,28 +222,20 @@ void ProgressWindow::new_quiz_Click()
 
 void ProgressWindow::save_pdf_Click()
 {
-    const QString path =
-        ask_save_path(this, QStringLiteral("Save the progress as PDF"),
-                      QStringLiteral("progress.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const QImage picture = plot->grab().toImage();
-    const QString error =
-        write_pdf(path, progress_report(figures_), {{QStringLiteral("plot"), picture}});
-    if (!error.isEmpty())
-        message_box(this, windowTitle(), error);
+    save_as(
+        this, QStringLiteral("Save the progress as PDF"), QStringLiteral("progress.pdf"),
+        QStringLiteral("PDF (*.pdf)"), [this](const QString& path) {
+            const QImage picture = plot->grab().toImage();
+            return write_pdf(path, progress_report(figures_), {{QStringLiteral("plot"), picture}});
+        });
 }
 
 void ProgressWindow::save_csv_Click()
 {
-    const QString path = ask_save_path(this, QStringLiteral("Save the attempts as CSV"),
-                                       QStringLiteral("attempts.csv"),
-                                       QStringLiteral("Comma-separated values (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString error = write_text(path, attempts_csv(figures_.attempts));
-    if (!error.isEmpty())
-        message_box(this, windowTitle(), error);
+    save_as(this, QStringLiteral("Save the attempts as CSV"), QStringLiteral("attempts.csv"),
+            QStringLiteral("Comma-separated values (*.csv)"), [this](const QString& path) {
+                return write_text(path, attempts_csv(figures_.attempts));
+            });
 }
 
 void ProgressWindow::Closeb_Click()

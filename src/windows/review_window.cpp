@@ -8,7 +8,6 @@
 #include "screens/score_bar.h"
 #include "screens/window_builder.h"
 #include "screens/wrapped_text.h"
-#include "shell/message_box.h"
 #include "shell/navigation.h"
 #include "shell/save_dialog.h"
 
@@ -177,13 +176,9 @@ void ReviewWindow::offer_saving()
 
 void ReviewWindow::save_pdf_Click()
 {
-    const QString path = ask_save_path(this, QStringLiteral("Save the review as PDF"),
-                                       QStringLiteral("review.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const QString error = write_pdf(path, review_report(attempt_, bank));
-    if (!error.isEmpty())
-        message_box(this, windowTitle(), error);
+    save_as(this, QStringLiteral("Save the review as PDF"), QStringLiteral("review.pdf"),
+            QStringLiteral("PDF (*.pdf)"),
+            [this](const QString& path) { return write_pdf(path, review_report(attempt_, bank)); });
 }
 
 void ReviewWindow::Closeb_Click()
