@@ -2,6 +2,7 @@
 #include "app/navigator.h"
 #include "shell/navigation.h"
 
+#include "bank/chapters.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
 #include "quiz/random_source.h"
@@ -110,8 +111,7 @@ void practice()
         return;
     QStringList names;
     for (const QString& chapter : window->chosen_chapters())
-        names << (chapter.startsWith(QLatin1String("Chapter ")) ? chapter.section(u':', 0, 0)
-                                                                : chapter);
+        names << short_group_name(chapter);
     start_from_progress(QStringLiteral("Practice: ") + names.join(QStringLiteral(", ")),
                         study_session().practice(window->chosen_chapters(),
                                                  window->question_count(), random_source));

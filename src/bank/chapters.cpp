@@ -32,6 +32,12 @@ constexpr std::pair<int, int> uncited[] = {
 
 } // namespace
 
+QString short_group_name(const QString& group)
+{
+    return group.startsWith(QLatin1String("Chapter ")) ? group.section(QLatin1Char(':'), 0, 0)
+                                                       : group;
+}
+
 QString chapter_title(int chapter)
 {
     if (chapter < 1 || chapter > chapter_count)

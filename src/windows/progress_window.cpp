@@ -1,5 +1,6 @@
 #include "windows/progress_window.h"
 
+#include "bank/chapters.h"
 #include "screens/designs.h"
 #include "screens/option_boxes.h"
 #include "screens/progress_plot.h"
@@ -23,13 +24,6 @@ FormRef<ProgressWindow> Progress{FormSlot::Role::Main};
 namespace {
 
 constexpr int most_questions = 200;
-
-// "Chapter 3" of "Chapter 3: IP addressing and subnetting"; a topic stays whole.
-QString short_name(const QString& group)
-{
-    return group.startsWith(QLatin1String("Chapter ")) ? group.section(QLatin1Char(':'), 0, 0)
-                                                       : group;
-}
 
 } // namespace
 
@@ -142,7 +136,7 @@ void ProgressWindow::fill_plot(const ProgressFigures& figures)
     std::vector<ProgressPlot::Series> series;
     QStringList spoken;
     for (const ChapterSeries& chapter : figures.series) {
-        ProgressPlot::Series line{short_name(chapter.name), {}};
+        ProgressPlot::Series line{short_group_name(chapter.name), {}};
         QStringList percents;
         for (const PlotPoint& point : chapter.points) {
             line.percents.push_back(point.percent);
