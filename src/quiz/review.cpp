@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString other_group = QStringLiteral("Other");
+
 // The choices of the record in the order they were shown.
 QuestionRecord as_shown(const GradedQuestion& graded, const QuestionBank& questions)
 {
@@ -38,6 +40,13 @@ QStringList accepted_answers(const QuestionRecord& record)
 }
 
 } // namespace
+
+int group_rank(const QuestionGroup& group, int order_met)
+{
+    if (group.chapter > 0)
+        return group.chapter;
+    return group.name == other_group ? INT_MAX : chapter_count + order_met;
+}
 
 QuestionGroup group_of(const QuestionBank& questions, int qid)
 {
@@ -160,12 +169,8 @@ std::vector<GroupScore> group_scores(const std::vector<GradedQuestion>& graded,
             return ranked.score.name == group.name;
         });
         if (found == groups.end()) {
-            // Chapters in the book's order, then topics as first asked, "Other" last.
-            const int rank = group.chapter > 0 ? group.chapter
-                             : group.name == other_group
-                                 ? INT_MAX
-                                 : chapter_count + static_cast<int>(groups.size());
-            groups.push_back({rank, {group.name, 0, 0}});
+            groups.push_back(
+                {group_rank(group, static_cast<int>(groups.size())), {group.name, 0, 0}});
             found = groups.end() - 1;
         }
         ++found->score.asked;

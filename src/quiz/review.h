@@ -32,8 +32,6 @@ QString attempt_heading(const Attempt& attempt);
 // The letters of the display positions whose flag is set, in order: "BD".
 QString letters_of(const ChoiceFlags& flags);
 
-inline const QString other_group = QStringLiteral("Other");
-
 // Where a question's score counts: its topic, or for a built-in record its chapter; "Other" when
 // it has neither. `chapter` is 0 unless the group is a chapter.
 struct QuestionGroup {
@@ -42,6 +40,9 @@ struct QuestionGroup {
 };
 
 QuestionGroup group_of(const QuestionBank& questions, int qid);
+// Where a group's score stands: chapters in the book's order, then topics in the order they
+// were met (`order_met` counts up from 0), "Other" last.
+int group_rank(const QuestionGroup& group, int order_met);
 
 struct GroupScore {
     QString name;

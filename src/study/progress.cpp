@@ -1,6 +1,5 @@
 #include "study/progress.h"
 
-#include "bank/chapters.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz_rules.h"
 #include "quiz/random_source.h"
@@ -10,7 +9,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -69,10 +67,7 @@ std::vector<int> sort_groups(const QuestionBank& questions, std::vector<QString>
         if (std::any_of(ranked.begin(), ranked.end(),
                         [&](const Ranked& r) { return r.name == group.name; }))
             continue;
-        const int rank = group.chapter > 0           ? group.chapter
-                         : group.name == other_group ? INT_MAX
-                                                     : chapter_count + static_cast<int>(n);
-        ranked.push_back({rank, group.name});
+        ranked.push_back({group_rank(group, n), group.name});
     }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
