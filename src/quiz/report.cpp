@@ -11,16 +11,22 @@ QString rich_text(const QString& text)
     return escaped;
 }
 
+QString table_row(const QStringList& cells, const char* tag)
+{
+    QString row = QStringLiteral("<tr>");
+    for (const QString& cell : cells)
+        row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), rich_text(cell));
+    return row + QStringLiteral("</tr>");
+}
+
 QString review_report(const Attempt& attempt, const QuestionBank& questions)
 {
     QString html = QStringLiteral("<h1>") + rich_text(attempt_heading(attempt)) +
                    QStringLiteral("</h1><h2>Scores by chapter</h2><table cellpadding=\"3\">");
     for (const GroupScore& score : group_scores(attempt.graded, questions)) {
-        html += QStringLiteral("<tr><td>%1</td><td>%2 right of %3</td><td>%4%</td></tr>")
-                    .arg(rich_text(score.name))
-                    .arg(score.right)
-                    .arg(score.asked)
-                    .arg(percent_right(score.right, score.asked));
+        html += table_row({score.name,
+                           QStringLiteral("%1 right of %2").arg(score.right).arg(score.asked),
+                           QStringLiteral("%1%").arg(percent_right(score.right, score.asked))});
     }
     html += QStringLiteral("</table><h2>Questions answered wrong</h2>");
     bool any = false;

@@ -18,3 +18,5 @@ QString csv_line(const QStringList& fields);
 
 // The text as rich text: escaped, its line breaks kept.
 QString rich_text(const QString& text);
+// A row of a rich-text table, each cell's text escaped; "th" for a heading row.
+QString table_row(const QStringList& cells, const char* tag = "td");

@@ -4,14 +4,6 @@
 
 namespace {
 
-QString table_row(const QStringList& cells, const char* tag = "td")
-{
-    QString row = QStringLiteral("<tr>");
-    for (const QString& cell : cells)
-        row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), rich_text(cell));
-    return row + QStringLiteral("</tr>");
-}
-
 QString answered_text(const AttemptRow& row)
 {
     return QStringLiteral("%1 of %2").arg(row.right).arg(row.answered);
