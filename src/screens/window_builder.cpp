@@ -147,7 +147,9 @@ QWidget* make_control(const ControlDesign& design, QWidget* parent)
         table->setUniformRowHeights(true);
         table->setAllColumnsShowFocus(true);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
-        table->header()->setStretchLastSection(true);
+        // Every column in sight: a window says which columns stretch.
+        table->header()->setStretchLastSection(false);
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return table;
     }
     case ControlKind::SpinBox:

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTreeView>
+#include <QTreeWidget>
 
 QSize WrappedText::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
@@ -11,4 +12,13 @@ QSize WrappedText::sizeHint(const QStyleOptionViewItem& option, const QModelInde
         item.rect = QRect(0, 0, view->header()->sectionSize(index.column()), 1);
     item.features |= QStyleOptionViewItem::WrapText;
     return QStyledItemDelegate::sizeHint(item, index);
+}
+
+void wrap_column(QTreeWidget& table, int column)
+{
+    table.setWordWrap(true);
+    table.setUniformRowHeights(false);
+    table.setItemDelegateForColumn(column, new WrappedText(&table));
+    QObject::connect(table.header(), &QHeaderView::sectionResized, &table,
+                     [&table] { table.doItemsLayout(); });
 }

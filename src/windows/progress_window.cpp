@@ -57,21 +57,14 @@ ProgressWindow::ProgressWindow()
         on_click(control<QPushButton>(*this, QString::fromLatin1(name)),
                  [this, handler = handler] { (this->*handler)(); });
     connect(attempts, &QTreeWidget::itemActivated, this, [this] { open_attempt_Click(); });
-    for (QTreeWidget* table : {attempts, chapters}) {
-        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->header()->setStretchLastSection(false);
+    for (QTreeWidget* table : {attempts, chapters})
         table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    }
     // A year of attempts is hundreds of rows: one line each, the columns measured on the rows in
     // sight, so that the window opens as fast with many as with few.
     attempts->header()->setResizeContentsPrecision(0);
     attempts->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     // A chapter's long name wraps rather than hiding its end.
-    chapters->setWordWrap(true);
-    chapters->setUniformRowHeights(false);
-    chapters->setItemDelegateForColumn(0, new WrappedText(chapters));
-    connect(chapters->header(), &QHeaderView::sectionResized, chapters,
-            [this] { chapters->doItemsLayout(); });
+    wrap_column(*chapters, 0);
     chapters->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     chapters->setItemDelegateForColumn(2, new ScoreBar(chapters));
 }

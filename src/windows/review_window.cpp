@@ -49,26 +49,17 @@ ReviewWindow::ReviewWindow()
     // The question is there to be read: it keeps the focus, with a caret that moves line by line
     // under the keys as a screen reader follows it.
     detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Every column in sight: the short ones as wide as their texts, the answers share the rest.
-    for (QTreeWidget* table : {answers, scores}) {
-        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->header()->setStretchLastSection(false);
-    }
+    // The short columns as wide as their texts, the answers share the rest.
     for (const int column : {0, 1, 2})
         answers->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     for (const int column : {3, 4})
         answers->header()->setSectionResizeMode(column, QHeaderView::Stretch);
     // A chapter's long name wraps rather than hiding its end.
-    scores->setWordWrap(true);
-    scores->setUniformRowHeights(false);
+    wrap_column(*scores, 0);
     scores->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     scores->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     scores->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    scores->setItemDelegateForColumn(0, new WrappedText(scores));
     scores->setItemDelegateForColumn(2, new ScoreBar(scores));
-    // Wrapped rows take their height from the column's width, which changes with the window's.
-    connect(scores->header(), &QHeaderView::sectionResized, scores,
-            [this] { scores->doItemsLayout(); });
 }
 
 void ReviewWindow::show_attempt(const Attempt& attempt)
