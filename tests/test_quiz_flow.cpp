@@ -43,12 +43,7 @@ class TestQuizFlow : public QObject {
 
 private slots:
     void initTestCase() { prepare_test_app(); }
-    void cleanup()
-    {
-        tear_down_windows();
-        study_options = StudyOptions{};
-        set_exam_time_source({});
-    }
+    void cleanup() { start_afresh(); }
 
     // The options window is built afresh for each test, so a second test starts at the defaults.
     void every_test_starts_from_the_default_options()

@@ -1,7 +1,6 @@
 // Study mode through the real windows and a real record: what is kept across quizzes, what the
 // Progress window then shows, and the quizzes it starts. The figures themselves are worked out in
 // test_progress; here, that the windows and the record carry them.
-#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
@@ -90,12 +89,7 @@ class TestStudy : public QObject {
 
 private slots:
     void initTestCase() { prepare_test_app(); }
-    void cleanup()
-    {
-        tear_down_windows();
-        study_options = StudyOptions{};
-        close_study_record();
-    }
+    void cleanup() { start_afresh(); }
 
     // Quiz 1 asks 1, 5, 9 (right, wrong, right), quiz 2 asks 2 and 6 (both wrong): three
     // questions are due today. A practice of chapter 1 asks first what was never seen or missed;

@@ -1,4 +1,3 @@
-#include "app/navigator.h"
 #include "app/program.h"
 #include "bank/question_bank.h"
 #include "quiz/quiz.h"
@@ -20,7 +19,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -262,7 +260,6 @@ private slots:
         QTemporaryDir dir;
         const QString picture = dir.filePath(QStringLiteral("net.png"));
         QImage(8, 8, QImage::Format_RGB32).save(picture);
-        const auto plain_again = qScopeGuard([] { study_options = StudyOptions{}; });
         const StudyOptions plain{}, review{true, 0, false, {}},
             study{true, 0, true, dir.filePath(QStringLiteral("progress.sqlite3"))};
         const std::tuple<StudyOptions, const char*, const char*> rows[] = {
@@ -294,8 +291,7 @@ private slots:
             const QString got = windows_after(QString::fromLatin1(steps).split(u' '), picture);
             QVERIFY2(got == QLatin1String(windows),
                      qPrintable(QStringLiteral("%1: %2").arg(steps, got)));
-            tear_down_windows();
-            close_study_record();
+            start_afresh();
         }
     }
 

@@ -1,6 +1,9 @@
 #include "support/test_app.h"
 
+#include "app/navigator.h"
 #include "app/program.h"
+#include "quiz/exam_clock.h"
+#include "quiz/quiz_options.h"
 #include "shell/form_ref.h"
 
 #include <QApplication>
@@ -41,6 +44,14 @@ void tear_down_windows()
     FormSlot::discard_all();
     settle();
     reset_program_ended();
+}
+
+void start_afresh()
+{
+    tear_down_windows();
+    study_options = StudyOptions{};
+    set_exam_time_source({});
+    close_study_record();
 }
 
 bool activate(QWidget& window)

@@ -19,6 +19,8 @@ void settle();
 // Destroys every window, settles and forgets that the program ended: each test starts clean.
 void tear_down_windows();
 
+// tear_down_windows, and the options, the exam clock and the progress record as at start.
+void start_afresh();
 // Activates the window and waits until it is active, as a click on it would.
 bool activate(QWidget& window);
 // The object name of the widget that has the keyboard focus; empty when none has it.
