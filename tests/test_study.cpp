@@ -19,6 +19,7 @@
 #include "windows/welcome_window.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -143,10 +144,12 @@ private slots:
         QVERIFY(std::ranges::includes(missed, asked));
         click(*Review.get(), "Closeb");
 
-        // The oldest attempt, opened, shows its answers as given.
+        // The oldest attempt, opened, shows its answers as given and how it ended.
         QTreeWidget& attempts = table("attempts");
         attempts.setCurrentItem(attempts.topLevelItem(attempts.topLevelItemCount() - 1));
         click(*Progress.get(), "open_attempt");
+        const QString heading = control<QLabel>(*Review.get(), "heading")->text();
+        QVERIFY2(heading.contains(QLatin1String("Quit Test")), qPrintable(heading));
         auto* rows = control<QTreeWidget>(*Review.get(), "answers");
         QCOMPARE(column(*rows, 1), (QStringList{"1", "5", "9"}));
         QCOMPARE(column(*rows, 2), (QStringList{"right", "WRONG", "right"}));

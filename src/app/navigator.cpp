@@ -150,6 +150,12 @@ void after_the_summary()
     }
 }
 
+void retake_last_attempt()
+{
+    StudySession::Retake retake = study_session().retake_last();
+    start_from_progress(QStringLiteral("Retake of ") + retake.of, std::move(retake.records));
+}
+
 void retake()
 {
     const ReviewWindow* review = Review.get();
@@ -216,8 +222,7 @@ void report(Happened what)
             QStringLiteral("Questions due"),
             study_session().due(QDate::currentDate(), Progress.get()->question_count()));
     case Happened::RetakeLastAsked:
-        return start_from_progress(QStringLiteral("Retake of ") + study_session().last_kind(),
-                                   study_session().retake_last());
+        return retake_last_attempt();
     case Happened::AttemptOpened:
         return open_attempt();
     case Happened::NewQuizAsked:

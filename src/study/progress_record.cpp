@@ -419,6 +419,16 @@ bool ProgressRecord::end_attempt(qint64 attempt, AttemptEnd end, const QDateTime
     return written;
 }
 
+AttemptEnd ProgressRecord::ending(qint64 id) const
+{
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT ended, ending FROM attempts WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next() || query.value(0).isNull())
+        return AttemptEnd::unfinished;
+    return ending_of(query.value(1).toString());
+}
+
 AttemptStart ProgressRecord::attempt(qint64 id) const
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));

@@ -110,6 +110,7 @@ public:
     RecordHistory history() const;
     // The attempt with its lists; an id of no attempt gives an empty one.
     AttemptStart attempt(qint64 id) const;
+    AttemptEnd ending(qint64 id) const;
     // In the order asked.
     std::vector<RecordedAnswer> answers(qint64 attempt) const;
 

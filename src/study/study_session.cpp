@@ -180,9 +180,7 @@ std::optional<Attempt> StudySession::attempt(qint64 id) const
     }
     if (attempt.plan.records.empty())
         return std::nullopt;
-    const RecordHistory history = record_->history();
-    const auto summary = std::ranges::find(history.attempts, id, &AttemptSummary::id);
-    attempt.end = summary == history.attempts.end() ? QuizEnd::Running : end_of(summary->end);
+    attempt.end = end_of(record_->ending(id));
     return attempt;
 }
 
@@ -203,7 +201,7 @@ std::vector<std::int16_t> StudySession::due(QDate today, int count) const
     return records_of(due_list(bank_progress(bank_, history), today, count));
 }
 
-std::vector<std::int16_t> StudySession::retake_last() const
+StudySession::Retake StudySession::retake_last() const
 {
     if (!record_)
         return {};
@@ -211,15 +209,7 @@ std::vector<std::int16_t> StudySession::retake_last() const
     const AttemptSummary* last = last_attempt(history);
     if (!last)
         return {};
-    return records_of(retake_list(bank_progress(bank_, history), record_->attempt(last->id),
-                                  record_->answers(last->id)));
-}
-
-QString StudySession::last_kind() const
-{
-    if (!record_)
-        return {};
-    const RecordHistory history = record_->history();
-    const AttemptSummary* last = last_attempt(history);
-    return last ? last->attempt.kind : QString();
+    return {last->attempt.kind,
+            records_of(retake_list(bank_progress(bank_, history), record_->attempt(last->id),
+                                   record_->answers(last->id)))};
 }

@@ -50,9 +50,13 @@ public:
     std::vector<std::int16_t> practice(const std::vector<QString>& chapters, int count,
                                        RandomSource& random) const;
     std::vector<std::int16_t> due(QDate today, int count) const;
-    std::vector<std::int16_t> retake_last() const;
-    // The kind of quiz the last attempt on this bank was: "Quiz #2".
-    QString last_kind() const;
+    // The last attempt on this bank: its kind ("Quiz #2") and every question of it not answered
+    // right.
+    struct Retake {
+        QString of;
+        std::vector<std::int16_t> records;
+    };
+    Retake retake_last() const;
 
 private:
     const AttemptSummary* last_attempt(const RecordHistory& history) const;
