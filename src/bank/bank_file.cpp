@@ -425,10 +425,11 @@ BankFileCheck check_bank_bytes(QByteArray bytes, const QString& path)
         if (!QByteArrayView(bytes).isValidUtf8())
             refuse(QStringLiteral("it is not valid UTF-8 text"));
         check.text_read = true;
-        const QFileInfo info(path);
-        const BankFolder folder{info.absolutePath(), info.absoluteDir().canonicalPath()};
         BankContent content;
         if (starts_json(bytes)) {
+            // Only a JSON bank names side files.
+            const QFileInfo info(path);
+            const BankFolder folder{info.absolutePath(), info.absoluteDir().canonicalPath()};
             content = read_json(bytes, folder, check.problems);
             content.side_file_folder = folder.given;
         } else if (looks_like_xml(bytes)) {
