@@ -4,8 +4,9 @@
 
 #include "bank/question_bank.h"
 #include "quiz/random_source.h"
-#include "study/progress.h"
+#include "study/progress_record.h"
 #include "study/question_identity.h"
+#include "study/study_session.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -70,24 +71,6 @@ std::string record_study(const QString& path, int count, int length, std::vector
     return {};
 }
 
-// Everything the progress window shows, from the record.
-std::size_t compute_figures(const ProgressRecord& record)
-{
-    RandomSource random;
-    random.seed(27);
-    const QDate today = QDate::currentDate();
-    const RecordHistory history = record.history();
-    const BankProgress progress = bank_progress(bank, history);
-    std::size_t size = attempt_rows(history.attempts).size();
-    size += chapter_rows(progress, history, today).size();
-    size += chapter_series(progress, history).size();
-    size += due_list(progress, today, 1000).size();
-    size += practice_list(progress, {progress.groups.front()}, 50, random).size();
-    const qint64 last = history.attempts.front().id;
-    size += retake_list(progress, record.attempt(last), record.answers(last)).size();
-    return size;
-}
-
 } // namespace
 
 StudyTimes time_study(int attempts, int answers, int runs)
@@ -104,12 +87,16 @@ StudyTimes time_study(int attempts, int answers, int runs)
     if (!times.refusal.empty())
         return times;
     for (int run = 0; run < runs; ++run) {
+        StudySession session(bank);
         const auto started = Clock::now();
-        const RecordOpening opening = open_progress_record(large);
+        if (const QString refusal = session.open(large); !refusal.isEmpty()) {
+            times.refusal = refusal.toStdString();
+            return times;
+        }
         times.open.push_back(seconds_since(started));
         const auto computed = Clock::now();
         const std::clock_t processor = std::clock();
-        if (!opening.record || compute_figures(*opening.record) == 0)
+        if (session.figures(QDate::currentDate()).attempts.empty())
             return times;
         times.figures.push_back(seconds_since(computed));
         times.figures_cpu.push_back(static_cast<double>(std::clock() - processor) / CLOCKS_PER_SEC);
