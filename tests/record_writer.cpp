@@ -39,6 +39,6 @@ int main(int argc, char* argv[])
         std::printf("%d\n", position);
         std::fflush(stdout);
     }
-    record.end_attempt(attempt, AttemptEnd::finished, QDateTime::currentDateTimeUtc());
+    record.end_attempt(attempt, QuizEnd::Finished, QDateTime::currentDateTimeUtc());
     return 0;
 }

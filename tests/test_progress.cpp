@@ -41,7 +41,7 @@ std::unique_ptr<QuestionBank> lab_bank()
 // answered a minute apart; an ended attempt ends a minute after its last answer.
 qint64 take(ProgressRecord& record, const QuestionBank& questions, const QString& title,
             const char* kind, const QDateTime& start, const std::vector<int>& list,
-            const std::vector<bool>& rights, AttemptEnd end)
+            const std::vector<bool>& rights, QuizEnd end)
 {
     AttemptStart attempt;
     attempt.started = start;
@@ -61,7 +61,7 @@ qint64 take(ProgressRecord& record, const QuestionBank& questions, const QString
         answer.answered = start.addSecs(60 * answer.position);
         record.add_answer(answer);
     }
-    if (end != AttemptEnd::unfinished)
+    if (end != QuizEnd::Running)
         record.end_attempt(id, end, start.addSecs(60 * (static_cast<int>(rights.size()) + 1)));
     return id;
 }
@@ -130,15 +130,15 @@ private slots:
         QVERIFY2(opening.record, qPrintable(opening.refusal));
         ProgressRecord& record = *opening.record;
         take(record, *questions, lab, "Practice", at(-5, 10), std::vector<int>(21, 6),
-             std::vector<bool>(21, false), AttemptEnd::finished);
+             std::vector<bool>(21, false), QuizEnd::Finished);
         take(record, *questions, lab, "Quiz 1", at(0, 12), {1, 2, 3, 4, 5, 6},
-             {true, false, true, true, false, true}, AttemptEnd::finished);
+             {true, false, true, true, false, true}, QuizEnd::Finished);
         const qint64 retake =
-            take(record, *questions, lab, "Retake", at(1, 12), {2, 5}, {true}, AttemptEnd::quit);
+            take(record, *questions, lab, "Retake", at(1, 12), {2, 5}, {true}, QuizEnd::Quit);
         take(record, *questions, QStringLiteral("Other bank"), "Practice", at(1, 13), {1}, {true},
-             AttemptEnd::unfinished);
+             QuizEnd::Running);
         const qint64 due = take(record, *questions, lab, "Due", at(2, 12), {1, 3, 4},
-                                {true, false, false}, AttemptEnd::finished);
+                                {true, false, false}, QuizEnd::Finished);
 
         const RecordHistory history = record.history();
         using Row = std::tuple<QString, QString, int, int, int, QString, QString>;

@@ -179,14 +179,14 @@ private slots:
         QVERIFY2(opening.record, qPrintable(opening.refusal));
         const ProgressRecord& record = *opening.record;
         // Id, kind, end, answered, right, seconds used, minutes, shuffled questions.
-        using Summary = std::tuple<qint64, QString, AttemptEnd, int, int, qint64, int, bool>;
+        using Summary = std::tuple<qint64, QString, QuizEnd, int, int, qint64, int, bool>;
         std::vector<Summary> summaries;
         for (const AttemptSummary& s : record.history().attempts)
             summaries.emplace_back(s.id, s.attempt.kind, s.end, s.answered, s.right, s.seconds_used,
                                    s.attempt.minutes, s.attempt.shuffle_questions);
         QCOMPARE(summaries,
-                 (std::vector<Summary>{{2, "Retake", AttemptEnd::unfinished, 1, 1, 100, 0, false},
-                                       {1, "Quiz 2", AttemptEnd::finished, 2, 1, 600, 45, true}}));
+                 (std::vector<Summary>{{2, "Retake", QuizEnd::Running, 1, 1, 100, 0, false},
+                                       {1, "Quiz 2", QuizEnd::Finished, 2, 1, 600, 45, true}}));
         QCOMPARE(record.attempt(1).records, (std::vector<int>{2, 6, 10}));
         QCOMPARE(record.attempt(1).identities,
                  (std::vector<QByteArray>{identity(2), identity(6), identity(10)}));

@@ -31,16 +31,16 @@ private:
     QHash<qint64, QDate> days_;
 };
 
-QString ending_text(AttemptEnd end)
+QString ending_text(QuizEnd end)
 {
     switch (end) {
-    case AttemptEnd::quit:
+    case QuizEnd::Quit:
         return QStringLiteral("quit");
-    case AttemptEnd::time_up:
+    case QuizEnd::TimeUp:
         return QStringLiteral("time up");
-    case AttemptEnd::unfinished:
+    case QuizEnd::Running:
         return QStringLiteral("unfinished");
-    case AttemptEnd::finished:
+    case QuizEnd::Finished:
         break;
     }
     return {};

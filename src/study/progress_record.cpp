@@ -175,28 +175,28 @@ ChoiceFlags flags_of(const QString& letters)
     return flags;
 }
 
-QString ending_text(AttemptEnd end)
+QString ending_text(QuizEnd end)
 {
     switch (end) {
-    case AttemptEnd::finished:
+    case QuizEnd::Finished:
         return QStringLiteral("finished");
-    case AttemptEnd::quit:
+    case QuizEnd::Quit:
         return QStringLiteral("quit");
-    case AttemptEnd::time_up:
+    case QuizEnd::TimeUp:
         return QStringLiteral("time up");
-    case AttemptEnd::unfinished:
+    case QuizEnd::Running:
         break;
     }
     return {};
 }
 
-AttemptEnd ending_of(const QString& text)
+QuizEnd ending_of(const QString& text)
 {
-    for (const AttemptEnd end : {AttemptEnd::finished, AttemptEnd::quit, AttemptEnd::time_up}) {
+    for (const QuizEnd end : {QuizEnd::Finished, QuizEnd::Quit, QuizEnd::TimeUp}) {
         if (text == ending_text(end))
             return end;
     }
-    return AttemptEnd::unfinished;
+    return QuizEnd::Running;
 }
 
 // Qt binds a null string as NULL; the columns hold an empty text instead.
@@ -401,7 +401,7 @@ bool ProgressRecord::add_answer(const RecordedAnswer& answer)
     });
 }
 
-bool ProgressRecord::end_attempt(qint64 attempt, AttemptEnd end, const QDateTime& ended)
+bool ProgressRecord::end_attempt(qint64 attempt, QuizEnd end, const QDateTime& ended)
 {
     const bool written = write([&](QSqlDatabase& database) {
         QSqlQuery query(database);
@@ -419,13 +419,13 @@ bool ProgressRecord::end_attempt(qint64 attempt, AttemptEnd end, const QDateTime
     return written;
 }
 
-AttemptEnd ProgressRecord::ending(qint64 id) const
+QuizEnd ProgressRecord::ending(qint64 id) const
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.prepare(QStringLiteral("SELECT ended, ending FROM attempts WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec() || !query.next() || query.value(0).isNull())
-        return AttemptEnd::unfinished;
+        return QuizEnd::Running;
     return ending_of(query.value(1).toString());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/attempt.h"
 #include "quiz/quiz_rules.h"
 
 #include <QByteArray>
@@ -12,10 +13,6 @@
 
 class QSqlDatabase;
 class QSqlError;
-
-// How an attempt ended. One that never did (the program was killed, or it still runs) reads as
-// unfinished.
-enum class AttemptEnd { unfinished, finished, quit, time_up };
 
 // A quiz as it starts.
 struct AttemptStart {
@@ -50,8 +47,8 @@ struct RecordedAnswer {
 struct AttemptSummary {
     qint64 id = 0;
     AttemptStart attempt;
-    QDateTime ended; // UTC; invalid while unfinished
-    AttemptEnd end = AttemptEnd::unfinished;
+    QDateTime ended;                // UTC; invalid while unfinished
+    QuizEnd end = QuizEnd::Running; // also one that never ended: the program was killed
     int answered = 0;
     int right = 0;
     // From the start to the end, or to the last answer of an unfinished attempt.
@@ -105,12 +102,12 @@ public:
     qint64 begin_attempt(const AttemptStart& start);
     // Commits the answer before returning; false when recording has stopped.
     bool add_answer(const RecordedAnswer& answer);
-    bool end_attempt(qint64 attempt, AttemptEnd end, const QDateTime& ended);
+    bool end_attempt(qint64 attempt, QuizEnd end, const QDateTime& ended);
 
     RecordHistory history() const;
     // The attempt with its lists; an id of no attempt gives an empty one.
     AttemptStart attempt(qint64 id) const;
-    AttemptEnd ending(qint64 id) const;
+    QuizEnd ending(qint64 id) const;
     // In the order asked.
     std::vector<RecordedAnswer> answers(qint64 attempt) const;
 

@@ -8,36 +8,6 @@
 
 namespace {
 
-AttemptEnd ending_of(QuizEnd end)
-{
-    switch (end) {
-    case QuizEnd::Finished:
-        return AttemptEnd::finished;
-    case QuizEnd::Quit:
-        return AttemptEnd::quit;
-    case QuizEnd::TimeUp:
-        return AttemptEnd::time_up;
-    case QuizEnd::Running:
-        break;
-    }
-    return AttemptEnd::unfinished;
-}
-
-QuizEnd end_of(AttemptEnd end)
-{
-    switch (end) {
-    case AttemptEnd::finished:
-        return QuizEnd::Finished;
-    case AttemptEnd::quit:
-        return QuizEnd::Quit;
-    case AttemptEnd::time_up:
-        return QuizEnd::TimeUp;
-    case AttemptEnd::unfinished:
-        break;
-    }
-    return QuizEnd::Running;
-}
-
 std::vector<std::int16_t> records_of(const std::vector<int>& numbers)
 {
     return {numbers.begin(), numbers.end()};
@@ -109,7 +79,7 @@ void StudySession::ended(const Attempt& attempt)
 {
     if (!record_ || running_ == 0)
         return;
-    record_->end_attempt(running_, ending_of(attempt.end), QDateTime::currentDateTimeUtc());
+    record_->end_attempt(running_, attempt.end, QDateTime::currentDateTimeUtc());
     running_ = 0;
 }
 
@@ -180,7 +150,7 @@ std::optional<Attempt> StudySession::attempt(qint64 id) const
     }
     if (attempt.plan.records.empty())
         return std::nullopt;
-    attempt.end = end_of(record_->ending(id));
+    attempt.end = record_->ending(id);
     return attempt;
 }
 

@@ -65,8 +65,7 @@ std::string record_study(const QString& path, int count, int length, std::vector
             if (!added)
                 return record.fault().toStdString();
         }
-        record.end_attempt(id, AttemptEnd::finished,
-                           start.started.addSecs(qint64{20} * (length + 1)));
+        record.end_attempt(id, QuizEnd::Finished, start.started.addSecs(qint64{20} * (length + 1)));
     }
     return {};
 }
