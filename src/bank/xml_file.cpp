@@ -540,7 +540,7 @@ private:
     }
 
     // A picture in an HTML text would be lost in the plain text.
-    QString shown(QString text, TextFormat format)
+    QString shown(const QString& text, TextFormat format)
     {
         if ((format == TextFormat::Html || format == TextFormat::Moodle) && question_ &&
             has_img(text))

@@ -366,7 +366,7 @@ qint64 ProgressRecord::begin_attempt(const AttemptStart& start)
         query.prepare(QStringLiteral("INSERT INTO attempt_questions VALUES (?, ?, ?, ?)"));
         for (std::size_t i = 0; i < start.records.size(); ++i) {
             qint64 question = 0;
-            if (const QSqlError error = question_number(database, start.identities.at(i), question);
+            if (QSqlError error = question_number(database, start.identities.at(i), question);
                 error.isValid())
                 return error;
             query.addBindValue(id);
@@ -385,8 +385,7 @@ bool ProgressRecord::add_answer(const RecordedAnswer& answer)
 {
     return write([&](QSqlDatabase& database) {
         qint64 question = 0;
-        if (const QSqlError error = question_number(database, answer.identity, question);
-            error.isValid())
+        if (QSqlError error = question_number(database, answer.identity, question); error.isValid())
             return error;
         QSqlQuery query(database);
         query.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
